@@ -1,0 +1,23 @@
+#pragma once
+// The six technique families run in their fixed order over one snapshot: what one analysis run
+// computes before anything is applied.
+
+#include "engine/grid_state.h"
+
+#include <array>
+#include <string>
+
+namespace engine {
+
+constexpr int kFamilyCount = 6;
+using FamilyCounts = std::array<int, kFamilyCount>;
+
+// Empties list, then appends the findings of families 0..5 in order. Returns, per family, the
+// number of configurations found.
+FamilyCounts RunFamilies(const GridState& grid, FindingList& list);
+
+// The line of the family check list after a run: count followed by the family's text
+// ("3 Candidat(s) seul(s) dans leur case").
+std::string FamilyLine(int family, int count);
+
+} // namespace engine

@@ -1,0 +1,105 @@
+#include "engine/grid_state.h"
+
+#include <bit>
+
+namespace engine {
+
+int CountDigits(CandidateSet set) { return std::popcount(unsigned(set)); }
+
+std::string CandidateText(CandidateSet set) {
+    std::string text;
+    for (int d = 1; d <= 9; ++d)
+        if (HasDigit(set, d))
+            text += char('0' + d);
+    return text;
+}
+
+int PositionInText(CandidateSet set, int d) {
+    return std::popcount(unsigned(set) & ((1u << d) - 1u)) + 1;
+}
+
+GridState::GridState(Order order) {
+    for (int k = 0; k < 81; ++k) {
+        CellState& cell = Cells[k];
+        cell.Row = std::uint8_t(order == Order::ColumnMajor ? k % 9 + 1 : k / 9 + 1);
+        cell.Col = std::uint8_t(order == Order::ColumnMajor ? k / 9 + 1 : k % 9 + 1);
+        cell.Region = std::uint8_t(RegionOf(cell.Row, cell.Col));
+        cell.RowInBand = std::uint8_t(PositionInBand(cell.Row));
+        cell.ColInStack = std::uint8_t(PositionInBand(cell.Col));
+        cell.Candidates = kAllCandidates;
+    }
+    Reindex();
+}
+
+const UnitPositions& GridState::Unit(UnitKind kind, int u) const {
+    const int base = kind == UnitKind::Row ? 0 : kind == UnitKind::Column ? 9 : 18;
+    return units_[base + u - 1];
+}
+
+void GridState::Reindex() {
+    std::array<int, 27> filled{};
+    for (int k = 0; k < 81; ++k) {
+        const CellState& cell = Cells[k];
+        position_[cell.Row - 1][cell.Col - 1] = std::uint8_t(k);
+        for (int unit : {cell.Row - 1, 9 + cell.Col - 1, 18 + cell.Region - 1})
+            units_[unit][filled[unit]++] = std::uint8_t(k);
+    }
+}
+
+void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
+                char trace, std::string text) {
+    // Texts are cut to 80 characters (not bytes: they hold accented letters).
+    constexpr int kCapacity = 80;
+    int characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++characters > kCapacity) {
+            text.resize(i);
+            break;
+        }
+    }
+    list.push_back(Finding{std::uint8_t(row), std::uint8_t(col), digit, action,
+                           std::uint8_t(family), seq, trace, std::move(text)});
+}
+
+std::array<UnitCell, 9> GatherUnit(const GridState& grid, int u, UnitKind kind) {
+    std::array<UnitCell, 9> cells;
+    const UnitPositions& positions = grid.Unit(kind, u);
+    for (int i = 0; i < 9; ++i) {
+        const CellState& cell = grid.Cells[positions[i]];
+        cells[i] = UnitCell{cell.Row, cell.Col, cell.Candidates};
+    }
+    return cells;
+}
+
+bool CellHasCandidate(const GridState& grid, int row, int col, int d) {
+    return HasDigit(grid.At(row, col).Candidates, d);
+}
+
+int CountCandidateCells(const GridState& grid, int d, int a, int b, int r) {
+    int count = 0;
+    auto countIn = [&](const UnitPositions& positions, auto&& keep) {
+        for (std::uint8_t p : positions) {
+            const CellState& cell = grid.Cells[p];
+            if (keep(cell) && HasDigit(cell.Candidates, d))
+                ++count;
+        }
+    };
+    auto all = [](const CellState&) { return true; };
+    if (r == 0) {
+        if (a >= 1)
+            countIn(grid.Unit(UnitKind::Row, a), all);
+        else
+            countIn(grid.Unit(UnitKind::Column, b), all);
+    } else if (a == 0 && b == 0) {
+        countIn(grid.Unit(UnitKind::Region, r), all);
+    } else if (a < 1) {
+        countIn(grid.Unit(UnitKind::Region, r),
+                [b](const CellState& cell) { return cell.ColInStack == b; });
+    } else {
+        countIn(grid.Unit(UnitKind::Region, r),
+                [a](const CellState& cell) { return cell.RowInBand == a; });
+    }
+    return count;
+}
+
+} // namespace engine

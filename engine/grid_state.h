@@ -1,0 +1,104 @@
+#pragma once
+// The position the techniques read, and the result lines they write.
+//
+// A GridState is a flat snapshot of the 81 cells. Its cell order matters: it is the order in which
+// every technique meets cells, and so the order of the findings. The game frame's snapshot runs
+// column by column; the generator's grid runs row by row. No operation finds a cell by its index:
+// cells are found by row, column and region through lookup tables built once per grid (Reindex),
+// so both orders work with the same code.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// Candidates as a bit set: bit d (1..9) set when digit d is still possible.
+using CandidateSet = std::uint16_t;
+
+constexpr CandidateSet kAllCandidates = 0x3FE;
+
+constexpr bool HasDigit(CandidateSet set, int d) { return (set >> d) & 1u; }
+constexpr CandidateSet DigitBit(int d) { return CandidateSet(1u << d); }
+int CountDigits(CandidateSet set);
+// The digits of the set as characters "1".."9", ascending ("259").
+std::string CandidateText(CandidateSet set);
+// 1-based position of digit d inside CandidateText(set); d must be in the set.
+int PositionInText(CandidateSet set, int d);
+
+enum class UnitKind : char { Row = 'L', Column = 'C', Region = 'R' };
+
+struct CellState {
+    std::uint8_t Row = 0;
+    std::uint8_t Col = 0;
+    std::uint8_t Region = 0;
+    std::uint8_t Digit = 0; // 1..9, 0 while the cell is empty
+    std::uint8_t RowInBand = 0;
+    std::uint8_t ColInStack = 0;
+    CandidateSet Candidates = 0; // empty for a cell that holds a digit
+    std::uint8_t Given = 0;      // generator only: 1 when placed by a random pick
+};
+
+// Positions (0..80) of the nine cells of one unit, in grid order.
+using UnitPositions = std::array<std::uint8_t, 9>;
+
+class GridState {
+public:
+    enum class Order { ColumnMajor, RowMajor };
+
+    // An empty grid in the given order: no digit, every candidate open.
+    explicit GridState(Order order = Order::ColumnMajor);
+
+    std::array<CellState, 81> Cells;
+
+    const CellState& At(int row, int col) const { return Cells[position_[row - 1][col - 1]]; }
+    CellState& At(int row, int col) { return Cells[position_[row - 1][col - 1]]; }
+    const UnitPositions& Unit(UnitKind kind, int u) const;
+
+    // Rebuilds the lookup tables from the cells' Row and Col; call after changing them.
+    void Reindex();
+
+private:
+    std::array<std::array<std::uint8_t, 9>, 9> position_{};
+    std::array<UnitPositions, 27> units_{};
+};
+
+struct Finding {
+    std::uint8_t Row = 0;
+    std::uint8_t Col = 0;
+    char Digit = '0';  // '1'..'9'; '0' on the view lines of open configurations
+    char Action = 'V'; // 'P' place, 'C' remove candidate, 'V' view only
+    std::uint8_t Family = 0;
+    int Seq = 0;
+    char Trace = 'N'; // 'O' stands for its configuration, 'N' follow-up line
+    std::string Text; // UTF-8, at most 80 characters
+};
+
+// Unbounded: a run never drops a finding.
+using FindingList = std::vector<Finding>;
+
+struct UnitCell {
+    std::uint8_t Row = 0;
+    std::uint8_t Col = 0;
+    CandidateSet Candidates = 0;
+};
+
+inline void ClearFindings(FindingList& list) { list.clear(); }
+void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
+                char trace, std::string text);
+
+std::array<UnitCell, 9> GatherUnit(const GridState& grid, int u, UnitKind kind);
+bool CellHasCandidate(const GridState& grid, int row, int col, int d);
+// Cells holding candidate d: row a (r = 0, a >= 1); column b (r = 0, a < 1); region r (a = b = 0);
+// the b-th column of region r (a < 1, b >= 1); the a-th row of region r (a >= 1).
+int CountCandidateCells(const GridState& grid, int d, int a, int b, int r);
+
+constexpr int RegionOf(int row, int col) { return (col + 2) / 3 + ((row + 2) / 3 - 1) * 3; }
+constexpr int PositionInBand(int n) { return (n - 1) % 3 + 1; }
+constexpr int FirstRowOfRegion(int r) { return (r - 1) / 3 * 3 + 1; }
+constexpr int FirstColOfRegion(int r) { return (r - 1) % 3 * 3 + 1; }
+constexpr bool ColumnCrossesRegion(int c, int r) { return (c - 1) / 3 == (r - 1) % 3; }
+constexpr bool RowCrossesRegion(int n, int r) { return (n - 1) / 3 == (r - 1) / 3; }
+
+} // namespace engine
