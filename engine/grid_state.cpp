@@ -4,7 +4,9 @@
 
 namespace engine {
 
-int CountDigits(CandidateSet set) { return std::popcount(unsigned(set)); }
+int CountDigits(CandidateSet set) {
+    return std::popcount(unsigned(set));
+}
 
 std::string CandidateText(CandidateSet set) {
     std::string text;

@@ -19,8 +19,12 @@ using CandidateSet = std::uint16_t;
 
 constexpr CandidateSet kAllCandidates = 0x3FE;
 
-constexpr bool HasDigit(CandidateSet set, int d) { return (set >> d) & 1u; }
-constexpr CandidateSet DigitBit(int d) { return CandidateSet(1u << d); }
+constexpr bool HasDigit(CandidateSet set, int d) {
+    return (set >> d) & 1u;
+}
+constexpr CandidateSet DigitBit(int d) {
+    return CandidateSet(1u << d);
+}
 int CountDigits(CandidateSet set);
 // The digits of the set as characters "1".."9", ascending ("259").
 std::string CandidateText(CandidateSet set);
@@ -84,7 +88,9 @@ struct UnitCell {
     CandidateSet Candidates = 0;
 };
 
-inline void ClearFindings(FindingList& list) { list.clear(); }
+inline void ClearFindings(FindingList& list) {
+    list.clear();
+}
 void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
                 char trace, std::string text);
 
@@ -94,11 +100,23 @@ bool CellHasCandidate(const GridState& grid, int row, int col, int d);
 // the b-th column of region r (a < 1, b >= 1); the a-th row of region r (a >= 1).
 int CountCandidateCells(const GridState& grid, int d, int a, int b, int r);
 
-constexpr int RegionOf(int row, int col) { return (col + 2) / 3 + ((row + 2) / 3 - 1) * 3; }
-constexpr int PositionInBand(int n) { return (n - 1) % 3 + 1; }
-constexpr int FirstRowOfRegion(int r) { return (r - 1) / 3 * 3 + 1; }
-constexpr int FirstColOfRegion(int r) { return (r - 1) % 3 * 3 + 1; }
-constexpr bool ColumnCrossesRegion(int c, int r) { return (c - 1) / 3 == (r - 1) % 3; }
-constexpr bool RowCrossesRegion(int n, int r) { return (n - 1) / 3 == (r - 1) / 3; }
+constexpr int RegionOf(int row, int col) {
+    return (col + 2) / 3 + ((row + 2) / 3 - 1) * 3;
+}
+constexpr int PositionInBand(int n) {
+    return (n - 1) % 3 + 1;
+}
+constexpr int FirstRowOfRegion(int r) {
+    return (r - 1) / 3 * 3 + 1;
+}
+constexpr int FirstColOfRegion(int r) {
+    return (r - 1) % 3 * 3 + 1;
+}
+constexpr bool ColumnCrossesRegion(int c, int r) {
+    return (c - 1) / 3 == (r - 1) % 3;
+}
+constexpr bool RowCrossesRegion(int n, int r) {
+    return (n - 1) / 3 == (r - 1) / 3;
+}
 
 } // namespace engine

@@ -35,28 +35,11 @@ void FindNakedSingles(FindingList& list, int& familyCount, const GridState& grid
 }
 
 void FindHiddenSingles(FindingList& list, int& familyCount, const GridState& grid, UnitKind kind) {
-    for (int u = 1; u <= 9; ++u) {
-        std::array<int, 10> count{};
-        std::array<std::uint8_t, 10> lastRow{};
-        std::array<std::uint8_t, 10> lastCol{};
-        for (std::uint8_t p : grid.Unit(kind, u)) {
-            const CellState& cell = grid.Cells[p];
-            for (int d = 1; d <= 9; ++d) {
-                if (HasDigit(cell.Candidates, d)) {
-                    ++count[d];
-                    lastRow[d] = cell.Row;
-                    lastCol[d] = cell.Col;
-                }
-            }
-        }
-        for (int d = 1; d <= 9; ++d) {
-            if (count[d] != 1)
-                continue;
-            AddFinding(list, lastRow[d], lastCol[d], char('0' + d), 'P', 1, familyCount, 'O',
-                       HiddenSingleText(d, lastRow[d], lastCol[d], kind));
-            ++familyCount;
-        }
-    }
+    VisitHiddenSingles(grid, kind, [&](int row, int col, int d) {
+        AddFinding(list, row, col, char('0' + d), 'P', 1, familyCount, 'O',
+                   HiddenSingleText(d, row, col, kind));
+        ++familyCount;
+    });
 }
 
 } // namespace engine
