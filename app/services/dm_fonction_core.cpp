@@ -1,0 +1,110 @@
+#include "app/services/dm_fonction_core.h"
+
+#include "app/services/file_version.h"
+#include "app/services/folders.h"
+#include "game/model/duration.h"
+
+#include <QFileInfo>
+
+#include <ranges>
+
+namespace services {
+
+namespace {
+
+SettingsFile OpenSettingsFile(const DataFolderResult& folder) {
+    if (!folder.usable)
+        return SettingsFile::InMemory(
+            QStringLiteral("Le dossier « %1 » ne peut pas être créé ou écrit : les réglages de "
+                           "cette session ne seront pas enregistrés.")
+                .arg(folder.path));
+    return SettingsFile::OnDisk(folder.path + QStringLiteral("Settings.ini"));
+}
+
+} // namespace
+
+TDMFonctionCore::TDMFonctionCore() {
+    ProgramFolder = GetProgramFolder();
+    ProgramName = GetProgramName();
+    const DataFolderResult folder = GetDataFolder();
+    DataFolder = folder.path;
+    settingsFile_ = OpenSettingsFile(folder);
+    LoadSettings();
+    LoadMessages();
+}
+
+TDMFonctionCore::~TDMFonctionCore() {
+    SaveSettings();
+}
+
+void TDMFonctionCore::LoadSettings() {
+    ReadSettings(LoadSettingsFile(), *this);
+    if (RecentOpenFileDir.isEmpty())
+        RecentOpenFileDir = DataFolder;
+}
+
+bool TDMFonctionCore::SaveSettings() {
+    IniFile ini = LoadSettingsFile();
+    WriteSettings(*this, ini);
+    ini.EraseSection(kRecentFiles);
+    for (int i = 0; i < RecentFiles.size(); ++i)
+        ini.WriteString(kRecentFiles, QStringLiteral("File") + QString::number(i + 1),
+                        RecentFiles.at(i));
+    return SaveSettingsFile(ini);
+}
+
+QString TDMFonctionCore::ReadSetting(const QString& section, const QString& key,
+                                     const QString& def) {
+    return LoadSettingsFile().ReadString(section, key, def);
+}
+
+bool TDMFonctionCore::WriteSetting(const QString& section, const QString& key,
+                                   const QString& value) {
+    IniFile ini = LoadSettingsFile();
+    return ini.WriteString(section, key, value) && SaveSettingsFile(ini);
+}
+
+void TDMFonctionCore::AddRecentFile(const QString& path) {
+    const RecentFileChange change = AddRecentPath(RecentFiles, path);
+    if (change.kind != RecentFileChange::Kind::None)
+        RecentFilesChanged(change);
+}
+
+void TDMFonctionCore::LoadRecentFiles() {
+    const auto entries = LoadSettingsFile().SectionEntries(kRecentFiles);
+    for (const auto& entry : std::views::reverse(entries))
+        AddRecentFile(entry.second);
+}
+
+QString TDMFonctionCore::FileVersionString() const {
+    return services::FileVersionString();
+}
+
+QString TDMFonctionCore::NextGridNumber() {
+    return QString::number(++GridCounter);
+}
+
+QString TDMFonctionCore::FormatDuration(qint64 seconds) {
+    return game::FormatDuration(seconds);
+}
+
+QStringList TDMFonctionCore::ReadTranslationSection(const QString& path, const QString& section,
+                                                    bool valuesOnly) const {
+    return services::ReadTranslationSection(path, section, Language, valuesOnly);
+}
+
+void TDMFonctionCore::LoadMessages() {
+    if (QFileInfo::exists(TranslationsPath()))
+        Messages = ReadTranslationSection(TranslationsPath(), QStringLiteral("Messages"), true);
+}
+
+QString TDMFonctionCore::GetMessageText(const QString& defaultText, int number, const QString& a1,
+                                        const QString& a2) const {
+    return services::GetMessageText(Messages, defaultText, number, a1, a2);
+}
+
+QStringList TDMFonctionCore::LanguageCodes() const {
+    return services::LanguageCodes(TranslationsPath());
+}
+
+} // namespace services

@@ -1,0 +1,86 @@
+#include "app/services/settings.h"
+
+#include "app/services/ini_file.h"
+
+#include <array>
+#include <variant>
+
+namespace services {
+
+namespace {
+
+using Field =
+    std::variant<QString Settings::*, bool Settings::*, int Settings::*, Colour Settings::*>;
+
+struct Entry {
+    const QString& section;
+    const char* key;
+    Field field;
+};
+
+// In the order in which a new file receives them. Reading has no side effect, so the order in
+// which the entries are read does not matter and the same table serves.
+const std::array<Entry, 16> kEntries = {{
+    {kGeneralSettings, "Language", &Settings::Language},
+    {kGeneralSettings, "ShowTipsOnStartup", &Settings::ShowTipsOnStartup},
+    {kGeneralSettings, "SavePosWin", &Settings::SavePosWin},
+    {kGeneralSettings, "ToolBar", &Settings::ToolBar},
+    {kGeneralSettings, "QuitConfirm", &Settings::QuitConfirm},
+    {kGeneralSettings, "LastTipShown", &Settings::LastTipShown},
+    {kGeneralSettings, "TimeSplash", &Settings::TimeSplash},
+    {kGeneralSettings, "ReopenLastFile", &Settings::ReopenLastFile},
+    {kRecentDirectories, "RecentOpenFileDir", &Settings::RecentOpenFileDir},
+    {kGeneralSettings, "CouleurChiffre", &Settings::CouleurChiffre},
+    {kGeneralSettings, "CouleurCandidat", &Settings::CouleurCandidat},
+    {kGeneralSettings, "Couleurdevoile", &Settings::Couleurdevoile},
+    {kGeneralSettings, "CouleurJouable", &Settings::CouleurJouable},
+    {kGeneralSettings, "CouleurReference", &Settings::CouleurReference},
+    {kGeneralSettings, "Candidats", &Settings::Candidats},
+    {kGeneralSettings, "Protection", &Settings::Protection},
+}};
+
+template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+
+} // namespace
+
+void ReadSettings(const IniFile& ini, Settings& settings) {
+    const Settings defaults;
+    for (const Entry& entry : kEntries) {
+        const QString key = QLatin1String(entry.key);
+        std::visit(Overloaded{
+                       [&](QString Settings::*f) {
+                           settings.*f = ini.ReadString(entry.section, key, defaults.*f);
+                       },
+                       [&](bool Settings::*f) {
+                           settings.*f = ini.ReadBool(entry.section, key, defaults.*f);
+                       },
+                       [&](int Settings::*f) {
+                           settings.*f = ini.ReadInteger(entry.section, key, defaults.*f);
+                       },
+                       [&](Colour Settings::*f) {
+                           settings.*f = static_cast<Colour>(
+                               ini.ReadInteger(entry.section, key, static_cast<int>(defaults.*f)));
+                       },
+                   },
+                   entry.field);
+    }
+}
+
+void WriteSettings(const Settings& settings, IniFile& ini) {
+    for (const Entry& entry : kEntries) {
+        const QString key = QLatin1String(entry.key);
+        std::visit(
+            Overloaded{
+                [&](QString Settings::*f) { ini.WriteString(entry.section, key, settings.*f); },
+                [&](bool Settings::*f) { ini.WriteBool(entry.section, key, settings.*f); },
+                [&](int Settings::*f) { ini.WriteInteger(entry.section, key, settings.*f); },
+                // Written as the signed 32-bit integer it is read back as.
+                [&](Colour Settings::*f) {
+                    ini.WriteInteger(entry.section, key, static_cast<int>(settings.*f));
+                },
+            },
+            entry.field);
+    }
+}
+
+} // namespace services

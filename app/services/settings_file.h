@@ -1,0 +1,31 @@
+#pragma once
+// "Settings.ini": every read loads the file afresh and every write rewrites it whole, atomically.
+// When the data folder cannot be used, or the file exists but cannot be read (rewriting it could
+// destroy what it holds), the settings live in memory for the rest of the run and Problem() says
+// why, in a sentence the program can show once.
+
+#include "app/services/ini_file.h"
+
+#include <QString>
+
+namespace services {
+
+class SettingsFile {
+public:
+    // Settings kept in memory only, for the reason given.
+    static SettingsFile InMemory(const QString& problem);
+    static SettingsFile OnDisk(const QString& path);
+
+    IniFile Load();
+    // Returns false when the settings could not reach the disk (they are kept in memory).
+    bool Save(const IniFile& ini);
+
+    QString Problem() const { return problem_; }
+
+private:
+    QString path_; // empty while the settings live in memory
+    QString problem_;
+    IniFile memory_;
+};
+
+} // namespace services

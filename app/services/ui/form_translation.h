@@ -1,0 +1,27 @@
+#pragma once
+// Applying a window's section of "Translations.txt" to its components. The lines are the whole
+// lines of the current language (ReadTranslationSection); the key of a component is language +
+// "_" + kind token + "_" + objectName, and key + "_Hint" gives its hint. An empty or missing value
+// leaves the component as it is.
+//
+// The components of a window are the objects beneath it that have an objectName, down to (but not
+// into) the windows nested in it; popup menus belong to the window. A caption goes to the text of
+// the component (the title of a group box, menu or nested window, the text of a tab); a hint goes
+// to the status tip of actions and menus, which the main window shows in its status bar, and to
+// the tooltip of widgets and tabs.
+
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+class QWidget;
+
+namespace services {
+
+void TranslateComponents(QWidget* window, const QStringList& lines, const QString& language);
+
+// The entries that the menu owns (its actions and submenus), every one as a "TMenuItem", captions
+// only.
+void TranslateMenuEntries(QMenu* menu, const QStringList& lines, const QString& language);
+
+} // namespace services

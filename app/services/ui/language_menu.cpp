@@ -1,0 +1,39 @@
+#include "app/services/ui/language_menu.h"
+
+#include "app/services/ui/dm_fonction.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+namespace services {
+
+QAction* AddLanguageEntry(QMenu* langues, const QString& code) {
+    auto* group = langues->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!group)
+        group = new QActionGroup(langues);
+    auto* entry = new QAction(code, langues);
+    entry->setObjectName(code);
+    entry->setCheckable(true);
+    group->addAction(entry);
+    langues->addAction(entry);
+    return entry;
+}
+
+void FillLanguageMenu(TDMFonction& services, QMenu* langues,
+                      const std::function<void(QAction*)>& onChosen) {
+    for (const QString& code : services.LanguageCodes()) {
+        QAction* entry = AddLanguageEntry(langues, code);
+        entry->setChecked(code == services.Language);
+        QObject::connect(entry, &QAction::triggered, entry, [entry, onChosen] { onChosen(entry); });
+    }
+    services.TranslateMenuItems(langues);
+}
+
+void ChooseLanguageEntry(TDMFonction& services, QMenu* langues, QAction* entry) {
+    services.SetLanguage(entry->objectName());
+    entry->setChecked(true);
+    services.TranslateMenuItems(langues);
+}
+
+} // namespace services

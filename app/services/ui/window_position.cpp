@@ -1,0 +1,99 @@
+// Window positions in section "WindowPositions": name + "Left"/"Top" are the screen coordinates of
+// the client area, name + "Width"/"Height" the outer size, name + "State" 1 for a maximised window.
+// Windows are placed by their outer corner; the offset from that corner to the client area is
+// learned per border style from the first window placed, so later windows land exactly.
+
+#include "app/services/ui/dm_fonction.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace services {
+
+namespace {
+
+constexpr int kDefaultLeft = 80;
+constexpr int kDefaultTop = 140;
+constexpr int kDefaultSize = 140;
+// Stored for a client corner at 0 or less, so that the window comes back on screen.
+constexpr int kOffscreenCoordinate = 15;
+constexpr int kScreenEdgeMargin = 50;
+
+BorderStyle BorderStyleOf(const QWidget* window) {
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return BorderStyle::None;
+    const bool fixedSize = window->minimumSize() == window->maximumSize();
+    switch (window->windowType()) {
+    case Qt::Tool:
+        return fixedSize ? BorderStyle::ToolWindow : BorderStyle::SizeToolWindow;
+    case Qt::Dialog:
+        return fixedSize ? BorderStyle::Dialog : BorderStyle::Sizeable;
+    default:
+        return fixedSize ? BorderStyle::Single : BorderStyle::Sizeable;
+    }
+}
+
+int OnScreen(int coordinate) {
+    return coordinate > 0 ? coordinate : kOffscreenCoordinate;
+}
+
+} // namespace
+
+void TDMFonction::SaveWindowPosition(QWidget* window, bool withSize) {
+    if (!SavePosWin)
+        return;
+    const QString name = window->objectName();
+    IniFile ini = LoadSettingsFile();
+    const auto write = [&](const char* suffix, int value) {
+        ini.WriteInteger(kWindowPositions, name + QLatin1String(suffix), value);
+    };
+    if (window->isMaximized()) {
+        write("State", 1);
+    } else {
+        const QPoint client = window->geometry().topLeft();
+        write("State", 0);
+        write("Left", OnScreen(client.x()));
+        write("Top", OnScreen(client.y()));
+        if (withSize) {
+            write("Width", window->frameGeometry().width());
+            write("Height", window->frameGeometry().height());
+        }
+    }
+    SaveSettingsFile(ini);
+}
+
+void TDMFonction::RestoreWindowPosition(QWidget* window, bool withSize) {
+    if (!SavePosWin)
+        return;
+    const QString name = window->objectName();
+    const IniFile ini = LoadSettingsFile();
+    const auto read = [&](const char* suffix, int def) {
+        return ini.ReadInteger(kWindowPositions, name + QLatin1String(suffix), def);
+    };
+    QPoint target(read("Left", kDefaultLeft), read("Top", kDefaultTop));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize screenSize = screen->geometry().size();
+        if (screenSize.width() < target.x())
+            target.setX(screenSize.width() - kScreenEdgeMargin);
+        if (screenSize.height() < target.y())
+            target.setY(screenSize.height() - kScreenEdgeMargin);
+    }
+    QPoint& offset = BorderOffsets.at(std::size_t(BorderStyleOf(window)));
+    window->move(target - offset);
+    const QPoint client = window->geometry().topLeft();
+    if (client != target) {
+        offset += client - target;
+        window->move(target - offset);
+    }
+    if (window->frameGeometry().top() < 0)
+        window->move(window->frameGeometry().left(), 0);
+    if (withSize) {
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        window->resize(QSize(read("Width", kDefaultSize), read("Height", kDefaultSize)) - frame);
+        if (read("State", 0) == 1)
+            window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    }
+}
+
+} // namespace services

@@ -1,0 +1,39 @@
+#pragma once
+// Shared by the services tests: a data folder of its own for every test, and file helpers.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace services_test {
+
+// Points TESSARINE_DATA_DIR at a new empty folder for as long as it lives.
+class TemporaryDataFolder {
+public:
+    TemporaryDataFolder() { qputenv("TESSARINE_DATA_DIR", dir_.path().toUtf8()); }
+    ~TemporaryDataFolder() { qunsetenv("TESSARINE_DATA_DIR"); }
+    QString Path() const { return dir_.path() + u'/'; }
+    QString SettingsPath() const { return Path() + QStringLiteral("Settings.ini"); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Creates an empty file and returns its path.
+inline QString CreateFile(const QString& folder, const QString& name) {
+    const QString path = QDir(folder).filePath(name);
+    WriteBytes(path, {});
+    return path;
+}
+
+} // namespace services_test
