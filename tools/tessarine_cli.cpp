@@ -1,5 +1,6 @@
 // tessarine-cli: puzzles and analyses from the command line.
 
+#include "tools/cli_analyse.h"
 #include "tools/cli_commands.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,9 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: tessarine-cli generate [N]\n";
+constexpr const char* kUsage =
+    "usage: tessarine-cli generate [N]\n"
+    "       tessarine-cli analyse [--auto FAMILIES] [--save FILE.xml] INPUT\n";
 
 } // namespace
 
@@ -22,6 +25,8 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("generate"))
         return RunGenerateCommand(args);
+    if (command == QLatin1String("analyse"))
+        return RunAnalyseCommand(args);
     std::fprintf(stderr, "tessarine-cli: unknown command %s\n%s", qUtf8Printable(command), kUsage);
     return 2;
 }

@@ -1,0 +1,250 @@
+#include "game/model/game_session.h"
+
+#include "game/model/duration.h"
+
+namespace game {
+
+namespace {
+
+bool InRange(int value) {
+    return value >= 1 && value <= 9;
+}
+
+const QString kAllDigits = QStringLiteral("123456789");
+
+} // namespace
+
+GameSession::GameSession(const GameSettings& settings, QObject* parent)
+    : QObject(parent), settings_(settings), timerLabel_(FormatDuration(0)),
+      casesLabel_(QStringLiteral("/81")) {
+    for (int colonne = 1; colonne <= 9; ++colonne)
+        for (int ligne = 1; ligne <= 9; ++ligne)
+            CellAt(ligne, colonne) = CaseState(ligne, colonne);
+}
+
+void GameSession::InitBoard(PendingHistory* pending) {
+    history_.clear();
+    SetModified(false);
+    for (CaseState& cell : cells_) {
+        cell.CouleurCandidat = settings_.CouleurCandidat;
+        cell.ViewCandidat = false;
+        cell.CouleurFond = kWhite;
+        NotifyCell(cell);
+    }
+    SetMode(mode::Input, true);
+    ApplyDefaults();
+    if (pending != nullptr && !pending->Entries.empty()) {
+        history_ = std::move(pending->Entries);
+        const int seconds = pending->Seconds;
+        *pending = PendingHistory{};
+        ReplayHistory();
+        elapsedSeconds_ = seconds;
+    }
+}
+
+void GameSession::ApplyCandidateColour() {
+    for (CaseState& cell : cells_) {
+        cell.CouleurCandidat = settings_.CouleurCandidat;
+        NotifyCell(cell);
+    }
+}
+
+void GameSession::ApplyDefaults() {
+    SetCandidateDisplay(settings_.Candidats);
+    SetProtection(settings_.Protection);
+}
+
+int GameSession::CountPlacedCells() {
+    int placed = 0;
+    for (const CaseState& cell : cells_)
+        if (cell.Digit() != 0)
+            ++placed;
+    const QString label = QString::number(placed) + QStringLiteral("/81 cases");
+    if (label != casesLabel_) {
+        casesLabel_ = label;
+        emit casesLabelChanged(casesLabel_);
+    }
+    return placed;
+}
+
+engine::GridState GameSession::TakeSnapshot() const {
+    engine::GridState grid(engine::GridState::Order::ColumnMajor);
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        grid.Cells[k].Digit = std::uint8_t(cells_[k].Digit());
+        grid.Cells[k].Candidates = cells_[k].Candidates();
+    }
+    return grid;
+}
+
+void GameSession::SetMode(char mode, bool record) {
+    mode_ = mode;
+    if (record)
+        AppendHistory(HistoryEntry{0, 0, 0, mode});
+    elapsedSeconds_ = 0;
+    if (mode == mode::Input) {
+        ClearTrace();
+        SetTimerLabel(FormatDuration(0));
+        SetTimerRunning(false);
+        ResetAnalysisPanel();
+    } else {
+        SetTimerRunning(true);
+    }
+    emit modeChanged(mode_);
+}
+
+void GameSession::ApplyAction(int ligne, int colonne, char operation, int digit) {
+    if (!InRange(ligne) || !InRange(colonne) || !InRange(digit)) {
+        CountPlacedCells();
+        return;
+    }
+    CaseState& cell = CellAt(ligne, colonne);
+    const QString where = QStringLiteral("L%1 C%2").arg(ligne).arg(colonne);
+    if (operation == operation::RemoveCandidate) {
+        RemoveCandidateFrom(cell, digit);
+        if (mode_ == mode::Play)
+            AddTrace(where + QStringLiteral(" suppression du candidat : ") +
+                     QString::number(digit));
+        return;
+    }
+    if (operation != operation::Place)
+        return;
+    if (!cell.HasCandidate(digit) && cell.Digit() != digit) {
+        emit beepRequested();
+        AddTrace(QStringLiteral("FAUX - ") + where + QStringLiteral("le ") +
+                 QString::number(digit) + QStringLiteral(" déjà posé."));
+    }
+    cell.CouleurChiffre = ModeDigitColour();
+    cell.SetNumber(digit);
+    NotifyCell(cell);
+    if (mode_ == mode::Play)
+        AddTrace(where + QStringLiteral(" reçoit le : ") + QString::number(digit));
+    const int region = cell.Region();
+    for (CaseState& peer : cells_)
+        if (peer.Region() == region || peer.Ligne() == ligne || peer.Colonne() == colonne)
+            RemoveCandidateFrom(peer, digit);
+    CountPlacedCells();
+}
+
+void GameSession::BtJouerClick() {
+    SetMode(mode::Play, true);
+    RunAnalysis();
+}
+
+void GameSession::BT_EFF_TOUTClick() {
+    ResetAllCells();
+    history_.clear();
+    SetMode(mode::Input, true);
+}
+
+SelectorSetup GameSession::PrepareSelector(int ligne, int colonne, bool leftButton) {
+    CaseState& cell = CellAt(ligne, colonne);
+    SelectorSetup setup;
+    setup.Page = leftButton ? 0 : 1;
+    setup.PlaceColour = ModeDigitColour();
+    setup.CandidateColour = settings_.CouleurCandidat;
+    if (protection_) {
+        setup.PlaceDigits = cell.CandidateString();
+        setup.CandidateDigits = mode_ == mode::Play ? setup.PlaceDigits : QString();
+    } else {
+        setup.PlaceDigits = kAllDigits;
+        setup.CandidateDigits = kAllDigits;
+    }
+    cell.CouleurChiffre = setup.PlaceColour;
+    NotifyCell(cell);
+    return setup;
+}
+
+void GameSession::ApplyCellChoice(int ligne, int colonne, char operation, int digit) {
+    // A choice the selector cannot make would write a history line the grid file cannot hold.
+    if (!InRange(ligne) || !InRange(colonne) || !InRange(digit) ||
+        (operation != operation::Place && operation != operation::RemoveCandidate))
+        return;
+    ApplyAction(ligne, colonne, operation, digit);
+    AppendHistory(
+        HistoryEntry{std::uint8_t(ligne), std::uint8_t(colonne), std::uint8_t(digit), operation});
+    SetModified(true);
+    ReportDeadEnds();
+    if (mode_ == mode::Play)
+        RunAnalysis();
+}
+
+void GameSession::ReportDeadEnds() {
+    for (const CaseState& cell : cells_) {
+        if (cell.Digit() != 0 || cell.CandidateCount() != 0)
+            continue;
+        emit beepRequested();
+        AddTrace(QStringLiteral("FAUX - L%1  C%2  sans candidats.")
+                     .arg(cell.Ligne())
+                     .arg(cell.Colonne()));
+    }
+}
+
+void GameSession::SetCandidateDisplay(bool on) {
+    candidateDisplay_ = on;
+    for (CaseState& cell : cells_) {
+        if (cell.ViewCandidat == on)
+            continue;
+        cell.ViewCandidat = on;
+        NotifyCell(cell);
+    }
+    emit candidateDisplayChanged(on);
+}
+
+void GameSession::SetProtection(bool on) {
+    protection_ = on;
+    emit protectionChanged(on);
+}
+
+void GameSession::TimerPartieTimer() {
+    if (!timerRunning_ || mode_ == mode::Input)
+        return;
+    ++elapsedSeconds_;
+    SetTimerLabel(FormatDuration(elapsedSeconds_));
+}
+
+void GameSession::SetModified(bool modified) {
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified_);
+}
+
+Colour GameSession::ModeDigitColour() const {
+    return mode_ == mode::Input ? settings_.Couleurdevoile : settings_.CouleurChiffre;
+}
+
+void GameSession::RemoveCandidateFrom(CaseState& cell, int digit) {
+    if (cell.RemoveCandidate(digit))
+        NotifyCell(cell);
+}
+
+void GameSession::ResetAllCells() {
+    for (CaseState& cell : cells_) {
+        cell.ResetCell();
+        NotifyCell(cell);
+    }
+}
+
+void GameSession::AddTrace(const QString& line) {
+    trace_ << line;
+    emit traceLineAdded(line);
+}
+
+void GameSession::ClearTrace() {
+    trace_.clear();
+    emit traceCleared();
+}
+
+void GameSession::SetTimerRunning(bool running) {
+    if (running == timerRunning_)
+        return;
+    timerRunning_ = running;
+    emit timerRunningChanged(running);
+}
+
+void GameSession::SetTimerLabel(const QString& text) {
+    timerLabel_ = text;
+    emit timerLabelChanged(text);
+}
+
+} // namespace game

@@ -1,0 +1,243 @@
+#pragma once
+// GameSession: the model of one open grid, everything its frame does without a widget. It holds
+// the 81 cells (in creation order, column by column), the mode, the play clock, the action
+// history, the trace lines, the findings of the last analysis run and the analysis panel. Every
+// change of the position goes through ApplyAction; each caller appends its own history entry.
+// The view listens to the signals and reads the state back; messages come back as texts.
+
+#include "engine/grid_state.h"
+#include "game/model/analysis_panel.h"
+#include "game/model/case_state.h"
+#include "game/model/game_settings.h"
+#include "game/model/history_entry.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace game {
+
+// Modes of a grid.
+namespace mode {
+constexpr char Input = 'S'; // "Mode Saisie": the givens are typed
+constexpr char Play = 'R';  // résolution
+} // namespace mode
+
+// How the digit selector opens on a cell: its page, the enabled digits of each page ("1".."9"
+// characters, ascending) and the colours of the buttons.
+struct SelectorSetup {
+    int Page = 0; // 0 "Poser", 1 "Candidats"
+    QString PlaceDigits;
+    QString CandidateDigits;
+    Colour PlaceColour = 0;
+    Colour CandidateColour = 0;
+};
+
+class GameSession : public QObject {
+    Q_OBJECT
+
+public:
+    explicit GameSession(const GameSettings& settings, QObject* parent = nullptr);
+
+    // --- Set-up and settings
+    // Starts the grid: empty history but for its "S" entry, input mode, the switches from the
+    // settings. With a non-empty pending history (Duplicate), adopts it, empties it, replays it
+    // and takes its seconds.
+    void InitBoard(PendingHistory* pending = nullptr);
+    const GameSettings& Settings() const { return settings_; }
+    // New settings reach the cells at the next ApplyCandidateColour or replay.
+    void SetSettings(const GameSettings& settings) { settings_ = settings; }
+    // Every cell's candidate colour := the setting.
+    void ApplyCandidateColour();
+    // Presses the two switches as the settings say.
+    void ApplyDefaults();
+
+    // --- Board
+    // The cells in creation order: column 1 rows 1..9, then column 2, ...
+    const std::array<CaseState, 81>& Cells() const { return cells_; }
+    const CaseState& Cell(int ligne, int colonne) const { return cells_[Index(ligne, colonne)]; }
+    // Counts the cells holding a digit and refreshes the counter text.
+    int CountPlacedCells();
+    // The filled-cell counter: "/81" at first, then "n/81 cases".
+    const QString& CasesLabel() const { return casesLabel_; }
+    // The position as the techniques read it, cells in creation order.
+    engine::GridState TakeSnapshot() const;
+
+    // --- Rules and modes
+    char Mode() const { return mode_; }
+    // Switches to input ("S") or play ("R") mode; record appends the switch to the history.
+    void SetMode(char mode, bool record);
+    // Operation "P" places digit (1..9) in the cell and removes it from the candidates of its
+    // row, column and region; "C" removes one candidate. Writes the trace lines of play mode and
+    // the "FAUX" lines. Does not touch the history. A row, column or digit out of 1..9 changes
+    // nothing but the counter.
+    void ApplyAction(int ligne, int colonne, char operation, int digit);
+    // "Jouer ! ": play mode, recorded, then the analysis run. Not a modification.
+    void BtJouerClick();
+    // Erase all (the question is the view's): empty cells, a history of one "S" entry.
+    void BT_EFF_TOUTClick();
+
+    // --- Cell click: the view opens the selector as PrepareSelector says, then, unless it was
+    // cancelled, hands the chosen operation and digit to ApplyCellChoice.
+    // Sets the cell's digit colour for the mode and tells how the selector opens (ligne and
+    // colonne 1..9).
+    SelectorSetup PrepareSelector(int ligne, int colonne, bool leftButton);
+    // Applies the choice ("P" or "C", digit 1..9), records it, marks the grid modified, reports
+    // cells left without candidates and, in play mode, runs the analysis. A choice off the board
+    // is ignored.
+    void ApplyCellChoice(int ligne, int colonne, char operation, int digit);
+
+    // --- Switches (SB_CandidatOn/Off, SB_ProtectionOn/Off)
+    bool CandidateDisplayOn() const { return candidateDisplay_; }
+    // Every cell shows (or hides) its candidates.
+    void SetCandidateDisplay(bool on);
+    bool ProtectionOn() const { return protection_; }
+    void SetProtection(bool on);
+
+    // --- Play clock (TimerPartie)
+    int ElapsedSeconds() const { return elapsedSeconds_; }
+    // For a grid rebuilt by its owner (the command-line companion saves with 0 seconds).
+    void RestoreElapsedSeconds(int seconds) { elapsedSeconds_ = seconds; }
+    bool TimerRunning() const { return timerRunning_; }
+    // The clock label: "00:00:00" in input mode, refreshed by every counted second.
+    const QString& TimerLabel() const { return timerLabel_; }
+    // The one-second tick: counts in play mode while the clock runs.
+    void TimerPartieTimer();
+
+    // --- Modified state, file, closing
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified);
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& fileName) { fileName_ = fileName; }
+    bool HasFile() const { return hasFile_; }
+    void SetHasFile(bool hasFile) { hasFile_ = hasFile; }
+    // Whether closing must first ask to save.
+    bool CloseNeedsQuestion() const { return modified_; }
+
+    // --- History
+    const ActionHistory& History() const { return history_; }
+    // Index of the last entry, -1 when empty.
+    int HistoryLast() const { return int(history_.size()) - 1; }
+    void AppendHistory(const HistoryEntry& entry) { history_.push_back(entry); }
+    // The copy Duplicate hands to the new grid.
+    PendingHistory DuplicateHistory() const { return {history_, elapsedSeconds_}; }
+    // Rebuilds the board from the history.
+    void ReplayHistory();
+    // Undo: drops the last entry (and a switch to play mode it would end on), replays, keeps the
+    // clock.
+    void Bt_PRECEDENTClick();
+    // Restart (the question is the view's): replays the givens up to the switch to play mode and
+    // drops everything after it.
+    void BT_REFAIREClick();
+    // Writes the history, with a time marker, to FileName. Returns an error text, empty on
+    // success; a failed save changes nothing.
+    QString SaveGrid();
+    // Reads FileName into the history and replays it. Returns an error text, empty on success; a
+    // refused file changes nothing.
+    QString LoadGrid();
+
+    // --- Trace (MemoTrace)
+    const QStringList& TraceLines() const { return trace_; }
+
+    // --- Analysis run and panel
+    // Runs the six families on a fresh snapshot, writes the family lines and applies the checked
+    // families until nothing changes; on a full grid stops the clock and resets the panel.
+    void RunAnalysis();
+    // Applies the checked families of the last run, runs again when that changed anything.
+    void ApplyCheckedFamilies();
+    // Applies the findings of one family of the last run; true when one was applied.
+    bool ApplyFamily(int family);
+    const engine::FindingList& Findings() const { return findings_; }
+    const AnalysisPanel& Panel() const { return panel_; }
+    void ResetAnalysisPanel();
+    // A family line clicked: the results grid lists its configurations.
+    void CheckListFamilleClick(int family);
+    // A check mark (family 0..5) set or removed, nothing run.
+    void SetFamilyChecked(int family, bool checked);
+    // A check mark toggled by the player: in play mode the analysis runs and applies it.
+    void CheckListFamilleClickCheck(int family, bool checked);
+    // Lights up the cells of a listed configuration: acting cells in CouleurJouable, reference
+    // cells in CouleurReference.
+    void StringGridMouseDown(int row);
+    // Every cell back to a white background.
+    void StringGridMouseUp();
+    // Double-click, first half: writes the row's text to the trace and applies its configuration.
+    // Returns the family to hand to RefreshAfterListedFinding, -1 when the grid had nothing.
+    int ApplyListedFinding(int row);
+    // Double-click, second half (after the view's pause): resets the panel, runs the analysis and
+    // lists that family's new findings.
+    void RefreshAfterListedFinding(int family);
+
+    // --- Text exchange
+    // Places the givens of an 81-character grid text in the current mode. Returns an error text,
+    // empty on success; a refused text leaves the board untouched.
+    QString ImportText(const QString& text);
+    // Imports pasted clipboard text into an empty board. Returns an error text, empty on success.
+    QString PasteGrid(const QString& clipboardText);
+    // The 11-line board picture for the clipboard.
+    QString CopyGrid() const;
+
+signals:
+    void traceLineAdded(const QString& line);
+    void traceCleared();
+    void beepRequested();
+    // Digit, candidates, colours or candidate display of one cell.
+    void cellChanged(int ligne, int colonne);
+    void casesLabelChanged(const QString& text);
+    void modeChanged(char mode);
+    void candidateDisplayChanged(bool on);
+    void protectionChanged(bool on);
+    void timerRunningChanged(bool running);
+    void timerLabelChanged(const QString& text);
+    // The view shows the save indicator and FileName in its status line.
+    void modifiedChanged(bool modified);
+    // Texts or check marks of the family lines.
+    void familyLinesChanged();
+    // Rows of the results grid.
+    void resultsChanged();
+    // A save succeeded: the shell shows its status message and adds the file to the recent list.
+    void gridSaved(const QString& fileName);
+
+private:
+    static int Index(int ligne, int colonne) { return (colonne - 1) * 9 + (ligne - 1); }
+    CaseState& CellAt(int ligne, int colonne) { return cells_[Index(ligne, colonne)]; }
+    void NotifyCell(const CaseState& cell) { emit cellChanged(cell.Ligne(), cell.Colonne()); }
+    // Givens take Couleurdevoile, digits placed in play mode CouleurChiffre.
+    Colour ModeDigitColour() const;
+    void RemoveCandidateFrom(CaseState& cell, int digit);
+    void ResetAllCells();
+    // One entry of a replay: mode switches, placements and, withRemovals, candidate removals.
+    void ReplayEntry(const HistoryEntry& entry, bool withRemovals);
+    void AddTrace(const QString& line);
+    void ClearTrace();
+    void SetTimerRunning(bool running);
+    void SetTimerLabel(const QString& text);
+    void ReportDeadEnds();
+    // ApplyAction, the history entry and the modified mark for one finding.
+    void ApplyFinding(const engine::Finding& finding);
+    // One run up to the family lines; false when a full grid stopped it.
+    bool AnalyseOnce();
+    // The automatic application of one run; true when it changed something.
+    bool ApplyCheckedFamiliesOnce();
+
+    GameSettings settings_;
+    std::array<CaseState, 81> cells_;
+    char mode_ = mode::Input;
+    bool candidateDisplay_ = false;
+    bool protection_ = false;
+    int elapsedSeconds_ = 0;
+    bool timerRunning_ = false;
+    QString timerLabel_;
+    QString casesLabel_;
+    bool modified_ = false;
+    QString fileName_;
+    bool hasFile_ = false;
+    ActionHistory history_;
+    QStringList trace_;
+    engine::FindingList findings_;
+    AnalysisPanel panel_;
+};
+
+} // namespace game

@@ -1,0 +1,152 @@
+// The analysis side of a grid: the run after every move, the automatic application of the checked
+// families, and the panel that lists, lights up and applies single configurations.
+//
+// A run that applied something starts another run on a fresh snapshot; every applied finding
+// places a digit or removes an open candidate, so the repetition ends. It is a loop rather than
+// the nested calls it stands for, so a long solve cannot deepen the stack.
+#include "game/model/game_session.h"
+
+#include "engine/families.h"
+
+namespace game {
+
+void GameSession::RunAnalysis() {
+    while (AnalyseOnce() && ApplyCheckedFamiliesOnce()) {
+    }
+}
+
+bool GameSession::AnalyseOnce() {
+    panel_.ClearRows();
+    emit resultsChanged();
+    engine::ClearFindings(findings_);
+    if (CountPlacedCells() == 81) {
+        SetTimerRunning(false);
+        ResetAnalysisPanel();
+        return false;
+    }
+    const engine::FamilyCounts counts = engine::RunFamilies(TakeSnapshot(), findings_);
+    for (int family = 0; family < engine::kFamilyCount; ++family)
+        panel_.SetFamilyLine(family,
+                             QString::fromStdString(engine::FamilyLine(family, counts[family])));
+    emit familyLinesChanged();
+    return true;
+}
+
+void GameSession::ApplyCheckedFamilies() {
+    if (ApplyCheckedFamiliesOnce())
+        RunAnalysis();
+}
+
+bool GameSession::ApplyCheckedFamiliesOnce() {
+    bool changed = false;
+    for (int family = 0; family < engine::kFamilyCount; ++family)
+        if (panel_.IsChecked(family) && ApplyFamily(family))
+            changed = true;
+    if (CountPlacedCells() == 81)
+        ResetAnalysisPanel();
+    return changed;
+}
+
+bool GameSession::ApplyFamily(int family) {
+    bool applied = false;
+    for (const engine::Finding& finding : findings_) {
+        if (finding.Family != family)
+            continue;
+        if (finding.Trace == 'O')
+            AddTrace(QString::fromStdString(finding.Text));
+        if (finding.Action != 'V') {
+            ApplyFinding(finding);
+            applied = true;
+        }
+    }
+    return applied;
+}
+
+void GameSession::ApplyFinding(const engine::Finding& finding) {
+    const int digit = finding.Digit - '0';
+    ApplyAction(finding.Row, finding.Col, finding.Action, digit);
+    AppendHistory(HistoryEntry{finding.Row, finding.Col, std::uint8_t(digit), finding.Action});
+    SetModified(true);
+}
+
+void GameSession::ResetAnalysisPanel() {
+    panel_.Reset();
+    engine::ClearFindings(findings_);
+    emit familyLinesChanged();
+    emit resultsChanged();
+}
+
+void GameSession::CheckListFamilleClick(int family) {
+    panel_.ListFamily(family, findings_);
+    emit resultsChanged();
+}
+
+void GameSession::SetFamilyChecked(int family, bool checked) {
+    panel_.SetChecked(family, checked);
+    emit familyLinesChanged();
+}
+
+void GameSession::CheckListFamilleClickCheck(int family, bool checked) {
+    SetFamilyChecked(family, checked);
+    if (mode_ == mode::Play)
+        RunAnalysis();
+}
+
+namespace {
+
+// The listed row a click on the results grid designates; null when the grid shows nothing there.
+const ListedFinding* ClickedRow(const AnalysisPanel& panel, int row) {
+    const std::vector<ListedFinding>& rows = panel.Rows();
+    if (rows.empty() || rows.front().Text.isEmpty() || row < 0 || row >= int(rows.size()))
+        return nullptr;
+    return &rows[std::size_t(row)];
+}
+
+bool SameConfiguration(const engine::Finding& finding, const ListedFinding& listed) {
+    return finding.Family == listed.Family && finding.Seq == listed.Seq;
+}
+
+} // namespace
+
+void GameSession::StringGridMouseDown(int row) {
+    const ListedFinding* listed = ClickedRow(panel_, row);
+    if (listed == nullptr)
+        return;
+    for (const engine::Finding& finding : findings_) {
+        if (!SameConfiguration(finding, *listed))
+            continue;
+        CaseState& cell = CellAt(finding.Row, finding.Col);
+        cell.CouleurFond =
+            finding.Action == 'V' ? settings_.CouleurReference : settings_.CouleurJouable;
+        NotifyCell(cell);
+    }
+}
+
+void GameSession::StringGridMouseUp() {
+    for (CaseState& cell : cells_) {
+        if (cell.CouleurFond == kWhite)
+            continue;
+        cell.CouleurFond = kWhite;
+        NotifyCell(cell);
+    }
+}
+
+int GameSession::ApplyListedFinding(int row) {
+    const ListedFinding* clicked = ClickedRow(panel_, row);
+    if (clicked == nullptr)
+        return -1;
+    const ListedFinding listed = *clicked;
+    AddTrace(listed.Text);
+    for (const engine::Finding& finding : findings_)
+        if (SameConfiguration(finding, listed) && finding.Action != 'V')
+            ApplyFinding(finding);
+    return listed.Family;
+}
+
+void GameSession::RefreshAfterListedFinding(int family) {
+    ResetAnalysisPanel();
+    RunAnalysis();
+    CheckListFamilleClick(family);
+}
+
+} // namespace game

@@ -1,0 +1,91 @@
+// The history side of a grid: replay, undo, restart, and the grid file.
+#include "game/model/game_session.h"
+
+#include "game/model/grid_file.h"
+
+namespace game {
+
+namespace {
+
+bool IsModeSwitch(char operation) {
+    return operation == operation::InputMode || operation == operation::PlayMode;
+}
+
+} // namespace
+
+void GameSession::ReplayEntry(const HistoryEntry& entry, bool withRemovals) {
+    if (IsModeSwitch(entry.Operation))
+        SetMode(entry.Operation, false);
+    else if (entry.Operation == operation::Place ||
+             (withRemovals && entry.Operation == operation::RemoveCandidate))
+        ApplyAction(entry.Ligne, entry.Colonne, entry.Operation, entry.Chiffre);
+}
+
+void GameSession::ReplayHistory() {
+    ClearTrace();
+    ResetAllCells();
+    for (const HistoryEntry& entry : history_)
+        ReplayEntry(entry, true);
+}
+
+void GameSession::Bt_PRECEDENTClick() {
+    if (history_.empty())
+        return;
+    history_.pop_back();
+    // Never end on the switch to play mode: undoing the first move after "Jouer ! " goes back to
+    // input mode too.
+    if (!history_.empty() && history_.back().Operation == operation::PlayMode)
+        history_.pop_back();
+    const int seconds = elapsedSeconds_;
+    ReplayHistory();
+    elapsedSeconds_ = seconds;
+    if (mode_ == mode::Play)
+        RunAnalysis();
+    SetModified(true);
+}
+
+void GameSession::BT_REFAIREClick() {
+    ClearTrace();
+    ResetAllCells();
+    // The givens and the mode switches up to the switch to play mode; candidate removals made in
+    // input mode are dropped with the play moves. Without such a switch, the whole history is
+    // walked the same way and kept.
+    for (std::size_t i = 0; i < history_.size(); ++i) {
+        ReplayEntry(history_[i], false);
+        if (history_[i].Operation == operation::PlayMode) {
+            history_.resize(i + 1);
+            break;
+        }
+    }
+    RunAnalysis();
+}
+
+QString GameSession::SaveGrid() {
+    AppendHistory(HistoryEntry{0, 0, 0, operation::TimeMarker});
+    const QString error = WriteGridFile(fileName_, EncodeGridFile(history_, elapsedSeconds_));
+    if (!error.isEmpty()) {
+        // The marker records a save; a save that did not happen leaves no trace in the history.
+        history_.pop_back();
+        return error;
+    }
+    SetModified(false);
+    emit gridSaved(fileName_);
+    return {};
+}
+
+QString GameSession::LoadGrid() {
+    GridFileContent content = ReadGridFile(fileName_);
+    if (!content.Error.isEmpty())
+        return content.Error;
+    history_ = std::move(content.Entries);
+    if (content.HasTimeMarker)
+        SetTimerRunning(true);
+    ReplayHistory();
+    elapsedSeconds_ = content.Seconds;
+    RunAnalysis();
+    ApplyDefaults();
+    SetModified(false);
+    return {};
+}
+
+} // namespace game

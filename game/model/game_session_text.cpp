@@ -1,0 +1,33 @@
+// The text exchange of a grid: grid texts in, the board picture out.
+#include "game/model/game_session.h"
+
+#include "game/model/grid_text.h"
+
+namespace game {
+
+QString GameSession::ImportText(const QString& text) {
+    const GridTextReading reading = ReadGridText(text);
+    if (!reading.Error.isEmpty())
+        return reading.Error;
+    for (const GridGiven& given : reading.Givens) {
+        AppendHistory(HistoryEntry{std::uint8_t(given.Ligne), std::uint8_t(given.Colonne),
+                                   std::uint8_t(given.Chiffre), operation::Place});
+        ApplyAction(given.Ligne, given.Colonne, operation::Place, given.Chiffre);
+    }
+    return {};
+}
+
+QString GameSession::PasteGrid(const QString& clipboardText) {
+    if (CountPlacedCells() != 0)
+        return QStringLiteral("La grille n'est pas vide");
+    return ImportText(FilterPastedText(clipboardText));
+}
+
+QString GameSession::CopyGrid() const {
+    BoardDigits digits{};
+    for (const CaseState& cell : cells_)
+        digits[cell.Ligne() - 1][cell.Colonne() - 1] = cell.Digit();
+    return GridPicture(digits);
+}
+
+} // namespace game

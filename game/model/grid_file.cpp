@@ -1,0 +1,191 @@
+#include "game/model/grid_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace game {
+
+namespace {
+
+// 0-based positions of the fields inside an action line.
+constexpr int kLignePos = 20;
+constexpr int kColonnePos = 33;
+constexpr int kChiffrePos = 47;
+constexpr int kOperationPos = 63;
+constexpr int kTextPos = 66;
+constexpr int kTextLength = 20;
+
+QString EntryText(const HistoryEntry& entry, int elapsedSeconds, const QString& previousText) {
+    const QString place =
+        QStringLiteral("Ligne: %1 Colonne: %2").arg(entry.Ligne).arg(entry.Colonne);
+    switch (entry.Operation) {
+    case operation::Place:
+        return place + QStringLiteral(" Mise en place du : ") + QString::number(entry.Chiffre);
+    case operation::RemoveCandidate:
+        return place + QStringLiteral(" suppression du candidat : ") +
+               QString::number(entry.Chiffre);
+    case operation::PlayMode:
+        return place + QStringLiteral(" Passage en mode résolution : ") +
+               QString::number(entry.Chiffre);
+    case operation::InputMode:
+        return place + QStringLiteral(" Passage en mode Saisie : ") +
+               QString::number(entry.Chiffre);
+    case operation::TimeMarker:
+        return QString::number(elapsedSeconds) + QStringLiteral("# duree de la partie en secondes");
+    default:
+        return previousText;
+    }
+}
+
+QString ActionLine(const HistoryEntry& entry, const QString& text) {
+    return QStringLiteral("  <Action  Ligne = '%1' Colonne ='%2' Chiffre = '%3' Operation = "
+                          "'%4'>%5</Action>")
+        .arg(entry.Ligne)
+        .arg(entry.Colonne)
+        .arg(entry.Chiffre)
+        .arg(QChar::fromLatin1(entry.Operation))
+        .arg(text);
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}
+
+QString Refusal(const QString& fileName, qsizetype lineNumber, const QString& reason) {
+    return QStringLiteral("Le fichier %1 n'est pas une grille valide : ligne %2, %3.")
+        .arg(fileName)
+        .arg(lineNumber)
+        .arg(reason);
+}
+
+// The digit at pos, or -1 when that character is not a decimal digit.
+int DigitAt(const QString& line, int pos) {
+    const QChar c = line[pos];
+    return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : -1;
+}
+
+// Fills entry from one action line; returns the reason it is malformed, empty when it is sound.
+QString ReadActionLine(const QString& line, HistoryEntry& entry) {
+    if (line.size() <= kOperationPos)
+        return QStringLiteral("ligne trop courte");
+    const struct {
+        int Pos;
+        QLatin1String Name;
+        std::uint8_t* Field;
+    } fields[] = {{kLignePos, QLatin1String("Ligne"), &entry.Ligne},
+                  {kColonnePos, QLatin1String("Colonne"), &entry.Colonne},
+                  {kChiffrePos, QLatin1String("Chiffre"), &entry.Chiffre}};
+    for (const auto& field : fields) {
+        const int value = DigitAt(line, field.Pos);
+        if (value < 0)
+            return QStringLiteral("la valeur de %1 n'est pas un chiffre").arg(field.Name);
+        *field.Field = std::uint8_t(value);
+    }
+    entry.Operation = line[kOperationPos].toLatin1();
+    if (entry.Operation == operation::Place || entry.Operation == operation::RemoveCandidate) {
+        for (const auto& field : fields)
+            if (*field.Field < 1)
+                return QStringLiteral("la valeur de %1 doit être comprise entre 1 et 9")
+                    .arg(field.Name);
+    }
+    return {};
+}
+
+// The seconds of a "T" line's text, up to its "#"; -1 when they cannot be read.
+int ReadSeconds(const QString& text) {
+    const qsizetype hash = text.indexOf(u'#');
+    const QString number = text.left(hash);
+    if (hash <= 0 ||
+        !std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return -1;
+    bool ok = false;
+    const int seconds = number.toInt(&ok);
+    return ok ? seconds : -1;
+}
+
+} // namespace
+
+QByteArray EncodeGridFile(const ActionHistory& history, int elapsedSeconds) {
+    QStringList lines{QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>"),
+                      QStringLiteral("<Actions>")};
+    QString text;
+    for (const HistoryEntry& entry : history) {
+        text = EntryText(entry, elapsedSeconds, text);
+        lines << ActionLine(entry, text);
+    }
+    lines << QStringLiteral("</Actions>");
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
+
+GridFileContent ParseGridFile(const QByteArray& bytes, const QString& fileName) {
+    GridFileContent content;
+    const QStringList lines = SplitLines(QString::fromLatin1(bytes));
+    qsizetype lastActionLine = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(QStringLiteral("  ")))
+            continue;
+        HistoryEntry entry;
+        const QString reason = ReadActionLine(lines[i], entry);
+        if (!reason.isEmpty()) {
+            content.Error = Refusal(fileName, i + 1, reason);
+            return content;
+        }
+        content.Entries.push_back(entry);
+        lastActionLine = i;
+    }
+    // Only the last marker's time is read; earlier markers stay in the history, skipped by replay.
+    if (!content.Entries.empty() && content.Entries.back().Operation == operation::TimeMarker) {
+        const int seconds = ReadSeconds(lines[lastActionLine].mid(kTextPos, kTextLength));
+        if (seconds < 0) {
+            content.Error = Refusal(fileName, lastActionLine + 1,
+                                    QStringLiteral("la durée de la partie est illisible"));
+            return content;
+        }
+        content.HasTimeMarker = true;
+        content.Seconds = seconds;
+        content.Entries.pop_back();
+    }
+    return content;
+}
+
+GridFileContent ReadGridFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) {
+        GridFileContent missing;
+        missing.Error = QStringLiteral("Fichier non trouvé : %1").arg(path);
+        return missing;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        GridFileContent unreadable;
+        unreadable.Error =
+            QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
+        return unreadable;
+    }
+    return ParseGridFile(file.readAll(), path);
+}
+
+QString WriteGridFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Impossible d'enregistrer le fichier %1 : %2")
+            .arg(path, file.errorString());
+    return {};
+}
+
+} // namespace game

@@ -1,0 +1,76 @@
+// The grid file on its own: what the game writes reads back, line ends of other systems, and
+// files that cannot be read or written.
+#include "game/model/grid_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace game;
+
+class TestGridFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everythingWrittenReadsBack();
+    void otherLineEndsRead_data();
+    void otherLineEndsRead();
+    void missingOrUnreadableFileIsRefused();
+    void writingReplacesTheFile();
+};
+
+void TestGridFile::everythingWrittenReadsBack() {
+    ActionHistory history = {{0, 0, 0, 'S'}, {9, 9, 9, 'P'}, {1, 2, 3, 'C'}, {0, 0, 0, 'R'},
+                             {0, 0, 0, 'T'}, {5, 5, 1, 'X'}, {0, 0, 0, 'T'}};
+    const GridFileContent content = ParseGridFile(EncodeGridFile(history, 123456), "f.xml");
+    QCOMPARE(content.Error, QString());
+    QVERIFY(content.HasTimeMarker);
+    QCOMPARE(content.Seconds, 123456);
+    history.pop_back();
+    QVERIFY(content.Entries == history);
+}
+
+void TestGridFile::otherLineEndsRead_data() {
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR") << QByteArray("\r");
+}
+
+void TestGridFile::otherLineEndsRead() {
+    QFETCH(QByteArray, lineEnd);
+    const ActionHistory history = {{0, 0, 0, 'S'}, {4, 6, 8, 'P'}, {0, 0, 0, 'T'}};
+    QByteArray bytes = EncodeGridFile(history, 7);
+    bytes.replace("\r\n", lineEnd);
+    const GridFileContent content = ParseGridFile(bytes, "f.xml");
+    QCOMPARE(content.Error, QString());
+    QCOMPARE(content.Entries.size(), std::size_t(2));
+    QVERIFY(content.Entries[1] == history[1]);
+    QCOMPARE(content.Seconds, 7);
+}
+
+void TestGridFile::missingOrUnreadableFileIsRefused() {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("absente.xml"));
+    const QString missingError = ReadGridFile(missing).Error;
+    QVERIFY2(missingError.contains(missing), qPrintable(missingError));
+    QVERIFY(missingError.startsWith(QStringLiteral("Fichier non trouvé")));
+    const QString folderError = ReadGridFile(dir.path()).Error;
+    QVERIFY2(folderError.contains(dir.path()), qPrintable(folderError));
+}
+
+void TestGridFile::writingReplacesTheFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("g.xml"));
+    QCOMPARE(WriteGridFile(path, "first"), QString());
+    QCOMPARE(WriteGridFile(path, "second"), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("second"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xml")});
+    const QString error = WriteGridFile(dir.path(), "third");
+    QVERIFY2(error.contains(dir.path()), qPrintable(error));
+}
+
+QTEST_GUILESS_MAIN(TestGridFile)
+#include "test_grid_file.moc"

@@ -1,0 +1,144 @@
+#include "tools/cli_analyse.h"
+
+#include "game/model/game_session.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+struct AnalyseOptions {
+    QString Families; // family numbers to tick, "0".."5"
+    QString SavePath;
+    QString Input;
+};
+
+// The command line, or the one-line reason it is refused.
+std::optional<AnalyseOptions> ParseOptions(const QStringList& args, QString& error) {
+    AnalyseOptions options;
+    bool haveInput = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& word = args[i];
+        QString* value = word == QLatin1String("--auto")   ? &options.Families
+                         : word == QLatin1String("--save") ? &options.SavePath
+                                                           : nullptr;
+        if (value != nullptr) {
+            if (++i == args.size()) {
+                error = word + QStringLiteral(" needs a value");
+                return std::nullopt;
+            }
+            *value = args[i];
+        } else if (word.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option ") + word;
+            return std::nullopt;
+        } else if (haveInput) {
+            error = QStringLiteral("more than one INPUT: ") + word;
+            return std::nullopt;
+        } else {
+            options.Input = word;
+            haveInput = true;
+        }
+    }
+    if (!haveInput) {
+        error = QStringLiteral("INPUT missing");
+        return std::nullopt;
+    }
+    for (QChar c : options.Families) {
+        if (c < u'0' || c > u'5') {
+            error = QStringLiteral("FAMILIES must be family numbers 0..5: ") + options.Families;
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+bool IsGridFile(const QString& input) {
+    return QFileInfo::exists(input) || input.endsWith(QLatin1String(".xml"));
+}
+
+// Builds the position as the game does; returns an error text, empty on success.
+QString BuildPosition(game::GameSession& session, const QString& input) {
+    session.InitBoard();
+    if (IsGridFile(input)) {
+        session.SetFileName(QFileInfo(input).absoluteFilePath());
+        session.SetHasFile(true);
+        return session.LoadGrid();
+    }
+    if (QString error = session.ImportText(input); !error.isEmpty())
+        return error;
+    session.BtJouerClick();
+    return {};
+}
+
+void PrintRecord(const QStringList& fields) {
+    const QByteArray line = fields.join(u'\t').toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
+}
+
+QString Letter(char c) {
+    return QString(QChar::fromLatin1(c));
+}
+
+void PrintResults(const game::GameSession& session) {
+    for (int family = 0; family < engine::kFamilyCount; ++family)
+        PrintRecord({QStringLiteral("family"), QString::number(family),
+                     session.Panel().FamilyLine(family)});
+    for (const engine::Finding& finding : session.Findings())
+        PrintRecord({QStringLiteral("finding"), QString::number(finding.Row),
+                     QString::number(finding.Col), Letter(finding.Digit), Letter(finding.Action),
+                     QString::number(finding.Family), QString::number(finding.Seq),
+                     Letter(finding.Trace), QString::fromStdString(finding.Text)});
+    for (const QString& line : session.TraceLines())
+        PrintRecord({QStringLiteral("trace"), line});
+    QString digits;
+    QStringList candidates;
+    for (int ligne = 1; ligne <= 9; ++ligne) {
+        for (int colonne = 1; colonne <= 9; ++colonne) {
+            const game::CaseState& cell = session.Cell(ligne, colonne);
+            digits += cell.Digit() == 0 ? QStringLiteral(".") : cell.Number();
+            candidates << cell.CandidateString();
+        }
+    }
+    PrintRecord({QStringLiteral("grid"), digits});
+    PrintRecord({QStringLiteral("cands"), candidates.join(u',')});
+}
+
+int Refuse(const QString& message) {
+    QString line = message;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(u'\n', u' ');
+    std::fprintf(stderr, "tessarine-cli analyse: %s\n", qUtf8Printable(line));
+    return 2;
+}
+
+} // namespace
+
+int RunAnalyseCommand(const QStringList& args) {
+    QString error;
+    const std::optional<AnalyseOptions> options = ParseOptions(args, error);
+    if (!options)
+        return Refuse(error);
+
+    game::GameSession session{game::GameSettings{}};
+    if (error = BuildPosition(session, options->Input); !error.isEmpty())
+        return Refuse(error);
+
+    if (!options->Families.isEmpty()) {
+        for (QChar family : options->Families)
+            session.SetFamilyChecked(family.unicode() - u'0', true);
+        if (session.Mode() == game::mode::Play)
+            session.RunAnalysis();
+    }
+
+    if (!options->SavePath.isEmpty()) {
+        session.RestoreElapsedSeconds(0);
+        session.SetFileName(options->SavePath);
+        session.SetHasFile(true);
+        if (error = session.SaveGrid(); !error.isEmpty())
+            return Refuse(error);
+    }
+
+    PrintResults(session);
+    return 0;
+}
