@@ -1,0 +1,122 @@
+#pragma once
+// TFormMain: the main window. Menu bar, picture toolbar, tab strip of open grids, status bar;
+// the command table and its enabled states (MajAction); the file commands over the tabs; the quit
+// sequence that asks every grid first.
+
+#include "game/model/history_entry.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace game {
+class TFramefille;
+}
+namespace services {
+class TDMFonction;
+}
+
+namespace app {
+
+class FrameServicesAdapter;
+class PageExtControl;
+
+// The file and question dialogs the commands open; tests replace them.
+struct ShellDialogs {
+    // The New question: 101 generated grid, 100 blank grid, 2 cancel.
+    std::function<int()> askNewGrid;
+    // A path to open or to save to, empty when cancelled.
+    std::function<QString(const QString& title, const QString& folder)> chooseOpenFile;
+    std::function<QString(const QString& title, const QString& folder)> chooseSaveFile;
+    // The default error box of a command that failed.
+    std::function<void(const QString& text)> showError;
+};
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(services::TDMFonction& services, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    ShellDialogs& Dialogs() { return dialogs_; }
+    PageExtControl* Tabs() const { return pageExtControl1_; }
+    // The grid of the active tab, or null while no tab is open.
+    game::TFramefille* ActiveGrid() const;
+    game::TFramefille* Grid(int index) const;
+    QAction* Action(const QString& name) const;
+
+    // Refreshes the enabled state of the commands that need a grid.
+    void MajAction(bool deleting);
+    void ShowStatus(const QString& text);
+
+    // File commands.
+    void ActionNouveauExecute();
+    void ActionOuvrirExecute();
+    // Opens a grid file on a new tab; false (and the error shown) when it cannot be read.
+    bool OpenFile(const QString& path);
+    void ActionEnregistrerExecute();
+    void ActionEnregSousExecute();
+    void ActionDupliquerExecute();
+    // The close button of tab index; true when the tab was closed.
+    bool PageExtControl1TabClose(int index);
+
+    static QString RandomTabName(int length);
+
+signals:
+    // The shell's hook for the commands of the dialogs built elsewhere.
+    void configRequested();
+    void tipsRequested();
+    void aboutRequested();
+    void newVersionRequested();
+    void printRequested(game::TFramefille* grid);
+    void exportRequested(game::TFramefille* grid);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildFileDialogs();
+    void FormCreate();
+    void ShowLongHint(const QString& hint);
+    void Menu_BarreOutilsClick();
+    void ActionAideExecute();
+    bool FormCloseQuery();
+    bool FormClose();
+
+    game::TFramefille* CreateTab(const QString& caption, bool whiteFill);
+    void SaveGrid(game::TFramefille* grid);
+    void SaveGridAs(game::TFramefille* grid);
+    // SaveGrid on the grid's file; false (and the error shown) when the write failed.
+    bool WriteGridFile(game::TFramefille* grid);
+    int IndexOf(const game::TFramefille* grid) const;
+    QString Message(const QString& defaultText, int number, const QString& a1 = {}) const;
+
+    services::TDMFonction& services_;
+    std::unique_ptr<FrameServicesAdapter> frameServices_;
+    ShellDialogs dialogs_;
+    game::PendingHistory pendingHistory_;
+    PageExtControl* pageExtControl1_ = nullptr;
+    QToolBar* toolBarMain_ = nullptr;
+    QLabel* statusText_ = nullptr;
+    QMenu* openRecentMI_ = nullptr;
+    QMenu* langues_ = nullptr;
+    QAction* menuBarreOutils_ = nullptr;
+    QAction* menuCopier_ = nullptr;
+    QAction* menuColler_ = nullptr;
+    bool shownOnce_ = false;
+};
+
+} // namespace app

@@ -1,0 +1,245 @@
+// TFormMain's file commands: tabs created by New, Open and Duplicate; Save and Save As; closing
+// a tab.
+
+#include "app/form_main.h"
+
+#include "app/frame_services_adapter.h"
+#include "app/page_ext_control.h"
+#include "app/services/ui/dm_fonction.h"
+#include "engine/generator.h"
+#include "game/widgets/framefille.h"
+#include "game/widgets/task_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+
+constexpr int kGeneratedGrid = 101;
+constexpr int kBlankGrid = 100;
+
+// The folder of path, with its trailing separator.
+QString FolderOf(const QString& path) {
+    return QFileInfo(path).absolutePath() + QLatin1Char('/');
+}
+
+// The file name without folder and without extension (from the last "." on).
+QString CaptionOf(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
+                   const QString& folder, const QString& filter) {
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(QStringLiteral("xml"));
+    // Save As asks its own overwrite question; Open reports a missing file itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void TFormMain::BuildFileDialogs() {
+    dialogs_.askNewGrid = [this] {
+        game::TaskDialog question(
+            QStringLiteral("Tessarine"), QStringLiteral("Quelle grille voulez-vous ?"),
+            QStringLiteral("vous avez le choix entre deux types de grille "), this);
+        question.SetMainIcon(QIcon(QStringLiteral(":/pictures/tessarine.svg")));
+        question.AddCommandLink(QStringLiteral("Grille Tessarine"),
+                                QStringLiteral("Le programme génére automatiquement une grille "
+                                               "jouable"),
+                                kGeneratedGrid);
+        question.AddCommandLink(
+            QStringLiteral("Grille vierge"),
+            QStringLiteral("vous devrez saisir le grille avant de pouvoir la jouer. Cette option "
+                           "doit être choisie si vous souhaitez recopier la grille d'un magasine"),
+            kBlankGrid);
+        return question.Run();
+    };
+    const QString filter = Message(QStringLiteral("Fichiers XML"), 24) + QStringLiteral(" (*.xml)");
+    dialogs_.chooseOpenFile = [this, filter](const QString& title, const QString& folder) {
+        return ChooseFile(this, QFileDialog::AcceptOpen, title, folder, filter);
+    };
+    dialogs_.chooseSaveFile = [this, filter](const QString& title, const QString& folder) {
+        return ChooseFile(this, QFileDialog::AcceptSave, title, folder, filter);
+    };
+}
+
+QString TFormMain::RandomTabName(int length) {
+    QString name;
+    for (int i = 0; i < length; ++i)
+        name += QChar(engine::ProgramRandom().Range(65, 90));
+    return name;
+}
+
+game::TFramefille* TFormMain::Grid(int index) const {
+    QWidget* page = pageExtControl1_->widget(index);
+    return page == nullptr ? nullptr
+                           : page->findChild<game::TFramefille*>(page->objectName(),
+                                                                 Qt::FindDirectChildrenOnly);
+}
+
+game::TFramefille* TFormMain::ActiveGrid() const {
+    return Grid(pageExtControl1_->currentIndex());
+}
+
+int TFormMain::IndexOf(const game::TFramefille* grid) const {
+    for (int i = 0; i < pageExtControl1_->count(); ++i)
+        if (Grid(i) == grid)
+            return i;
+    return -1;
+}
+
+game::TFramefille* TFormMain::CreateTab(const QString& caption, bool whiteFill) {
+    auto* tab = new QWidget;
+    tab->setObjectName(RandomTabName(6));
+    const int index = pageExtControl1_->addTab(tab, caption + CaptionPadding());
+    if (whiteFill)
+        pageExtControl1_->Tabs()->SetActiveColours(index, Qt::white, Qt::white);
+    auto* grid = new game::TFramefille(*frameServices_, tab);
+    grid->setObjectName(tab->objectName());
+    auto* fill = new QVBoxLayout(tab);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(grid);
+    connect(grid, &game::TFramefille::saveRequested, this, [this, grid] { SaveGrid(grid); });
+    connect(&grid->Session(), &game::GameSession::gridSaved, this, [this](const QString& path) {
+        ShowStatus(
+            Message(QStringLiteral("Le fichier %s a été enregistré avec succés."), 22, path));
+        services_.AddRecentFile(path);
+    });
+    return grid;
+}
+
+void TFormMain::ActionNouveauExecute() {
+    const int answer = dialogs_.askNewGrid();
+    if (answer == game::TaskDialog::kCancel)
+        return;
+    game::TFramefille* grid =
+        CreateTab(QStringLiteral("SansNom ") + services_.NextGridNumber(), true);
+    grid->InitBoard();
+    if (answer == kGeneratedGrid) {
+        grid->Session().ImportText(QString::fromStdString(engine::GenerateGrid()).left(81));
+        grid->Session().BtJouerClick();
+    }
+    pageExtControl1_->setCurrentIndex(IndexOf(grid));
+    MajAction(false);
+}
+
+void TFormMain::ActionOuvrirExecute() {
+    const QString folder =
+        QDir(services_.RecentOpenFileDir).exists() ? services_.RecentOpenFileDir : QString();
+    const QString path =
+        dialogs_.chooseOpenFile(Message(QStringLiteral("Ouvrir un fichier ..."), 26), folder);
+    if (path.isEmpty())
+        return;
+    if (OpenFile(path))
+        services_.RecentOpenFileDir = FolderOf(path);
+}
+
+bool TFormMain::OpenFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        dialogs_.showError(Message(QStringLiteral("Fichier non trouvé :"), 27) +
+                           QStringLiteral("\r\n") + path);
+        return false;
+    }
+    game::TFramefille* grid = CreateTab(CaptionOf(path), true);
+    grid->InitBoard();
+    grid->Session().SetHasFile(true);
+    grid->Session().SetFileName(path);
+    const QString error = grid->Session().LoadGrid();
+    if (!error.isEmpty()) {
+        // The half-built tab goes; nothing else has changed.
+        const int index = IndexOf(grid);
+        QWidget* tab = pageExtControl1_->widget(index);
+        pageExtControl1_->removeTab(index);
+        delete tab;
+        dialogs_.showError(error);
+        return false;
+    }
+    services_.AddRecentFile(path);
+    MajAction(false);
+    pageExtControl1_->setCurrentIndex(IndexOf(grid));
+    return true;
+}
+
+void TFormMain::ActionEnregistrerExecute() {
+    if (auto* grid = ActiveGrid())
+        SaveGrid(grid);
+}
+
+void TFormMain::ActionEnregSousExecute() {
+    if (auto* grid = ActiveGrid())
+        SaveGridAs(grid);
+}
+
+void TFormMain::SaveGrid(game::TFramefille* grid) {
+    if (grid->Session().HasFile())
+        WriteGridFile(grid);
+    else
+        SaveGridAs(grid);
+}
+
+bool TFormMain::WriteGridFile(game::TFramefille* grid) {
+    const QString error = grid->Session().SaveGrid();
+    if (!error.isEmpty())
+        dialogs_.showError(error);
+    return error.isEmpty();
+}
+
+void TFormMain::SaveGridAs(game::TFramefille* grid) {
+    QString folder =
+        services_.ReadSetting(QStringLiteral("RecentDirectories"),
+                              QStringLiteral("RecentSaveFileAsDir"), services_.DataFolder);
+    if (!QDir(folder).exists())
+        folder = services_.DataFolder;
+    const QString path =
+        dialogs_.chooseSaveFile(Message(QStringLiteral("Enregistrer sous..."), 23), folder);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        services_.MessageDialog(
+            QStringLiteral("Le fichier [%s] existe déjà.\r\nVoulez-vous  l'écraser"),
+            QFileInfo(path).fileName(), {}, 25, services::MessageKind::Information,
+            services::ButtonYes | services::ButtonNo, this) == services::ResultNo)
+        return;
+    grid->Session().SetFileName(path);
+    grid->Session().SetHasFile(true);
+    pageExtControl1_->setTabText(IndexOf(grid), CaptionOf(path) + CaptionPadding());
+    if (WriteGridFile(grid))
+        services_.WriteSetting(QStringLiteral("RecentDirectories"),
+                               QStringLiteral("RecentSaveFileAsDir"), FolderOf(path));
+}
+
+void TFormMain::ActionDupliquerExecute() {
+    game::TFramefille* source = ActiveGrid();
+    if (source == nullptr)
+        return;
+    pendingHistory_ = source->Session().DuplicateHistory();
+    game::TFramefille* copy =
+        CreateTab(QStringLiteral("SansNom ") + services_.NextGridNumber(), false);
+    copy->InitBoard(&pendingHistory_);
+}
+
+bool TFormMain::PageExtControl1TabClose(int index) {
+    game::TFramefille* grid = Grid(index);
+    if (grid == nullptr || !grid->CanClose())
+        return false;
+    MajAction(true);
+    QWidget* tab = pageExtControl1_->widget(index);
+    pageExtControl1_->removeTab(index);
+    delete tab;
+    return true;
+}
+
+} // namespace app

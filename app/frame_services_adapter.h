@@ -1,0 +1,32 @@
+#pragma once
+// The game frames' door to the services module: settings, messages, translation and questions,
+// all taken from TDMFonction.
+
+#include "game/widgets/frame_services.h"
+
+namespace services {
+class TDMFonction;
+}
+
+namespace app {
+
+class FrameServicesAdapter : public game::FrameServices {
+public:
+    explicit FrameServicesAdapter(services::TDMFonction& services) : services_(services) {}
+
+    game::GameSettings Settings() const override;
+    QString MessageText(const QString& defaultText, int number) const override;
+    void TranslateWindow(QWidget* window) const override;
+    QString VersionText() const override;
+    QString SiteAddress() const override;
+    QString AuthorName() const override;
+    QString AuthorMail() const override;
+    void OpenUrl(const QString& url) const override;
+    bool Confirm(const QString& text) const override;
+    void Inform(const QString& text) const override;
+
+private:
+    services::TDMFonction& services_;
+};
+
+} // namespace app

@@ -1,0 +1,34 @@
+// Tessarine: the program's main body.
+
+#include "app/form_main.h"
+#include "app/services/ui/dm_fonction.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessarine"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessarine"));
+
+    // Lives for the whole run; destroyed last, it writes "Settings.ini".
+    services::TDMFonction dmFonction;
+    services::DMFonction = &dmFonction;
+
+    int result = 0;
+    {
+        app::TFormMain formMain(dmFonction);
+        formMain.show();
+        const QString problem = dmFonction.StorageProblem();
+        if (!problem.isEmpty())
+            QTimer::singleShot(0, &formMain, [&formMain, problem] {
+                QMessageBox::warning(&formMain, QStringLiteral("Tessarine"), problem);
+            });
+        result = QApplication::exec();
+    }
+    services::DMFonction = nullptr;
+    return result;
+}

@@ -1,0 +1,117 @@
+#include "game/widgets/analysis_page.h"
+
+#include "game/model/game_session.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTableWidget>
+
+namespace game {
+
+namespace {
+
+constexpr int kColumns = 6;
+constexpr int kTextColumnWidth = 377;
+constexpr int kRowHeight = 15;
+
+} // namespace
+
+AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("TabSheet3"));
+
+    CheckListFamille = new QListWidget(this);
+    CheckListFamille->setObjectName(QStringLiteral("CheckListFamille"));
+    CheckListFamille->setGeometry(4, 4, 326, 150);
+    for (int family = 0; family < engine::kFamilyCount; ++family) {
+        auto* line = new QListWidgetItem(CheckListFamille);
+        line->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        line->setCheckState(Qt::Unchecked);
+    }
+    connect(CheckListFamille, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        session_.CheckListFamilleClick(CheckListFamille->row(item));
+    });
+    connect(CheckListFamille, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        session_.CheckListFamilleClickCheck(CheckListFamille->row(item),
+                                            item->checkState() == Qt::Checked);
+    });
+
+    StringGrid = new QTableWidget(1, kColumns, this);
+    StringGrid->setObjectName(QStringLiteral("StringGrid"));
+    StringGrid->setGeometry(4, 160, 326, 232);
+    StringGrid->horizontalHeader()->hide();
+    StringGrid->verticalHeader()->hide();
+    StringGrid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    StringGrid->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    StringGrid->setColumnWidth(0, kTextColumnWidth);
+    for (int column = 1; column < kColumns; ++column)
+        StringGrid->setColumnHidden(column, true);
+    StringGrid->setShowGrid(false);
+    StringGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid->viewport()->installEventFilter(this);
+
+    ShowFamilyLines();
+    ShowResults();
+}
+
+void AnalysisPage::ShowFamilyLines() {
+    const QSignalBlocker quiet(CheckListFamille);
+    const AnalysisPanel& panel = session_.Panel();
+    for (int family = 0; family < engine::kFamilyCount; ++family) {
+        QListWidgetItem* line = CheckListFamille->item(family);
+        line->setText(panel.FamilyLine(family));
+        line->setCheckState(panel.IsChecked(family) ? Qt::Checked : Qt::Unchecked);
+    }
+    const int selected = panel.SelectedFamily();
+    CheckListFamille->setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
+}
+
+void AnalysisPage::ShowResults() {
+    const std::vector<ListedFinding>& rows = session_.Panel().Rows();
+    StringGrid->clearContents();
+    // An empty list is one row whose cells are all empty.
+    StringGrid->setRowCount(std::max<int>(1, int(rows.size())));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const ListedFinding& finding = rows[row];
+        const QString cells[kColumns] = {finding.Text,
+                                         QString::number(finding.Row),
+                                         QString::number(finding.Col),
+                                         QString::number(finding.Family),
+                                         QString::number(finding.Seq),
+                                         QString(QLatin1Char(finding.Action))};
+        for (int column = 0; column < kColumns; ++column)
+            StringGrid->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}
+
+bool AnalysisPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != StringGrid->viewport())
+        return QWidget::eventFilter(watched, event);
+    auto rowAt = [this](QEvent* e) {
+        return StringGrid->rowAt(static_cast<QMouseEvent*>(e)->position().toPoint().y());
+    };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // Let the grid select the row first, so the lit cells are those of the selected row.
+        StringGrid->selectRow(rowAt(event));
+        session_.StringGridMouseDown(StringGrid->currentRow());
+        return true;
+    case QEvent::MouseButtonRelease:
+        session_.StringGridMouseUp();
+        return true;
+    case QEvent::MouseButtonDblClick: {
+        const int family = session_.ApplyListedFinding(StringGrid->currentRow());
+        if (family >= 0)
+            emit configurationApplied(family);
+        return true;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+} // namespace game

@@ -1,0 +1,40 @@
+#pragma once
+// The "Analyses" page: the family check list above, the results grid of the family line last
+// clicked below. Shows the session's panel state and turns clicks into its operations.
+
+#include <QWidget>
+
+class QListWidget;
+class QTableWidget;
+
+namespace game {
+
+class GameSession;
+
+class AnalysisPage : public QWidget {
+    Q_OBJECT
+
+public:
+    AnalysisPage(GameSession& session, QWidget* parent = nullptr);
+
+    QListWidget* CheckListFamille = nullptr;
+    QTableWidget* StringGrid = nullptr;
+
+    // Re-reads the family lines and their check marks.
+    void ShowFamilyLines();
+    // Re-reads the rows of the results grid.
+    void ShowResults();
+
+signals:
+    // The double-click applied a configuration: the frame pauses on the new board, then calls
+    // RefreshAfterListedFinding.
+    void configurationApplied(int family);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    GameSession& session_;
+};
+
+} // namespace game

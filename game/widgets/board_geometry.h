@@ -1,0 +1,26 @@
+#pragma once
+// Where the board's pieces stand inside a frame, in pixels.
+
+#include <QRect>
+
+namespace game {
+
+constexpr int kCaseSize = 39;
+constexpr int kCaseStep = 46;
+constexpr int kBoardOrigin = 25;
+
+// The cell of row ligne and column colonne.
+constexpr QRect CaseRect(int ligne, int colonne) {
+    return QRect((colonne - 1) * kCaseStep + kBoardOrigin, (ligne - 1) * kCaseStep + kBoardOrigin,
+                 kCaseSize, kCaseSize);
+}
+
+// The board background and the four box separators.
+constexpr QRect kBoardBackground{20, 22, 419, 421};
+constexpr QRect kBoxSeparators[4] = {
+    {159, 22, 2, 420}, {296, 22, 2, 420}, {20, 159, 418, 2}, {20, 296, 418, 2}};
+
+// The board with its coordinate rulers, as the picture export shows it.
+constexpr QRect kBoardWithRulers{0, 0, 445, 445};
+
+} // namespace game

@@ -1,0 +1,18 @@
+#pragma once
+// Colours are stored as 0x00BBGGRR integers (red in the lowest byte); Qt wants QColor.
+
+#include "game/model/game_settings.h"
+
+#include <QColor>
+
+namespace game {
+
+inline QColor ToQColor(Colour colour) {
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+inline Colour FromQColor(const QColor& colour) {
+    return Colour(colour.red()) | Colour(colour.green()) << 8 | Colour(colour.blue()) << 16;
+}
+
+} // namespace game

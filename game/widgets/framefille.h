@@ -1,0 +1,81 @@
+#pragma once
+// TFramefille: one open grid on its tab. The board of 81 cells, the dashboard, the tracer and the
+// analysis panel, all showing one GameSession; clicks become the session's operations, and the
+// questions the rules ask (erase all, restart, save before closing) are asked here.
+
+#include "game/model/game_session.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+class QTimer;
+
+namespace game {
+
+class AnalysisPage;
+class DashboardPage;
+class FrameServices;
+class TSudoCase;
+
+class TFramefille : public QWidget {
+    Q_OBJECT
+
+public:
+    // The frame's designed size; the board keeps its place when the tab is smaller.
+    static constexpr QSize kDesignSize{795, 537};
+
+    TFramefille(const FrameServices& services, QWidget* parent = nullptr);
+
+    GameSession& Session() { return session_; }
+    const GameSession& Session() const { return session_; }
+
+    // Starts the grid; a pending history (Duplicate) is adopted and emptied.
+    void InitBoard(PendingHistory* pending = nullptr);
+    // Asks whether a modified grid may close; "Enregistrer" emits saveRequested first.
+    bool CanClose();
+    // The board's digits to the clipboard, and back.
+    void CopyGrid();
+    void PasteGrid();
+
+    // The board area with its row and column numbers, as a player sees it.
+    QRect BoardArea() const;
+    TSudoCase* Case(int ligne, int colonne) const;
+
+signals:
+    // CanClose wants this grid saved through the main window's Save steps.
+    void saveRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildBoard();
+    void BuildPages();
+    void BuildStatusStrip();
+    void Connect();
+    void CellMouseUp(TSudoCase* cell, Qt::MouseButton button);
+    void BT_EFF_TOUTClick();
+    void BT_REFAIREClick();
+    void ApplyListedFindingPause(int family);
+    void ShowSaveIndicator(bool modified);
+    void ShowAll();
+
+    const FrameServices& services_;
+    GameSession session_;
+    std::array<TSudoCase*, 81> cases_{};
+    QTabWidget* pages_ = nullptr;
+    DashboardPage* dashboard_ = nullptr;
+    AnalysisPage* analysis_ = nullptr;
+    QPlainTextEdit* memoTrace_ = nullptr;
+    QWidget* statusStrip_ = nullptr;
+    QLabel* saveImg_ = nullptr;
+    QLabel* saveDisabledImg_ = nullptr;
+    QLabel* lbStatus_ = nullptr;
+    QTimer* timerPartie_ = nullptr;
+};
+
+} // namespace game

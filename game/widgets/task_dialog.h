@@ -1,0 +1,33 @@
+#pragma once
+// A question put as a task dialog: a title, a text, command links that each return their own
+// result, and a Cancel button that is the default (Escape cancels too).
+
+#include <QDialog>
+
+class QLabel;
+class QVBoxLayout;
+
+namespace game {
+
+class TaskDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kCancel = 2;
+
+    TaskDialog(const QString& caption, const QString& title, const QString& text,
+               QWidget* parent = nullptr);
+
+    void SetMainIcon(const QIcon& icon);
+    // A command link without icon, with its note underneath; clicking it ends the dialog with
+    // result.
+    void AddCommandLink(const QString& caption, const QString& note, int result);
+    // Shows the dialog modally; the result of the link pressed, or kCancel.
+    int Run();
+
+private:
+    QVBoxLayout* links_ = nullptr;
+    QLabel* icon_ = nullptr;
+};
+
+} // namespace game

@@ -1,0 +1,29 @@
+#pragma once
+// A frame's surroundings for tests: default settings, default message texts, and questions that
+// answer as the test says and remember what they were asked.
+
+#include "game/widgets/frame_services.h"
+
+#include <QStringList>
+
+class StubFrameServices : public game::FrameServices {
+public:
+    game::GameSettings settings;
+    bool confirmAnswer = true;
+    mutable QStringList asked;
+    mutable QStringList openedUrls;
+
+    game::GameSettings Settings() const override { return settings; }
+    QString MessageText(const QString& defaultText, int) const override { return defaultText; }
+    void TranslateWindow(QWidget*) const override {}
+    QString VersionText() const override { return QStringLiteral("1.00"); }
+    QString SiteAddress() const override { return QStringLiteral("https://example.org/"); }
+    QString AuthorName() const override { return QStringLiteral("Auteur"); }
+    QString AuthorMail() const override { return QStringLiteral("auteur@example.org"); }
+    void OpenUrl(const QString& url) const override { openedUrls << url; }
+    bool Confirm(const QString& text) const override {
+        asked << text;
+        return confirmAnswer;
+    }
+    void Inform(const QString& text) const override { asked << text; }
+};
