@@ -84,7 +84,6 @@ TFormMain::TFormMain(services::TDMFonction& services, QWidget* parent)
     // The window keeps its designed size: the menu bar comes on top of the client area.
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     move(265, 186);
-    FormCreate();
 }
 
 TFormMain::~TFormMain() = default;

@@ -44,6 +44,10 @@ public:
     explicit TFormMain(services::TDMFonction& services, QWidget* parent = nullptr);
     ~TFormMain() override;
 
+    // Recent files, language, and the tips window when the settings ask for it. Called once the
+    // window's signals are connected, before it is shown.
+    void FormCreate();
+
     ShellDialogs& Dialogs() { return dialogs_; }
     PageExtControl* Tabs() const { return pageExtControl1_; }
     // The grid of the active tab, or null while no tab is open.
@@ -89,7 +93,6 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void BuildFileDialogs();
-    void FormCreate();
     void ShowLongHint(const QString& hint);
     void Menu_BarreOutilsClick();
     void ActionAideExecute();

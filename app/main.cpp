@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     int result = 0;
     {
         app::TFormMain formMain(dmFonction);
+        formMain.FormCreate();
         formMain.show();
         const QString problem = dmFonction.StorageProblem();
         if (!problem.isEmpty())

@@ -53,7 +53,8 @@ void AddFinding(FindingList& list, int row, int col, char digit, char action, in
     // Texts are cut to 80 characters (not bytes: they hold accented letters).
     constexpr int kCapacity = 80;
     int characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // A text of at most 80 bytes has at most 80 characters: only longer ones need the walk.
+    for (std::size_t i = 0; text.size() > kCapacity && i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++characters > kCapacity) {
             text.resize(i);
             break;
