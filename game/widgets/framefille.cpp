@@ -144,12 +144,9 @@ void TFramefille::BuildStatusStrip() {
 }
 
 void TFramefille::Connect() {
-    for (TSudoCase* cell : cases_) {
-        connect(&session_, &GameSession::cellChanged, cell, [this, cell](int ligne, int colonne) {
-            if (cell->State().Ligne() == ligne && cell->State().Colonne() == colonne)
-                cell->Show(session_.Cell(ligne, colonne));
-        });
-    }
+    connect(&session_, &GameSession::cellChanged, this, [this](int ligne, int colonne) {
+        Case(ligne, colonne)->Show(session_.Cell(ligne, colonne));
+    });
     connect(&session_, &GameSession::traceLineAdded, memoTrace_, &QPlainTextEdit::appendPlainText);
     connect(&session_, &GameSession::traceCleared, memoTrace_, &QPlainTextEdit::clear);
     connect(&session_, &GameSession::beepRequested, this, [] { QApplication::beep(); });
