@@ -1,0 +1,100 @@
+#include "engine/open_configurations.h"
+
+#include "engine/unit_bits.h"
+
+// A group's digits leave the rest of its unit. Each configuration gives one view line per cell of
+// the group (digit "0"), then, for every other cell of the unit in unit order, one removal line per
+// candidate among the group's digits; a removal line's text is the candidate's position (1-based)
+// in that cell's candidate text.
+
+namespace engine {
+
+namespace {
+
+// Adds the configuration: view lines for the unit positions of group, in unit order, with the
+// view text (each cell's text names its unit, the same for all); then the removal of `digits` from
+// every other cell.
+void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit, unsigned group,
+                      CandidateSet digits, const std::string& viewText) {
+    char trace = 'O';
+    ForEachBit(group, [&](int m) {
+        const CellState& cell = unit.Cell(m);
+        AddFinding(list, cell.Row, cell.Col, '0', 'V', 4, familyCount, trace, viewText);
+        trace = 'N';
+    });
+    ForEachBit(0x1FFu & ~group, [&](int m) {
+        const CellState& cell = unit.Cell(m);
+        ForEachBit(unit.sets[m] & digits, [&](int d) {
+            AddFinding(list, cell.Row, cell.Col, char('0' + d), 'C', 4, familyCount, 'N',
+                       JoinText(PositionInText(unit.sets[m], d)));
+        });
+    });
+    ++familyCount;
+}
+
+} // namespace
+
+void FindOpenConfigurations(FindingList& list, int& familyCount, const GridState& grid, int size,
+                            UnitKind kind, std::string_view familyText) {
+    for (int u = 1; u <= 9; ++u) {
+        const UnitSets unit(grid, kind, u);
+        // The last cell never opens a group: no cell after it can share its text.
+        const unsigned openers =
+            unit.Positions([size](CandidateSet set) { return DigitCount(set) == size; }) & 0xFFu;
+        ForEachBit(openers, [&](int i) {
+            const CandidateSet group = unit.sets[i];
+            const unsigned members =
+                unit.Positions([group](CandidateSet set) { return set == group; });
+            // Only the cells after i count towards the size; every cell of the unit with the same
+            // text takes part in the view lines, including any before i.
+            if (1 + DigitCount(members & PositionsAfter(i)) != size)
+                return;
+            const unsigned touched =
+                unit.Positions([group](CandidateSet set) { return (set & group) != 0; });
+            if ((touched & ~members) == 0)
+                return;
+            const std::string viewText =
+                UnitText(unit.Cell(i), kind, CandidateText(group), familyText,
+                         {" la ligne   :", " la colonne :", " la région  :"});
+            AddConfiguration(list, familyCount, unit, members, group, viewText);
+        });
+    }
+}
+
+void FindIncompleteOpenTrios(FindingList& list, int& familyCount, const GridState& grid,
+                             UnitKind kind) {
+    for (int u = 1; u <= 9; ++u) {
+        const UnitSets unit(grid, kind, u);
+        // Only cells with one to three candidates can be part of a trio of three digits.
+        const unsigned members =
+            unit.Positions([](CandidateSet set) { return unsigned(DigitCount(set) - 1) < 3u; });
+        ForEachBit(members, [&](int i) {
+            const CandidateSet a = unit.sets[i];
+            ForEachBit(members & PositionsAfter(i), [&](int j) {
+                const CandidateSet b = unit.sets[j];
+                if (DigitCount(a | b) > 3)
+                    return;
+                ForEachBit(members & PositionsAfter(j), [&](int k) {
+                    const CandidateSet c = unit.sets[k];
+                    const CandidateSet digits = a | b | c;
+                    const int total = DigitCount(a) + DigitCount(b) + DigitCount(c);
+                    if (DigitCount(digits) != 3 || total < 6 || total > 8)
+                        return;
+                    int inUnit = 0;
+                    for (CandidateSet set : unit.sets)
+                        inUnit += DigitCount(set & digits);
+                    if (inUnit <= total)
+                        return;
+                    AddConfiguration(list, familyCount, unit, (1u << i) | (1u << j) | (1u << k),
+                                     digits,
+                                     UnitText(unit.Cell(i), kind, "", "",
+                                              {" Trio franc incomplet sur la ligne   : ",
+                                               " Trio franc incomplet sur la colonne : ",
+                                               " Trio franc incomplet région  : "}));
+                });
+            });
+        });
+    }
+}
+
+} // namespace engine
