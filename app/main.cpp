@@ -1,6 +1,8 @@
 // Tessarine: the program's main body.
 
 #include "app/form_main.h"
+#include "app/form_main_print_config.h"
+#include "app/form_main_tips_splash.h"
 #include "app/services/ui/dm_fonction.h"
 
 #include <QApplication>
@@ -17,10 +19,13 @@ int main(int argc, char** argv) {
     // Lives for the whole run; destroyed last, it writes "Settings.ini".
     services::TDMFonction dmFonction;
     services::DMFonction = &dmFonction;
+    app::ShowStartupSplash(dmFonction);
 
     int result = 0;
     {
         app::TFormMain formMain(dmFonction);
+        app::ConnectTipsSplashAndVersion(formMain, dmFonction);
+        app::ConnectPrintAndConfig(formMain, dmFonction);
         formMain.FormCreate();
         formMain.show();
         const QString problem = dmFonction.StorageProblem();

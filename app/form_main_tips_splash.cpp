@@ -1,0 +1,69 @@
+#include "app/form_main_tips_splash.h"
+
+#include "app/form_main.h"
+#include "app/form_splash.h"
+#include "app/services/ui/dm_fonction.h"
+#include "app/site.h"
+#include "app/tips.h"
+#include "app/tips_form.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+namespace app {
+
+void ConnectTipsSplashAndVersion(TFormMain& form, services::TDMFonction& services) {
+    QObject::connect(&form, &TFormMain::tipsRequested, &form,
+                     [&form, &services] { ActionAstuceExecute(form, services); });
+    QObject::connect(&form, &TFormMain::aboutRequested, &form,
+                     [&form, &services] { ActionAProposExecute(form, services); });
+    QObject::connect(&form, &TFormMain::newVersionRequested, &form,
+                     [&form, &services] { MenuNouvelleVersionClick(form, services); });
+}
+
+void ActionAstuceExecute(TFormMain& form, services::TDMFonction& services) {
+    const QString problem = TipsFileProblem(services);
+    if (!problem.isEmpty()) {
+        form.Dialogs().showError(problem);
+        return;
+    }
+    const QString tip = NextTip(services);
+    if (tip.isEmpty())
+        return;
+    (new TTipsForm(services, tip, &form))->show();
+}
+
+void ActionAProposExecute(TFormMain& form, services::TDMFonction& services) {
+    TFormSplash about(services, &form);
+    about.TimerSplash()->stop();
+    if (!about.PictureProblem().isEmpty())
+        form.Dialogs().showError(about.PictureProblem());
+    about.exec();
+}
+
+void MenuNouvelleVersionClick(TFormMain& form, services::TDMFonction& services,
+                              const DownloadLimits& limits) {
+    const VersionCheckResult result = CheckForNewVersion(services.DataFolder, SiteAddress(),
+                                                         services.FileVersionString(), limits);
+    if (!result.error.isEmpty()) {
+        form.Dialogs().showError(result.error);
+        return;
+    }
+    QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Tessarine"), result.message,
+                        QMessageBox::Ok, &form);
+    // The info lines come from the network: never read them as markup.
+    message.setTextFormat(Qt::PlainText);
+    message.exec();
+}
+
+void ShowStartupSplash(services::TDMFonction& services) {
+    TFormSplash splash(services);
+    if (!splash.PictureProblem().isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tessarine"), splash.PictureProblem());
+        // The display time starts once the report is read.
+        splash.StartTimerSplash();
+    }
+    splash.exec();
+}
+
+} // namespace app

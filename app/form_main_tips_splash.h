@@ -1,0 +1,31 @@
+#pragma once
+// The main window's commands "Astuce", "A Propos de ..." and "Nouvelle version", and the splash
+// window of the start-up.
+
+#include "app/version_check.h"
+
+namespace services {
+class TDMFonction;
+}
+
+namespace app {
+
+class TFormMain;
+
+// Connects the window's tipsRequested, aboutRequested and newVersionRequested to the commands
+// below. Call it before the window's FormCreate, which may open the tips.
+void ConnectTipsSplashAndVersion(TFormMain& form, services::TDMFonction& services);
+
+// Opens a new tips window on the next tip; nothing when the language has no tip.
+void ActionAstuceExecute(TFormMain& form, services::TDMFonction& services);
+// The splash window with its timer off, modal until a key or a click.
+void ActionAProposExecute(TFormMain& form, services::TDMFonction& services);
+// Downloads the site's "version.txt" and tells whether the program is up to date.
+void MenuNouvelleVersionClick(TFormMain& form, services::TDMFonction& services,
+                              const DownloadLimits& limits = {});
+
+// Shows the splash window modally for the display time of the settings, then destroys it. A
+// picture that cannot be read is reported, and the start-up goes on.
+void ShowStartupSplash(services::TDMFonction& services);
+
+} // namespace app

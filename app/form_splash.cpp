@@ -1,0 +1,135 @@
+#include "app/form_splash.h"
+
+#include "app/services/ui/dm_fonction.h"
+#include "app/site.h"
+#include "app/splash_time.h"
+#include "game/widgets/link_label.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace app {
+
+namespace {
+
+constexpr QSize kDesignedSize(523, 297);
+
+QLabel* PlaceLabel(QLabel* label, const char* name, const QString& text, QPoint position) {
+    label->setObjectName(QLatin1String(name));
+    label->setText(text);
+    label->move(position);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, QPoint position,
+              bool bold = false) {
+    QLabel* label = PlaceLabel(new QLabel(parent), name, text, position);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        label->adjustSize();
+    }
+    return label;
+}
+
+game::LinkLabel* Link(QWidget* parent, const char* name, const QString& text, QPoint position) {
+    auto* link = new game::LinkLabel(parent);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    link->setPalette(palette);
+    PlaceLabel(link, name, text, position);
+    return link;
+}
+
+} // namespace
+
+TFormSplash::TFormSplash(services::TDMFonction& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("FormSplash"));
+    setWindowTitle(QStringLiteral("Tessarine"));
+    setFont(QFont(QStringLiteral("Segoe UI"), 9));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    LoadPicture(services.ProgramFolder + kSplashFileName);
+    setFixedSize(picture_.isNull() ? kDesignedSize : picture_.size());
+    BuildLabels(services);
+
+    timerSplash_ = new QTimer(this);
+    timerSplash_->setObjectName(QStringLiteral("TimerSplash"));
+    timerSplash_->setSingleShot(true);
+    connect(timerSplash_, &QTimer::timeout, this, &QWidget::close);
+    intervalMs_ = SplashIntervalMs(services.LoadSettingsFile());
+    StartTimerSplash();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFormSplash::LoadPicture(const QString& path) {
+    QImageReader reader(path);
+    picture_ = reader.read();
+    if (picture_.isNull())
+        pictureProblem_ = QStringLiteral("Impossible de lire l'image ") +
+                          QDir::toNativeSeparators(path) + QStringLiteral(" : ") +
+                          reader.errorString();
+}
+
+void TFormSplash::BuildLabels(services::TDMFonction& services) {
+    Label(this, "InfoLbl1", QStringLiteral("© 2006-2007 ") + AuthorName(), {13, 136}, true);
+    Label(this, "InfoLbl2", QStringLiteral("Jeu de Sudoku"), {13, 150}, true);
+    Label(this, "InfoLbl3", QStringLiteral("Logiciel libre, distribué sous licence GPL v3"),
+          {13, 163}, true);
+    Label(this, "LblTitreEmail", QStringLiteral(" Email :"), {25, 208});
+    Label(this, "LblTitreSite", QStringLiteral("Site web : "), {13, 225});
+    Label(this, "VersionLbl", QStringLiteral("Version : ") + services.FileVersionString(),
+          {328, 224});
+
+    game::LinkLabel* lblEmail = Link(this, "LblEmail", AuthorMail(), {72, 208});
+    connect(lblEmail, &game::LinkLabel::clicked, this, [&services, lblEmail] {
+        services.OpenUrl(QStringLiteral("mailto:") + lblEmail->text());
+    });
+    game::LinkLabel* lblSite = Link(this, "LblSite", SiteAddress(), {72, 224});
+    connect(lblSite, &game::LinkLabel::clicked, this,
+            [&services, lblSite] { services.OpenUrl(lblSite->text()); });
+}
+
+void TFormSplash::StartTimerSplash() {
+    timerSplash_->stop();
+    if (intervalMs_ > 0)
+        timerSplash_->start(intervalMs_);
+}
+
+void TFormSplash::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (!picture_.isNull())
+        QPainter(this).drawImage(QPoint(0, 0), picture_);
+}
+
+void TFormSplash::keyPressEvent(QKeyEvent* event) {
+    if (event->text().isEmpty()) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    close();
+}
+
+void TFormSplash::mouseReleaseEvent(QMouseEvent* event) {
+    // A release over a label reaches this window too, since labels pass mouse events on.
+    if (childAt(event->position().toPoint()) == nullptr)
+        done(kClickResult);
+}
+
+} // namespace app

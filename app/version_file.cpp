@@ -1,0 +1,26 @@
+#include "app/version_file.h"
+
+#include "app/services/ini_file.h"
+#include "app/services/text_file.h"
+
+#include <QStringList>
+
+namespace app {
+
+VersionFile ParseVersionFile(const QString& text) {
+    const services::IniFile ini = services::IniFile::Parse(text);
+    const QString version = QStringLiteral("version");
+    const QString info = QStringLiteral("info");
+    return {ini.ReadString(version, QStringLiteral("numero"), {}),
+            ini.ReadString(info, QStringLiteral("info1"), {}),
+            ini.ReadString(info, QStringLiteral("info2"), {}),
+            ini.ReadString(info, QStringLiteral("info3"), {})};
+}
+
+QString VersionCheckMessage(const VersionFile& file, const QString& programVersion) {
+    if (file.numero == programVersion)
+        return kUpToDate;
+    return QStringList{file.info1, file.info2, file.info3}.join(services::kLineBreak);
+}
+
+} // namespace app

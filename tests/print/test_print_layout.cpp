@@ -1,0 +1,150 @@
+// The printed page without a printer: where the lines and texts go in tenths of a millimetre, and
+// how page units become printer pixels.
+
+#include "game/model/game_session.h"
+#include "game/model/print_layout.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+using namespace game;
+using namespace game::print;
+
+Q_DECLARE_METATYPE(game::print::PrintedLine)
+Q_DECLARE_METATYPE(game::print::PageScale)
+
+namespace {
+
+std::unique_ptr<GameSession> NewGrid() {
+    auto session = std::make_unique<GameSession>(GameSettings{});
+    session->InitBoard();
+    return session;
+}
+
+QList<PrintedText> TextsOfCell(const PageLayout& page, int ligne, int colonne) {
+    const QRect cell((colonne - 1) * CellSize + OriginX, (ligne - 1) * CellSize + OriginY, CellSize,
+                     CellSize);
+    QList<PrintedText> texts;
+    for (const PrintedText& text : page.Texts)
+        if (cell.contains(text.X, text.Y))
+            texts << text;
+    return texts;
+}
+
+} // namespace
+
+class TestPrintLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gridLinesFrameTheBoxesThickly_data();
+    void gridLinesFrameTheBoxesThickly();
+    void digitsStandInTheirCellsInLargeType();
+    void candidatesFollowTheTelephonePadWhenShown();
+    void cellWithoutCandidatesStaysBlank();
+    void pageUnitsBecomePrinterPixelsFromTheSheetCorner_data();
+    void pageUnitsBecomePrinterPixelsFromTheSheetCorner();
+};
+
+void TestPrintLayout::gridLinesFrameTheBoxesThickly_data() {
+    QTest::addColumn<PrintedLine>("line");
+    QTest::newRow("top frame") << PrintedLine{510, 300, 'H', 6, 1080};
+    QTest::newRow("between rows 1 and 2") << PrintedLine{510, 420, 'H', 1, 1080};
+    QTest::newRow("under box row 1") << PrintedLine{510, 660, 'H', 6, 1080};
+    QTest::newRow("between rows 8 and 9") << PrintedLine{510, 1260, 'H', 1, 1080};
+    QTest::newRow("bottom frame") << PrintedLine{510, 1380, 'H', 6, 1080};
+    QTest::newRow("left frame") << PrintedLine{510, 300, 'V', 6, 1080};
+    QTest::newRow("right of box column 2") << PrintedLine{1230, 300, 'V', 6, 1080};
+    QTest::newRow("between columns 8 and 9") << PrintedLine{1470, 300, 'V', 1, 1080};
+    QTest::newRow("right frame") << PrintedLine{1590, 300, 'V', 6, 1080};
+}
+
+void TestPrintLayout::gridLinesFrameTheBoxesThickly() {
+    QFETCH(PrintedLine, line);
+    const PageLayout page = LayOutGrid(*NewGrid());
+    QCOMPARE(page.Lines.size(), 20);
+    QVERIFY(page.Lines.contains(line));
+    const auto thick = std::count_if(page.Lines.begin(), page.Lines.end(),
+                                     [](const PrintedLine& l) { return l.Width == 6; });
+    QCOMPARE(thick, 8);
+    QVERIFY(page.Texts.isEmpty());
+}
+
+void TestPrintLayout::digitsStandInTheirCellsInLargeType() {
+    auto session = NewGrid();
+    session->ApplyAction(1, 2, 'P', 7);
+    session->ApplyAction(9, 1, 'P', 3);
+    const PageLayout page = LayOutGrid(*session);
+    // Cells are walked column by column: row 9 of column 1 comes before row 1 of column 2.
+    const QList<PrintedText> expected = {
+        {40 + 510, 8 * 120 + 300 + 15, QStringLiteral("3"), DigitFont},
+        {120 + 510 + 40, 300 + 15, QStringLiteral("7"), DigitFont},
+    };
+    QCOMPARE(page.Texts, expected);
+    QCOMPARE(DigitFont.Points, 22);
+}
+
+void TestPrintLayout::candidatesFollowTheTelephonePadWhenShown() {
+    auto session = NewGrid();
+    session->ApplyAction(1, 2, 'P', 5); // removes 5 from the candidates of L1C1
+    session->ApplyAction(1, 1, 'C', 9);
+    session->SetCandidateDisplay(true);
+    const QList<PrintedText> expected = {
+        {520, 303, QStringLiteral("1"), CandidateFont},
+        {560, 303, QStringLiteral("2"), CandidateFont},
+        {600, 303, QStringLiteral("3"), CandidateFont},
+        {520, 343, QStringLiteral("4"), CandidateFont},
+        {600, 343, QStringLiteral("6"), CandidateFont},
+        {520, 383, QStringLiteral("7"), CandidateFont},
+        {560, 383, QStringLiteral("8"), CandidateFont},
+    };
+    QCOMPARE(TextsOfCell(LayOutGrid(*session), 1, 1), expected);
+    QCOMPARE(CandidateFont.Points, 8);
+
+    session->SetCandidateDisplay(false);
+    const PageLayout hidden = LayOutGrid(*session);
+    QCOMPARE(hidden.Texts.size(), 1);
+    QCOMPARE(hidden.Texts.first().Text, QStringLiteral("5"));
+}
+
+void TestPrintLayout::cellWithoutCandidatesStaysBlank() {
+    auto session = NewGrid();
+    for (int d = 1; d <= 9; ++d)
+        session->ApplyAction(4, 4, 'C', d);
+    session->SetCandidateDisplay(true);
+    const PageLayout page = LayOutGrid(*session);
+    QVERIFY(TextsOfCell(page, 4, 4).isEmpty());
+    QCOMPARE(TextsOfCell(page, 4, 5).size(), 9);
+    QCOMPARE(page.Texts.size(), 80 * 9);
+}
+
+void TestPrintLayout::pageUnitsBecomePrinterPixelsFromTheSheetCorner_data() {
+    QTest::addColumn<PageScale>("scale");
+    QTest::addColumn<QPoint>("gridCorner");
+    QTest::addColumn<int>("across");
+    QTest::addColumn<int>("down");
+    const double dpi600 = 600 / 254.0;
+    // 51 mm = 1204.72 px and 30 mm = 708.66 px at 600 dpi; 108 mm = 2551.18 px.
+    QTest::newRow("600 dpi, no margin")
+        << PageScale{dpi600, dpi600, 0, 0} << QPoint(1205, 709) << 2551 << 2551;
+    // A printable area 94 px (4 mm) in from the sheet's corner.
+    QTest::newRow("600 dpi, 4 mm margin")
+        << PageScale{dpi600, dpi600, 94, 94} << QPoint(1111, 615) << 2551 << 2551;
+    QTest::newRow("uneven scales and offsets")
+        << PageScale{0.5, 0.25, 10, 20} << QPoint(245, 55) << 540 << 270;
+}
+
+void TestPrintLayout::pageUnitsBecomePrinterPixelsFromTheSheetCorner() {
+    QFETCH(PageScale, scale);
+    QFETCH(QPoint, gridCorner);
+    QFETCH(int, across);
+    QFETCH(int, down);
+    QCOMPARE(scale.ToPrinter(OriginX, OriginY), gridCorner);
+    QCOMPARE(scale.PrinterLength(Across, GridSize), across);
+    QCOMPARE(scale.PrinterLength(Down, GridSize), down);
+}
+
+QTEST_GUILESS_MAIN(TestPrintLayout)
+#include "test_print_layout.moc"
