@@ -38,7 +38,7 @@ void GameSession::InitBoard(PendingHistory* pending) {
         const int seconds = pending->Seconds;
         *pending = PendingHistory{};
         ReplayHistory();
-        elapsedSeconds_ = seconds;
+        RestoreElapsedSeconds(seconds);
     }
 }
 
@@ -200,6 +200,13 @@ void GameSession::TimerPartieTimer() {
         return;
     ++elapsedSeconds_;
     SetTimerLabel(FormatDuration(elapsedSeconds_));
+}
+
+void GameSession::RestoreElapsedSeconds(int seconds) {
+    elapsedSeconds_ = seconds;
+    // Input mode keeps its clock at zero; play mode shows the time at once, not at the next tick.
+    if (mode_ == mode::Play)
+        SetTimerLabel(FormatDuration(elapsedSeconds_));
 }
 
 void GameSession::SetModified(bool modified) {

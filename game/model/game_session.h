@@ -98,8 +98,8 @@ public:
 
     // --- Play clock (TimerPartie)
     int ElapsedSeconds() const { return elapsedSeconds_; }
-    // For a grid rebuilt by its owner (the command-line companion saves with 0 seconds).
-    void RestoreElapsedSeconds(int seconds) { elapsedSeconds_ = seconds; }
+    // Puts back the seconds a replay reset (undo, load, Duplicate, new colours), and shows them.
+    void RestoreElapsedSeconds(int seconds);
     bool TimerRunning() const { return timerRunning_; }
     // The clock label: "00:00:00" in input mode, refreshed by every counted second.
     const QString& TimerLabel() const { return timerLabel_; }

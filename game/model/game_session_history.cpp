@@ -38,7 +38,7 @@ void GameSession::Bt_PRECEDENTClick() {
         history_.pop_back();
     const int seconds = elapsedSeconds_;
     ReplayHistory();
-    elapsedSeconds_ = seconds;
+    RestoreElapsedSeconds(seconds);
     if (mode_ == mode::Play)
         RunAnalysis();
     SetModified(true);
@@ -81,7 +81,7 @@ QString GameSession::LoadGrid() {
     if (content.HasTimeMarker)
         SetTimerRunning(true);
     ReplayHistory();
-    elapsedSeconds_ = content.Seconds;
+    RestoreElapsedSeconds(content.Seconds);
     RunAnalysis();
     ApplyDefaults();
     SetModified(false);

@@ -259,6 +259,7 @@ void TestFormMain::duplicateCopiesHistoryModeAndClock() {
         QCOMPARE(shell.Grid(copy).History(), history);
         QCOMPARE(shell.Grid(copy).Mode(), game::mode::Play);
         QCOMPARE(shell.Grid(copy).ElapsedSeconds(), 95);
+        QCOMPARE(shell.Grid(copy).TimerLabel(), QStringLiteral("00:01:35"));
         QVERIFY(!shell.Grid(copy).Modified());
         QVERIFY(!shell.Grid(copy).HasFile());
         for (int colonne = 1; colonne <= 9; ++colonne)
