@@ -159,8 +159,12 @@ void BM_ResidentMemoryWithTabs(benchmark::State& state) {
         state.counters["MB_per_tab"] = (after - before) / 1024 / double(state.range(0));
     }
 }
-BENCHMARK(BM_ResidentMemoryWithTabs)->Arg(1)->Arg(10)->Arg(50)->Iterations(1)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_ResidentMemoryWithTabs)
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(50)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

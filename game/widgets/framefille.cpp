@@ -147,8 +147,17 @@ void TFramefille::Connect() {
     connect(&session_, &GameSession::cellChanged, this, [this](int ligne, int colonne) {
         Case(ligne, colonne)->Show(session_.Cell(ligne, colonne));
     });
-    connect(&session_, &GameSession::traceLineAdded, memoTrace_, &QPlainTextEdit::appendPlainText);
-    connect(&session_, &GameSession::traceCleared, memoTrace_, &QPlainTextEdit::clear);
+    // A replay or an automatic solve writes hundreds of lines at once: they reach the memo in
+    // one append when the event loop comes back, rather than one layout per line.
+    connect(&session_, &GameSession::traceLineAdded, this, [this](const QString& line) {
+        if (pendingTrace_.isEmpty())
+            QTimer::singleShot(0, this, &TFramefille::FlushTrace);
+        pendingTrace_ << line;
+    });
+    connect(&session_, &GameSession::traceCleared, this, [this] {
+        pendingTrace_.clear();
+        memoTrace_->clear();
+    });
     connect(&session_, &GameSession::beepRequested, this, [] { QApplication::beep(); });
     connect(&session_, &GameSession::casesLabelChanged, dashboard_->LabelCases, &QLabel::setText);
     connect(&session_, &GameSession::timerLabelChanged, dashboard_->LabelTimer, &QLabel::setText);
@@ -187,6 +196,13 @@ void TFramefille::Connect() {
             [this] { session_.SetProtection(false); });
 }
 
+void TFramefille::FlushTrace() {
+    if (pendingTrace_.isEmpty())
+        return;
+    memoTrace_->appendPlainText(pendingTrace_.join(QLatin1Char('\n')));
+    pendingTrace_.clear();
+}
+
 void TFramefille::InitBoard(PendingHistory* pending) {
     session_.InitBoard(pending);
     ShowAll();
@@ -204,6 +220,7 @@ void TFramefille::ShowAll() {
     (session_.ProtectionOn() ? dashboard_->SbProtectionOn : dashboard_->SbProtectionOff)
         ->setChecked(true);
     session_.TimerRunning() ? timerPartie_->start() : timerPartie_->stop();
+    pendingTrace_.clear();
     memoTrace_->setPlainText(session_.TraceLines().join(QLatin1Char('\n')));
     analysis_->ShowFamilyLines();
     analysis_->ShowResults();

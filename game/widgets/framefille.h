@@ -5,6 +5,7 @@
 
 #include "game/model/game_session.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -63,6 +64,7 @@ private:
     void ApplyListedFindingPause(int family);
     void ShowSaveIndicator(bool modified);
     void ShowAll();
+    void FlushTrace();
 
     const FrameServices& services_;
     GameSession session_;
@@ -71,6 +73,7 @@ private:
     DashboardPage* dashboard_ = nullptr;
     AnalysisPage* analysis_ = nullptr;
     QPlainTextEdit* memoTrace_ = nullptr;
+    QStringList pendingTrace_; // trace lines not yet in the memo
     QWidget* statusStrip_ = nullptr;
     QLabel* saveImg_ = nullptr;
     QLabel* saveDisabledImg_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -323,6 +324,10 @@ void TestGameWidgets::panelListsLightsAndApplies() {
     QVERIFY(!frame.Session().Panel().IsChecked(5)); // the double-click removes every tick
     QCOMPARE(families->item(5)->checkState(), Qt::Unchecked);
     QCOMPARE(families->currentRow(), 0);
+    // The tracer gets the deduction's text and the placement's line, in that order.
+    auto* memo = frame.findChild<QPlainTextEdit*>(QStringLiteral("MemoTrace"));
+    QTRY_COMPARE(memo->toPlainText(),
+                 QStringLiteral("Le 9 seul dans la case L1C9\nL1 C9 reçoit le : 9"));
 }
 
 QTEST_MAIN(TestGameWidgets)

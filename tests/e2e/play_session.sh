@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# A player's session in the real program, under Xvfb, driven by real input events: the splash,
+# the tips closed, New with a generated grid, a digit placed through the selector, a candidate
+# removed with the right button, a family ticked, undo, Save As, quit with the question answered.
+# Then the saved grid file and the settings file are checked on disk. Screenshots of each step go
+# to the artifacts folder.
+#
+# usage: play_session.sh PROGRAM ARTIFACTS_DIR   (run inside xvfb-run)
+set -euo pipefail
+
+program=$1
+artifacts=$2
+mkdir -p "$artifacts"
+data=$(mktemp -d)
+export TESSARINE_DATA_DIR=$data
+step=0
+
+fail() {
+    echo "FAILED: $*" >&2
+    import -window root "$artifacts/failure.png" 2>/dev/null || true
+    exit 1
+}
+
+shot() {
+    step=$((step + 1))
+    import -window root "$artifacts/$(printf '%02d' $step)-$1.png"
+}
+
+# Waits (at most 20 s) for a visible window whose title matches, and prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
+        if [[ -n $id ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window named '$1'"
+}
+
+# Waits (at most 20 s) until no visible window's title matches.
+wait_gone() {
+    for _ in $(seq 200); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window '$1' did not close"
+}
+
+# Top-left corner of a window's client area: sets X and Y.
+corner() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# Clicks at an offset from the top-left corner of a window.
+click_in() {
+    local window=$1 dx=$2 dy=$3 button=${4:-1}
+    corner "$window"
+    xdotool mousemove $((X + dx)) $((Y + dy)) click "$button"
+}
+
+keys_to() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers "$@"
+}
+
+"$program" &
+program_pid=$!
+trap 'kill $program_pid 2>/dev/null || true; rm -rf "$data"' EXIT
+
+# Splash: shown for the default time, then gone.
+wait_window "^Tessarine - splash$|^SplashTessarine$|^Tessarine$" >/dev/null
+shot splash
+
+tips=$(wait_window "^Astuce Tessarine$")
+shot tips
+keys_to "$tips" Escape
+wait_gone "^Astuce Tessarine$"
+
+main=$(wait_window "^Tessarine$")
+shot main-window
+
+# New, generated grid: the question's first command link follows Cancel in the focus chain.
+keys_to "$main" ctrl+n
+question=$(wait_window "^Tessarine$")
+[[ $question != "$main" ]] || fail "the New question did not open"
+shot new-question
+keys_to "$question" Tab space
+sleep 0.5
+shot generated-grid
+
+# Board geometry inside the main window (no window manager: the window is its client area).
+menu_bar=$((${TESSARINE_E2E_MENU_HEIGHT:-21}))
+board_top=$((menu_bar + 120 + 25))
+cell() { # row col -> offsets of the cell's centre
+    echo $((2 + 25 + 19 + ($2 - 1) * 46)) $((board_top + 25 + 19 + ($1 - 1) * 46))
+}
+
+# A digit placed through the selector (left button, "Poser" page, button 5).
+read -r dx dy < <(cell 5 5)
+click_in "$main" "$dx" "$dy" 1
+selector=$(wait_window "^Selecteur$")
+shot selector-poser
+click_in "$selector" $((56 + 20)) $((28 + 56 + 20)) 1
+wait_gone "^Selecteur$"
+shot digit-placed
+
+# A candidate removed with the right button ("Candidats" page, button 9).
+read -r dx dy < <(cell 1 1)
+click_in "$main" "$dx" "$dy" 3
+selector=$(wait_window "^Selecteur$")
+shot selector-candidats
+click_in "$selector" $((104 + 20)) $((28 + 104 + 20)) 1
+wait_gone "^Selecteur$"
+
+# A family ticked: the naked singles, applied at once and after every move.
+click_in "$main" 674 $((menu_bar + 173)) 1
+sleep 0.3
+click_in "$main" 463 $((menu_bar + 198)) 1
+sleep 0.5
+shot family-ticked
+
+# Undo, from the dashboard.
+click_in "$main" 506 $((menu_bar + 173)) 1
+sleep 0.3
+click_in "$main" 535 $((menu_bar + 232)) 1
+sleep 0.3
+shot undone
+
+# Save As, from the menu, to a file of the data folder.
+saved=$data/partie.xml
+keys_to "$main" alt+f
+sleep 0.3
+keys_to "$main" s
+dialog=$(wait_window "^Enregistrer sous")
+shot save-as-dialog
+sleep 0.5
+xdotool type --delay 20 "$saved"
+keys_to "$dialog" Return
+wait_gone "^Enregistrer sous"
+for _ in $(seq 100); do [[ -s $saved ]] && break; sleep 0.1; done
+[[ -s $saved ]] || fail "the grid file was not written"
+shot saved
+
+# Quit, answering the question "Voulez-vous vraiment quitter ?" with Oui.
+keys_to "$main" ctrl+F4
+confirm=$(wait_window "^Confirmation$")
+shot quit-question
+keys_to "$confirm" alt+o
+for _ in $(seq 100); do kill -0 $program_pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $program_pid 2>/dev/null && fail "the program did not quit"
+wait $program_pid || fail "the program exited with an error"
+
+# The grid file: Latin-1 XML with CR LF lines, the play session in order.
+python3 - "$saved" "$data/Settings.ini" <<'PY'
+import sys
+grid, settings = sys.argv[1], sys.argv[2]
+raw = open(grid, "rb").read()
+lines = raw.split(b"\r\n")
+assert lines[0] == b'<?xml version="1.0" encoding="ISO-8859-1" ?>', lines[0]
+assert lines[1] == b"<Actions>", lines[1]
+assert lines[-2] == b"</Actions>" and lines[-1] == b"", lines[-2:]
+actions = lines[2:-2]
+ops = [a[63:64].decode() for a in actions]
+assert ops[0] == "S", ops
+assert "R" in ops, ops
+play = ops[ops.index("R") + 1:]
+assert ops[-1] == "T", ops
+givens = ops[1:ops.index("R")]
+assert len(givens) >= 18 and set(givens) == {"P"}, givens
+place = [a for a in actions if a[63:64] == b"P" and a[20:21] == b"5" and a[33:34] == b"5"]
+assert any(a[47:48] == b"5" for a in place), "digit 5 at L5C5 missing"
+assert any(a[63:64] == b"C" and a[20:21] == b"1" and a[33:34] == b"1" and a[47:48] == b"9"
+           for a in actions), "removal of 9 at L1C1 missing"
+assert "T" in ops and b"# duree de la partie en secondes" in actions[-1], actions[-1]
+text = open(settings, encoding="utf-8").read()
+assert "[GeneralSettings]" in text and "Language=fr" in text, text
+assert "File1=" + grid in text, text
+assert "RecentSaveFileAsDir=" in text, text
+print("grid file: %d actions, %d play moves; settings file checked" % (len(actions), len(play)))
+PY
+echo "end-to-end session passed"
