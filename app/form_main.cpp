@@ -6,6 +6,7 @@
 #include "app/services/ui/language_menu.h"
 #include "app/site.h"
 #include "game/widgets/framefille.h"
+#include "game/widgets/modal_seam.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -68,7 +69,9 @@ TFormMain::TFormMain(services::TDMFonction& services, QWidget* parent)
     setPalette(white);
 
     dialogs_.showError = [this](const QString& text) {
-        QMessageBox::critical(this, QStringLiteral("Tessarine"), text);
+        QMessageBox error(QMessageBox::Critical, QStringLiteral("Tessarine"), text, QMessageBox::Ok,
+                          this);
+        game::RunModal(error);
     };
 
     BuildActions();

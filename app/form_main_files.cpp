@@ -8,6 +8,7 @@
 #include "app/services/ui/dm_fonction.h"
 #include "engine/generator.h"
 #include "game/widgets/framefille.h"
+#include "game/widgets/modal_seam.h"
 #include "game/widgets/task_dialog.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
     // Save As asks its own overwrite question; Open reports a missing file itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (game::RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }

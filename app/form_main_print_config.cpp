@@ -6,6 +6,7 @@
 #include "app/jpeg_writer.h"
 #include "app/services/ui/dm_fonction.h"
 #include "game/widgets/framefille.h"
+#include "game/widgets/modal_seam.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ PrintConfigDialogs StandardDialogs(TFormMain& form, services::TDMFonction& servi
     dialogs.choosePrinter = [&form](QPrinter& printer) {
         QPrintDialog printDialog1(&printer, &form);
         printDialog1.setObjectName(QStringLiteral("PrintDialog1"));
-        return printDialog1.exec() == QDialog::Accepted;
+        return game::RunModal(printDialog1) == QDialog::Accepted;
     };
     dialogs.chooseJpegFile = [&form] {
         QFileDialog saveDialogBmp(&form, QStringLiteral("Enregistrer la grille sous"), QString(),
@@ -33,7 +34,8 @@ PrintConfigDialogs StandardDialogs(TFormMain& form, services::TDMFonction& servi
         saveDialogBmp.setDefaultSuffix(QStringLiteral("jpg"));
         // The command asks its own overwrite question.
         saveDialogBmp.setOption(QFileDialog::DontConfirmOverwrite);
-        if (saveDialogBmp.exec() != QDialog::Accepted || saveDialogBmp.selectedFiles().isEmpty())
+        if (game::RunModal(saveDialogBmp) != QDialog::Accepted ||
+            saveDialogBmp.selectedFiles().isEmpty())
             return QString();
         return saveDialogBmp.selectedFiles().constFirst();
     };
@@ -45,7 +47,9 @@ PrintConfigDialogs StandardDialogs(TFormMain& form, services::TDMFonction& servi
                    QFileInfo(path).fileName(), {}, 0, services::MessageKind::Information,
                    services::ButtonYes | services::ButtonNo, &form) == services::ResultYes;
     };
-    dialogs.runConfig = [](TFrmConfig& dialog) { return dialog.exec() == QDialog::Accepted; };
+    dialogs.runConfig = [](TFrmConfig& dialog) {
+        return game::RunModal(dialog) == QDialog::Accepted;
+    };
     return dialogs;
 }
 

@@ -6,6 +6,7 @@
 #include "app/site.h"
 #include "app/tips.h"
 #include "app/tips_form.h"
+#include "game/widgets/modal_seam.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -38,7 +39,7 @@ void ActionAProposExecute(TFormMain& form, services::TDMFonction& services) {
     about.TimerSplash()->stop();
     if (!about.PictureProblem().isEmpty())
         form.Dialogs().showError(about.PictureProblem());
-    about.exec();
+    game::RunModal(about);
 }
 
 void MenuNouvelleVersionClick(TFormMain& form, services::TDMFonction& services,
@@ -53,17 +54,19 @@ void MenuNouvelleVersionClick(TFormMain& form, services::TDMFonction& services,
                         QMessageBox::Ok, &form);
     // The info lines come from the network: never read them as markup.
     message.setTextFormat(Qt::PlainText);
-    message.exec();
+    game::RunModal(message);
 }
 
 void ShowStartupSplash(services::TDMFonction& services) {
     TFormSplash splash(services);
     if (!splash.PictureProblem().isEmpty()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Tessarine"), splash.PictureProblem());
+        QMessageBox report(QMessageBox::Critical, QStringLiteral("Tessarine"),
+                           splash.PictureProblem(), QMessageBox::Ok);
+        game::RunModal(report);
         // The display time starts once the report is read.
         splash.StartTimerSplash();
     }
-    splash.exec();
+    game::RunModal(splash);
 }
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include "app/services/ui/dm_fonction.h"
 #include "app/services/ui/kind_token.h"
 #include "game/widgets/colour.h"
+#include "game/widgets/modal_seam.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -108,7 +109,7 @@ QList<std::pair<QCheckBox*, bool Settings::*>> AddCheckBoxes(QWidget* group,
 std::optional<QColor> RunColorDialog1(const QColor& initial, QWidget* parent) {
     QColorDialog colorDialog1(initial, parent);
     colorDialog1.setObjectName(QStringLiteral("ColorDialog1"));
-    if (colorDialog1.exec() != QDialog::Accepted)
+    if (game::RunModal(colorDialog1) != QDialog::Accepted)
         return std::nullopt;
     return colorDialog1.selectedColor();
 }

@@ -7,6 +7,7 @@
 #include "game/widgets/dashboard_page.h"
 #include "game/widgets/frame_services.h"
 #include "game/widgets/frm_selecteur.h"
+#include "game/widgets/modal_seam.h"
 #include "game/widgets/sudo_case.h"
 #include "game/widgets/task_dialog.h"
 
@@ -248,7 +249,7 @@ void TFramefille::CellMouseUp(TSudoCase* cell, Qt::MouseButton button) {
     selector.EnableButtons(setup.CandidateDigits, TFrmSelecteur::kCandidateTag);
     selector.ShowPage(setup.Page);
     selector.SetButtonsColour(ToQColor(setup.CandidateColour), TFrmSelecteur::kCandidateTag);
-    const bool chosen = selector.exec() == QDialog::Accepted;
+    const bool chosen = RunModal(selector) == QDialog::Accepted;
     repaint();
     if (chosen)
         session_.ApplyCellChoice(ligne, colonne, selector.Operation(), selector.Digit());

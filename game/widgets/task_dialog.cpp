@@ -1,5 +1,7 @@
 #include "game/widgets/task_dialog.h"
 
+#include "game/widgets/modal_seam.h"
+
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -59,7 +61,7 @@ void TaskDialog::AddCommandLink(const QString& caption, const QString& note, int
 }
 
 int TaskDialog::Run() {
-    const int result = exec();
+    const int result = RunModal(*this);
     // Escape and the close box end the dialog as rejected (0): that is Cancel too.
     return result == QDialog::Rejected ? kCancel : result;
 }

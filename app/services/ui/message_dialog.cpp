@@ -1,6 +1,7 @@
 #include "app/services/ui/message_dialog.h"
 
 #include "app/services/translations.h"
+#include "game/widgets/modal_seam.h"
 
 #include <QHash>
 #include <QMessageBox>
@@ -91,7 +92,7 @@ int MessageDialog(const QStringList& messages, const QString& text, const QStrin
     if (QPushButton* enter = FirstPresent(shown, kDefaultChoices))
         box.setDefaultButton(enter);
 
-    box.exec();
+    game::RunModal(box);
     return results.value(box.clickedButton(), ResultCancel);
 }
 
