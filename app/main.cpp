@@ -4,8 +4,10 @@
 #include "app/form_main_print_config.h"
 #include "app/form_main_tips_splash.h"
 #include "app/services/ui/dm_fonction.h"
+#include "game/widgets/modal_seam.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessarine"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tessarine"));
 
     // Lives for the whole run; destroyed last, it writes "Settings.ini".
     services::TDMFonction dmFonction;
@@ -28,10 +31,15 @@ int main(int argc, char** argv) {
         app::ConnectPrintAndConfig(formMain, dmFonction);
         formMain.FormCreate();
         formMain.show();
+        // Grid files named on the command line (a file manager's "Open with"), each on a tab.
+        for (const QString& path : QApplication::arguments().mid(1))
+            formMain.OpenFile(QFileInfo(path).absoluteFilePath());
         const QString problem = dmFonction.StorageProblem();
         if (!problem.isEmpty())
             QTimer::singleShot(0, &formMain, [&formMain, problem] {
-                QMessageBox::warning(&formMain, QStringLiteral("Tessarine"), problem);
+                QMessageBox warning(QMessageBox::Warning, QStringLiteral("Tessarine"), problem,
+                                    QMessageBox::Ok, &formMain);
+                game::RunModal(warning);
             });
         result = QApplication::exec();
     }

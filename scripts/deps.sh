@@ -7,8 +7,10 @@ packages=(
     qt6-base-dev libqt6svg6-dev libgl-dev
     libjpeg62-turbo-dev
     libbenchmark-dev
+    clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick poppler-utils
     fonts-liberation fonts-dejavu-core
+    desktop-file-utils appstream shared-mime-info groff-base file
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "app/services/folders.h"
 
+#include "app/services/translations.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -37,8 +39,18 @@ DataFolderResult GetDataFolder() {
     return result;
 }
 
+QString ProgramFolderOf(const QString& executableFolder) {
+    const QString beside = WithSlash(executableFolder);
+    const QString installed =
+        WithSlash(QDir::cleanPath(beside + QStringLiteral("../share/tessarine")));
+    for (const QString& folder : {beside, installed})
+        if (QFileInfo(folder + kTranslationsFileName).isFile())
+            return folder;
+    return beside;
+}
+
 QString GetProgramFolder() {
-    return WithSlash(QCoreApplication::applicationDirPath());
+    return ProgramFolderOf(QCoreApplication::applicationDirPath());
 }
 
 QString GetProgramName() {

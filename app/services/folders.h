@@ -13,7 +13,13 @@ struct DataFolderResult {
 };
 DataFolderResult GetDataFolder();
 
-// The folder of the running program, which holds "Translations.txt". Needs the QCoreApplication.
+// The folder of the program's read-only files ("Translations.txt", "SplashTessarine.bmp") for a
+// program started from executableFolder: that folder itself when it holds "Translations.txt" (the
+// build tree), otherwise executableFolder/../share/tessarine/ when that one does (an installed
+// program, bin/ beside share/), otherwise executableFolder.
+QString ProgramFolderOf(const QString& executableFolder);
+
+// ProgramFolderOf the running program's folder. Needs the QCoreApplication.
 QString GetProgramFolder();
 
 // The program file's name without folder and without its final extension.
