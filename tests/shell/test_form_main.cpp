@@ -6,6 +6,7 @@
 #include "app/services/ui/dm_fonction.h"
 #include "game/widgets/framefille.h"
 #include "tests/app/services_test_support.h"
+#include "tests/widgets/modal_answers.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using namespace app;
@@ -33,22 +33,6 @@ constexpr int kCancel = 2;
 
 const char* const kGridCommands[] = {"ActionEnregistrer", "ActionEnregSous", "ActionImprime",
                                      "ActionDupliquer", "ActionGrilleToJPG"};
-
-// Presses the button whose text is answer in the next modal window (a message box or a task
-// dialog).
-void AnswerNextModal(const QString& answer) {
-    QTimer::singleShot(0, [answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        for (auto* button : modal->findChildren<QAbstractButton*>()) {
-            if (button->text().remove(QLatin1Char('&')) == answer) {
-                button->click();
-                return;
-            }
-        }
-        QFAIL(qPrintable(QStringLiteral("no button ") + answer));
-    });
-}
 
 // A main window over a data folder of its own, with its dialogs answered by the test.
 struct Shell {
@@ -208,12 +192,11 @@ void TestFormMain::saveAsOntoExistingFileAnsweredNo() {
     const QString existing = shell.FilePath(QStringLiteral("autre.xml"));
     QVERIFY(WriteBytes(existing, "kept"));
     shell.chosenFile = existing;
+    ModalAnswers answers;
     QString question;
-    QTimer::singleShot(0, [&question] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box != nullptr);
-        question = box->text();
-        for (auto* button : box->buttons())
+    answers.Queue([&question](QDialog& dialog) {
+        question = qobject_cast<QMessageBox*>(&dialog)->text();
+        for (auto* button : dialog.findChildren<QAbstractButton*>())
             if (button->text().remove(QLatin1Char('&')) == QStringLiteral("Non"))
                 button->click();
     });
@@ -292,8 +275,10 @@ void TestFormMain::closingModifiedNonActiveTabSavesThatGrid() {
     shell.Grid(0).ApplyCellChoice(2, 2, 'P', 6);
     shell.Grid(1).ApplyCellChoice(3, 3, 'P', 7);
     shell.chosenFile = shell.FilePath(QStringLiteral("premier.xml"));
-    AnswerNextModal(QStringLiteral("Enregistrer"));
+    ModalAnswers answers;
+    answers.Press(QStringLiteral("Enregistrer"));
     QVERIFY(shell.window->PageExtControl1TabClose(0));
+    QVERIFY(answers.AllAnswered());
     QCOMPARE(shell.Tabs(), 1);
     const QByteArray saved = ReadBytes(shell.chosenFile);
     QVERIFY(saved.contains("Ligne = '2' Colonne ='2' Chiffre = '6'"));
@@ -314,24 +299,22 @@ void TestFormMain::quitSequence() {
         shell.Grid(0).ApplyCellChoice(1, 1, 'P', 1);
         shell.Grid(1).ApplyCellChoice(1, 1, 'P', 2);
         // Cancelling the first grid's question keeps both tabs and never asks about the second.
-        int questions = 0;
-        QTimer::singleShot(0, [&questions] {
-            ++questions;
-            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
-        });
+        ModalAnswers answers;
+        answers.Queue([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
         QVERIFY(!shell.window->close());
-        QCOMPARE(questions, 1);
+        QCOMPARE(answers.Shown(), 1);
         QCOMPARE(shell.Tabs(), 2);
 
         shell.Grid(0).SetModified(false);
         shell.Grid(1).SetModified(false);
         QAction* quit = shell.window->Action(QStringLiteral("ActionQuitter"));
         QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
-        AnswerNextModal(QStringLiteral("Non"));
+        answers.Press(QStringLiteral("Non"));
         quit->trigger();
         QVERIFY(shell.window->isVisible());
-        AnswerNextModal(QStringLiteral("Oui"));
+        answers.Press(QStringLiteral("Oui"));
         QVERIFY(shell.window->close());
+        QVERIFY(answers.AllAnswered());
     }
 }
 

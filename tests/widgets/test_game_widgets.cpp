@@ -6,6 +6,7 @@
 #include "game/widgets/framefille.h"
 #include "game/widgets/frm_selecteur.h"
 #include "game/widgets/sudo_case.h"
+#include "tests/widgets/modal_answers.h"
 #include "tests/widgets/stub_frame_services.h"
 
 #include <QCommandLinkButton>
@@ -19,20 +20,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include <functional>
-
 using namespace game;
 
 namespace {
-
-// Runs action on the next modal window that opens (the selector, a task dialog).
-void OnNextModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        action(modal);
-    });
-}
 
 QPushButton* Button(QWidget* root, const char* name) {
     return root->findChild<QPushButton*>(QLatin1String(name));
@@ -127,15 +117,17 @@ void TestGameWidgets::cellClickOpensSelectorOnItsPage() {
     if (play)
         frame.Session().BtJouerClick();
 
+    ModalAnswers answers;
     int shownPage = -1;
     QStringList shownPlace, shownCandidates;
-    OnNextModal([&](QWidget* modal) {
-        shownPage = modal->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex();
-        shownPlace = EnabledDigits(modal, 'P');
-        shownCandidates = EnabledDigits(modal, 'C');
-        QTest::keyClick(modal, Qt::Key_Escape);
+    answers.Queue([&](QDialog& modal) {
+        shownPage = modal.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex();
+        shownPlace = EnabledDigits(&modal, 'P');
+        shownCandidates = EnabledDigits(&modal, 'C');
+        QTest::keyClick(&modal, Qt::Key_Escape);
     });
     QTest::mouseClick(frame.Case(1, 9), button);
+    QVERIFY(answers.AllAnswered());
     QCOMPARE(shownPage, page);
     QCOMPARE(shownPlace, placeDigits);
     QCOMPARE(shownCandidates, candidateDigits);
@@ -145,7 +137,8 @@ void TestGameWidgets::chosenDigitReachesBoardAndHistory() {
     StubFrameServices services;
     TFramefille frame(services);
     frame.InitBoard();
-    OnNextModal([](QWidget* modal) { Button(modal, "P7")->click(); });
+    ModalAnswers answers;
+    answers.Queue([](QDialog& modal) { Button(&modal, "P7")->click(); });
     QTest::mouseClick(frame.Case(5, 3), Qt::LeftButton);
     QCOMPARE(frame.Case(5, 3)->State().Digit(), 7);
     QCOMPARE(frame.Session().History().back(), (HistoryEntry{5, 3, 7, 'P'}));
@@ -153,8 +146,9 @@ void TestGameWidgets::chosenDigitReachesBoardAndHistory() {
     QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelCases"))->text(),
              QStringLiteral("1/81 cases"));
 
-    OnNextModal([](QWidget* modal) { Button(modal, "C4")->click(); });
+    answers.Queue([](QDialog& modal) { Button(&modal, "C4")->click(); });
     QTest::mouseClick(frame.Case(5, 4), Qt::RightButton);
+    QVERIFY(answers.AllAnswered());
     QVERIFY(!frame.Case(5, 4)->State().HasCandidate(4));
     QVERIFY(!frame.Case(5, 4)->State().HasCandidate(7)); // removed by the placement in row 5
 }
@@ -166,8 +160,10 @@ void TestGameWidgets::cancelledSelectorOnlyRecoloursTheGiven() {
     frame.Session().ApplyAction(2, 2, 'P', 8);
     frame.Session().BtJouerClick();
     const std::size_t entries = frame.Session().History().size();
-    OnNextModal([](QWidget* modal) { Button(modal, "BtCancel")->click(); });
+    ModalAnswers answers;
+    answers.Press(QStringLiteral("Annuler"));
     QTest::mouseClick(frame.Case(2, 2), Qt::LeftButton);
+    QVERIFY(answers.AllAnswered());
     QCOMPARE(frame.Case(2, 2)->State().CouleurChiffre, services.settings.CouleurChiffre);
     QCOMPARE(frame.Session().History().size(), entries);
 }
@@ -277,14 +273,13 @@ void TestGameWidgets::closeQuestionOutcomes() {
     QVERIFY(frame.CanClose()); // nothing to save, no question
     frame.Session().ApplyCellChoice(1, 1, 'P', 5);
     QSignalSpy saves(&frame, &TFramefille::saveRequested);
+    ModalAnswers answers;
     QString text;
-    OnNextModal([&](QWidget* modal) {
-        text = modal->findChild<QLabel*>(QStringLiteral("TaskText"))->text();
-        if (answer.isEmpty()) {
-            QTest::keyClick(modal, Qt::Key_Escape);
-            return;
-        }
-        for (auto* link : modal->findChildren<QCommandLinkButton*>())
+    answers.Queue([&](QDialog& modal) {
+        text = modal.findChild<QLabel*>(QStringLiteral("TaskText"))->text();
+        if (answer.isEmpty())
+            QTest::keyClick(&modal, Qt::Key_Escape);
+        for (auto* link : modal.findChildren<QCommandLinkButton*>())
             if (link->text() == answer)
                 link->click();
     });
