@@ -17,7 +17,6 @@
 
 using app::TFormSplash;
 using dialogs_test::MainWindow;
-using dialogs_test::ModalDriver;
 
 namespace {
 
@@ -64,42 +63,35 @@ private slots:
     void cleanup() { qunsetenv("TESSARINE_SITE_URL"); }
 
     void displayTime_data() {
-        QTest::addColumn<bool>("withKey");
-        QTest::addColumn<QByteArray>("timeSplash");
+        QTest::addColumn<QByteArray>("settings"); // null: no settings file
         QTest::addColumn<int>("expectedMs");
-        QTest::newRow("0 waits for a key or a click") << true << QByteArray("0") << 0;
-        QTest::newRow("3 counts seconds") << true << QByteArray("3") << 3000;
-        QTest::newRow("999 counts seconds") << true << QByteArray("999") << 999000;
-        QTest::newRow("1000 counts milliseconds") << true << QByteArray("1000") << 1000;
-        QTest::newRow("2500 counts milliseconds") << true << QByteArray("2500") << 2500;
-        QTest::newRow("hexadecimal 0x3 counts seconds") << true << QByteArray("0x3") << 3000;
-        QTest::newRow("not a number gives 1000 ms") << true << QByteArray("deux") << 1000;
-        QTest::newRow("negative gives 1000 ms") << true << QByteArray("-4") << 1000;
-        QTest::newRow("missing key gives 1000 ms") << false << QByteArray() << 1000;
+        const auto timeSplash = [](const char* value) {
+            return "[GeneralSettings]\nTimeSplash=" + QByteArray(value) + "\n";
+        };
+        QTest::newRow("0 waits for a key or a click") << timeSplash("0") << 0;
+        QTest::newRow("3 counts seconds") << timeSplash("3") << 3000;
+        QTest::newRow("999 counts seconds") << timeSplash("999") << 999000;
+        QTest::newRow("1000 counts milliseconds") << timeSplash("1000") << 1000;
+        QTest::newRow("2500 counts milliseconds") << timeSplash("2500") << 2500;
+        QTest::newRow("hexadecimal 0x3 counts seconds") << timeSplash("0x3") << 3000;
+        QTest::newRow("not a number gives 1000 ms") << timeSplash("deux") << 1000;
+        QTest::newRow("negative gives 1000 ms") << timeSplash("-4") << 1000;
+        QTest::newRow("missing key gives 1000 ms")
+            << QByteArray("[GeneralSettings]\nLanguage=fr\n") << 1000;
+        QTest::newRow("no settings file gives 1000 ms") << QByteArray() << 1000;
     }
 
     void displayTime() {
-        QFETCH(bool, withKey);
-        QFETCH(QByteArray, timeSplash);
+        QFETCH(QByteArray, settings);
         QFETCH(int, expectedMs);
         MainWindow shell;
-        QVERIFY(withKey ? WriteTimeSplash(shell, timeSplash)
-                        : services_test::WriteBytes(shell.data.SettingsPath(),
-                                                    "[GeneralSettings]\nLanguage=fr\n"));
+        if (!settings.isNull())
+            QVERIFY(services_test::WriteBytes(shell.data.SettingsPath(), settings));
         QCOMPARE(app::SplashIntervalMs(shell.services->LoadSettingsFile()), expectedMs);
-
         TFormSplash splash(*shell.services);
         QCOMPARE(splash.TimerSplash()->isActive(), expectedMs > 0);
         if (expectedMs > 0)
             QCOMPARE(splash.TimerSplash()->interval(), expectedMs);
-    }
-
-    void noSettingsFileGivesOneSecond() {
-        MainWindow shell;
-        QVERIFY(!QFile::exists(shell.data.SettingsPath()));
-        TFormSplash splash(*shell.services);
-        QVERIFY(splash.TimerSplash()->isActive());
-        QCOMPARE(splash.TimerSplash()->interval(), 1000);
     }
 
     void timerClosesTheSplash() {
@@ -147,31 +139,23 @@ private slots:
         QCOMPARE(splash.TimerSplash()->interval(), 2000);
     }
 
-    void texts_data() {
-        QTest::addColumn<QString>("name");
+    void texts_data() { // rows named after their label
         QTest::addColumn<QString>("text");
         QTest::addColumn<QPoint>("position");
-        QTest::newRow("InfoLbl2") << "InfoLbl2"
-                                  << "Jeu de Sudoku" << QPoint(13, 150);
-        QTest::newRow("LblTitreEmail") << "LblTitreEmail"
-                                       << " Email :" << QPoint(25, 208);
-        QTest::newRow("LblEmail") << "LblEmail"
-                                  << "contact@tessarine.example.org" << QPoint(72, 208);
-        QTest::newRow("LblTitreSite") << "LblTitreSite"
-                                      << "Site web : " << QPoint(13, 225);
-        QTest::newRow("LblSite") << "LblSite"
-                                 << "https://sudoku.example.net/tessarine/" << QPoint(72, 224);
-        QTest::newRow("VersionLbl") << "VersionLbl"
-                                    << "Version : 1.00" << QPoint(328, 224);
+        QTest::newRow("InfoLbl2") << "Jeu de Sudoku" << QPoint(13, 150);
+        QTest::newRow("LblTitreEmail") << " Email :" << QPoint(25, 208);
+        QTest::newRow("LblEmail") << "contact@tessarine.example.org" << QPoint(72, 208);
+        QTest::newRow("LblTitreSite") << "Site web : " << QPoint(13, 225);
+        QTest::newRow("LblSite") << "https://sudoku.example.net/tessarine/" << QPoint(72, 224);
+        QTest::newRow("VersionLbl") << "Version : 1.00" << QPoint(328, 224);
     }
 
     void texts() {
-        QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(QPoint, position);
         MainWindow shell;
         TFormSplash splash(*shell.services);
-        const QLabel* label = Label(splash, name.toLatin1().constData());
+        const QLabel* label = Label(splash, QTest::currentDataTag());
         QVERIFY(label != nullptr);
         QCOMPARE(label->text(), text);
         QCOMPARE(label->pos(), position);
@@ -248,8 +232,9 @@ private slots:
         MainWindow shell;
         QVERIFY(WriteTimeSplash(shell, "1"));
         bool seen = false;
-        ModalDriver driver([&seen](QWidget* modal) {
-            auto* about = qobject_cast<TFormSplash*>(modal);
+        ModalAnswers answers;
+        answers.Queue([&seen](QDialog& modal) {
+            auto* about = qobject_cast<TFormSplash*>(&modal);
             QVERIFY(about != nullptr);
             seen = true;
             QVERIFY(!about->TimerSplash()->isActive());
@@ -266,16 +251,20 @@ private slots:
         MainWindow shell;
         QVERIFY(WriteTimeSplash(shell, "0"));
         QStringList seen;
-        ModalDriver driver([&seen](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        ModalAnswers answers;
+        const auto answer = [&seen](QDialog& modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
                 seen << box->text();
                 box->accept();
-            } else if (auto* splash = qobject_cast<TFormSplash*>(modal)) {
+            } else if (auto* splash = qobject_cast<TFormSplash*>(&modal)) {
                 seen << QStringLiteral("splash");
                 QTest::keyClick(splash, Qt::Key_Space);
             }
-        });
+        };
+        answers.Queue(answer);
+        answers.Queue(answer);
         app::ShowStartupSplash(*shell.services);
+        QVERIFY(answers.AllAnswered());
         QCOMPARE(seen.size(), 2);
         QVERIFY(seen[0].contains(QStringLiteral("SplashTessarine.bmp")));
         QCOMPARE(seen[1], QStringLiteral("splash"));

@@ -69,28 +69,6 @@ private slots:
         QCOMPARE((QStringList{file.numero, file.info1, file.info2, file.info3}), expected);
     }
 
-    void message_data() {
-        QTest::addColumn<QString>("numero");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("same version") << "1.00"
-                                      << "Votre version est à jour";
-        QTest::newRow("newer version") << "1.01"
-                                       << "un\n\ntrois";
-        QTest::newRow("1.0 is not 1.00") << "1.0"
-                                         << "un\n\ntrois";
-        QTest::newRow("an older number is news too") << "0.99"
-                                                     << "un\n\ntrois";
-        QTest::newRow("no number") << ""
-                                   << "un\n\ntrois";
-    }
-
-    void message() {
-        QFETCH(QString, numero);
-        QFETCH(QString, expected);
-        const app::VersionFile file{numero, QStringLiteral("un"), {}, QStringLiteral("trois")};
-        QCOMPARE(app::VersionCheckMessage(file, QStringLiteral("1.00")), expected);
-    }
-
     void check_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
@@ -106,7 +84,9 @@ private slots:
             << "Nouvelle version\n\nVoir le site";
         QTest::newRow("1.0 against 1.00")
             << 200 << VersionText("1.0", "a", "b", "c") << true << none << "a\nb\nc";
-        QTest::newRow("page that is no INI file")
+        QTest::newRow("an older number is news too")
+            << 200 << VersionText("0.99", "a", "", "c") << true << none << "a\n\nc";
+        QTest::newRow("page that is no INI file, no number")
             << 200 << QByteArray("<html>Bienvenue</html>") << true << none << "\n\n";
         QTest::newRow("not found (404)")
             << 404 << QByteArray("<h1>Not Found</h1>") << true << none << QString();
@@ -185,8 +165,9 @@ private slots:
         qputenv("TESSARINE_SITE_URL", site.Address().toUtf8());
         dialogs_test::MainWindow shell;
         QStringList shown;
-        dialogs_test::ModalDriver driver([&shown](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
+        ModalAnswers answers;
+        answers.Queue([&shown](QDialog& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
             QVERIFY(box != nullptr);
             QCOMPARE(box->windowTitle(), QStringLiteral("Tessarine"));
             QCOMPARE(box->icon(), QMessageBox::NoIcon);

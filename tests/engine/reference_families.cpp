@@ -1,15 +1,14 @@
 #include "tests/engine/reference_families.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
 namespace reference {
 
+using engine::AddFinding;
 using engine::CountCandidateCells;
-using engine::FindingList;
-using engine::GridState;
-using engine::UnitKind;
 
 namespace {
 
@@ -39,23 +38,32 @@ std::array<int, 10> DigitCounts(const std::string& text) {
     return counts;
 }
 
-bool Holds(const GridState& grid, int row, int col, int d) {
-    return engine::CandidateText(grid.At(row, col).Candidates).find(char('0' + d)) !=
-           std::string::npos;
-}
-
 std::string Str(int n) {
     return std::to_string(n);
 }
 
-void Add(FindingList& list, int row, int col, char digit, char action, int family, int seq,
-         char trace, const std::string& text) {
-    engine::AddFinding(list, row, col, digit, action, family, seq, trace, text);
+bool Has(const std::string& text, char c) {
+    return text.find(c) != std::string::npos;
 }
 
-} // namespace
+// Every group of size (2 or 3) positions of a unit, i < j (< k), in the searches' nesting order.
+const std::vector<std::vector<int>>& Groups(int size) {
+    static const std::array<std::vector<std::vector<int>>, 2> groups = [] {
+        std::array<std::vector<std::vector<int>>, 2> all;
+        for (int i = 0; i < 9; ++i)
+            for (int j = i + 1; j < 9; ++j) {
+                all[0].push_back({i, j});
+                for (int k = j + 1; k < 9; ++k)
+                    all[1].push_back({i, j, k});
+            }
+        return all;
+    }();
+    return groups[size - 2];
+}
 
-namespace {
+bool Holds(const GridState& grid, int row, int col, int d) {
+    return Has(engine::CandidateText(grid.At(row, col).Candidates), char('0' + d));
+}
 
 // The row searches and the column searches differ only in which line they walk: a row (cells
 // (line, n)) or a column (cells (n, line)).
@@ -98,17 +106,18 @@ void FindTwins(FindingList& list, int& familyCount, const GridState& grid, Lines
                 for (int n = 1; n <= 9; ++n) {
                     const int row = lines.Row(line, n), col = lines.Col(line, n);
                     if (Holds(grid, row, col, d) && lines.Crosses(n, r)) {
-                        Add(list, row, col, char('0' + d), 'V', 2, familyCount, trace,
-                            "Jumeaux/triplés de " + Str(d) + (lines.byRow ? " en L" : " en C") +
-                                Str(line) + "R" + Str(r));
+                        AddFinding(list, row, col, char('0' + d), 'V', 2, familyCount, trace,
+                                   "Jumeaux/triplés de " + Str(d) +
+                                       (lines.byRow ? " en L" : " en C") + Str(line) + "R" +
+                                       Str(r));
                         trace = 'N';
                     }
                 }
                 for (int n = 1; n <= 9; ++n) {
                     const int row = lines.Row(line, n), col = lines.Col(line, n);
                     if (Holds(grid, row, col, d) && !lines.Crosses(n, r))
-                        Add(list, row, col, char('0' + d), 'C', 2, familyCount, 'N',
-                            "Le " + Str(d) + " supprimé en L" + Str(row) + "C" + Str(col));
+                        AddFinding(list, row, col, char('0' + d), 'C', 2, familyCount, 'N',
+                                   "Le " + Str(d) + " supprimé en L" + Str(row) + "C" + Str(col));
                 }
                 ++familyCount;
             }
@@ -138,10 +147,11 @@ void FindInteractions(FindingList& list, int& familyCount, const GridState& grid
                         if (!Holds(grid, row, col, d))
                             continue;
                         if (m == line) {
-                            Add(list, row, col, char('0' + d), 'V', 3, familyCount, trace, text);
+                            AddFinding(list, row, col, char('0' + d), 'V', 3, familyCount, trace,
+                                       text);
                             trace = 'N';
                         } else {
-                            Add(list, row, col, char('0' + d), 'C', 3, familyCount, 'N', "");
+                            AddFinding(list, row, col, char('0' + d), 'C', 3, familyCount, 'N', "");
                         }
                     }
                 }
@@ -191,9 +201,9 @@ std::string TrioUnitPart(const TextCell& cell, UnitKind kind) {
 void AddRemovals(FindingList& list, int familyCount, const TextCell& cell,
                  const std::string& digits) {
     for (std::size_t q = 0; q < cell.candidates.size(); ++q)
-        if (digits.find(cell.candidates[q]) != std::string::npos)
-            Add(list, cell.row, cell.col, cell.candidates[q], 'C', 4, familyCount, 'N',
-                Str(int(q) + 1));
+        if (Has(digits, cell.candidates[q]))
+            AddFinding(list, cell.row, cell.col, cell.candidates[q], 'C', 4, familyCount, 'N',
+                       Str(int(q) + 1));
 }
 
 } // namespace
@@ -215,14 +225,14 @@ void FindOpenConfigurations(FindingList& list, int& familyCount, const GridState
             for (const TextCell& cell : cells)
                 if (!cell.candidates.empty() && cell.candidates != p)
                     for (char c : cell.candidates)
-                        somethingToRemove |= p.find(c) != std::string::npos;
+                        somethingToRemove |= Has(p, c);
             if (!somethingToRemove)
                 continue;
             char trace = 'O';
             for (const TextCell& cell : cells) {
                 if (cell.candidates == p) {
-                    Add(list, cell.row, cell.col, '0', 'V', 4, familyCount, trace,
-                        p + std::string(familyText) + OpenUnitPart(cell, kind));
+                    AddFinding(list, cell.row, cell.col, '0', 'V', 4, familyCount, trace,
+                               p + std::string(familyText) + OpenUnitPart(cell, kind));
                     trace = 'N';
                 }
             }
@@ -238,42 +248,40 @@ void FindIncompleteOpenTrios(FindingList& list, int& familyCount, const GridStat
                              UnitKind kind) {
     for (int u = 1; u <= 9; ++u) {
         const std::vector<TextCell> cells = Gather(grid, u, kind);
-        for (int i = 0; i < 7; ++i) {
-            for (int j = i + 1; j < 8; ++j) {
-                for (int k = j + 1; k < 9; ++k) {
-                    std::string s = cells[i].candidates + cells[j].candidates + cells[k].candidates;
-                    if (cells[i].candidates.empty() || cells[j].candidates.empty() ||
-                        cells[k].candidates.empty())
-                        s.clear();
-                    const std::array<int, 10> counts = DigitCounts(s);
-                    int distinct = 0;
-                    int total = 0;
-                    for (int d = 1; d <= 9; ++d) {
-                        distinct += counts[d] > 0;
-                        total += counts[d];
-                    }
-                    if (!(distinct == 3 && total >= 6 && total <= 8))
-                        continue;
-                    int inUnit = 0;
-                    for (const TextCell& cell : cells)
-                        for (char c : cell.candidates)
-                            inUnit += s.find(c) != std::string::npos;
-                    if (!(inUnit > total))
-                        continue;
-                    char trace = 'O';
-                    for (int m = 0; m < 9; ++m) {
-                        if (m == i || m == j || m == k) {
-                            Add(list, cells[m].row, cells[m].col, '0', 'V', 4, familyCount, trace,
-                                TrioUnitPart(cells[m], kind));
-                            trace = 'N';
-                        }
-                    }
-                    for (int m = 0; m < 9; ++m)
-                        if (m != i && m != j && m != k && !cells[m].candidates.empty())
-                            AddRemovals(list, familyCount, cells[m], s);
-                    ++familyCount;
-                }
+        for (const std::vector<int>& trio : Groups(3)) {
+            std::string s;
+            bool someEmpty = false;
+            for (int m : trio) {
+                s += cells[m].candidates;
+                someEmpty |= cells[m].candidates.empty();
             }
+            if (someEmpty)
+                s.clear();
+            const std::array<int, 10> counts = DigitCounts(s);
+            int distinct = 0;
+            int total = 0;
+            for (int d = 1; d <= 9; ++d) {
+                distinct += counts[d] > 0;
+                total += counts[d];
+            }
+            if (!(distinct == 3 && total >= 6 && total <= 8))
+                continue;
+            int inUnit = 0;
+            for (const TextCell& cell : cells)
+                for (char c : cell.candidates)
+                    inUnit += Has(s, c);
+            if (!(inUnit > total))
+                continue;
+            char trace = 'O';
+            for (int m : trio) {
+                AddFinding(list, cells[m].row, cells[m].col, '0', 'V', 4, familyCount, trace,
+                           TrioUnitPart(cells[m], kind));
+                trace = 'N';
+            }
+            for (int m = 0; m < 9; ++m)
+                if (std::ranges::count(trio, m) == 0 && !cells[m].candidates.empty())
+                    AddRemovals(list, familyCount, cells[m], s);
+            ++familyCount;
         }
     }
 }
@@ -290,87 +298,65 @@ std::string ExclusiveText(const std::string& digits, const std::string& name, co
            " exclusif sur la région : " + Str(engine::RegionOf(cell.row, cell.col));
 }
 
-// Steps 5 to 8 of both searches: view lines (the first cell's with the text), then removals.
-void AddExclusive(FindingList& list, int& familyCount, const std::vector<TextCell>& group,
-                  const std::string& digits, const std::string& text) {
-    char trace = 'O';
-    for (std::size_t g = 0; g < group.size(); ++g) {
-        for (char c : group[g].candidates) {
-            if (digits.find(c) == std::string::npos)
+// Both searches: for every group of size cells of a unit, the digits that two or more (pairs:
+// two) of its cells hold and no other cell of the unit. A pair whose two cells hold nothing else
+// has nothing to remove, as a trio whose cells hold nothing else.
+void FindExclusive(FindingList& list, int& familyCount, const GridState& grid, UnitKind kind,
+                   int size, const std::string& name) {
+    for (int u = 1; u <= 9; ++u) {
+        const std::vector<TextCell> cells = Gather(grid, u, kind);
+        std::string all;
+        for (const TextCell& cell : cells)
+            all += cell.candidates;
+        const std::array<int, 10> unitCounts = DigitCounts(all);
+        for (const std::vector<int>& positions : Groups(size)) {
+            std::vector<TextCell> group;
+            std::string s;
+            for (int p : positions) {
+                group.push_back(cells[p]);
+                s += cells[p].candidates;
+            }
+            const std::array<int, 10> groupCounts = DigitCounts(s);
+            std::string t;
+            for (int x = 1; x <= 9; ++x)
+                if (groupCounts[x] >= 2 && groupCounts[x] <= size &&
+                    groupCounts[x] == unitCounts[x])
+                    t += char('0' + x);
+            bool somethingToRemove = false;
+            for (char c : s)
+                somethingToRemove |= !Has(t, c);
+            if (int(t.size()) != size || !somethingToRemove)
                 continue;
-            Add(list, group[g].row, group[g].col, c, 'V', 5, familyCount, g == 0 ? trace : 'N',
-                g == 0 ? text : "");
-            if (g == 0)
-                trace = 'N';
+            // View lines (the first cell's with the text), then removals, cell by cell.
+            const std::string text = ExclusiveText(t, name, group[0], kind);
+            char trace = 'O';
+            for (std::size_t g = 0; g < group.size(); ++g) {
+                for (char c : group[g].candidates) {
+                    if (!Has(t, c))
+                        continue;
+                    AddFinding(list, group[g].row, group[g].col, c, 'V', 5, familyCount,
+                               g == 0 ? trace : 'N', g == 0 ? text : "");
+                    if (g == 0)
+                        trace = 'N';
+                }
+            }
+            for (const TextCell& cell : group)
+                for (char c : cell.candidates)
+                    if (!Has(t, c))
+                        AddFinding(list, cell.row, cell.col, c, 'C', 5, familyCount, 'N', "");
+            ++familyCount;
         }
     }
-    for (const TextCell& cell : group)
-        for (char c : cell.candidates)
-            if (digits.find(c) == std::string::npos)
-                Add(list, cell.row, cell.col, c, 'C', 5, familyCount, 'N', "");
-    ++familyCount;
-}
-
-std::array<int, 10> UnitCounts(const std::vector<TextCell>& cells) {
-    std::string all;
-    for (const TextCell& cell : cells)
-        all += cell.candidates;
-    return DigitCounts(all);
 }
 
 } // namespace
 
 void FindExclusivePairs(FindingList& list, int& familyCount, const GridState& grid, UnitKind kind) {
-    for (int u = 1; u <= 9; ++u) {
-        const std::vector<TextCell> cells = Gather(grid, u, kind);
-        const std::array<int, 10> unitCounts = UnitCounts(cells);
-        for (int i = 0; i < 8; ++i) {
-            for (int j = i + 1; j < 9; ++j) {
-                const std::array<int, 10> pairCounts =
-                    DigitCounts(cells[i].candidates + cells[j].candidates);
-                std::string d;
-                for (int x = 1; x <= 9; ++x)
-                    if (pairCounts[x] == 2 && unitCounts[x] == 2)
-                        d += char('0' + x);
-                if (d.size() != 2)
-                    continue;
-                if (cells[i].candidates == d && cells[j].candidates == d)
-                    continue;
-                AddExclusive(list, familyCount, {cells[i], cells[j]}, d,
-                             ExclusiveText(d, "doublet", cells[i], kind));
-            }
-        }
-    }
+    FindExclusive(list, familyCount, grid, kind, 2, "doublet");
 }
 
 void FindExclusiveTrios(FindingList& list, int& familyCount, const GridState& grid, UnitKind kind) {
-    for (int u = 1; u <= 9; ++u) {
-        const std::vector<TextCell> cells = Gather(grid, u, kind);
-        const std::array<int, 10> unitCounts = UnitCounts(cells);
-        for (int i = 0; i < 7; ++i) {
-            for (int j = i + 1; j < 8; ++j) {
-                for (int k = j + 1; k < 9; ++k) {
-                    const std::string s =
-                        cells[i].candidates + cells[j].candidates + cells[k].candidates;
-                    const std::array<int, 10> tripleCounts = DigitCounts(s);
-                    std::string t;
-                    for (int x = 1; x <= 9; ++x)
-                        if ((tripleCounts[x] == 2 || tripleCounts[x] == 3) &&
-                            tripleCounts[x] == unitCounts[x])
-                            t += char('0' + x);
-                    if (t.size() != 3)
-                        continue;
-                    bool somethingToRemove = false;
-                    for (char c : s)
-                        somethingToRemove |= t.find(c) == std::string::npos;
-                    if (!somethingToRemove)
-                        continue;
-                    AddExclusive(list, familyCount, {cells[i], cells[j], cells[k]}, t,
-                                 ExclusiveText(t, "Trio", cells[i], kind));
-                }
-            }
-        }
-    }
+    FindExclusive(list, familyCount, grid, kind, 3, "Trio");
 }
 
 } // namespace reference

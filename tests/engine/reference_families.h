@@ -9,20 +9,18 @@
 
 namespace reference {
 
-void FindRowTwins(engine::FindingList& list, int& familyCount, const engine::GridState& grid);
-void FindColumnTwins(engine::FindingList& list, int& familyCount, const engine::GridState& grid);
-void FindRowInteractions(engine::FindingList& list, int& familyCount,
-                         const engine::GridState& grid);
-void FindColumnInteractions(engine::FindingList& list, int& familyCount,
-                            const engine::GridState& grid);
-void FindOpenConfigurations(engine::FindingList& list, int& familyCount,
-                            const engine::GridState& grid, int size, engine::UnitKind kind,
-                            std::string_view familyText);
-void FindIncompleteOpenTrios(engine::FindingList& list, int& familyCount,
-                             const engine::GridState& grid, engine::UnitKind kind);
-void FindExclusivePairs(engine::FindingList& list, int& familyCount, const engine::GridState& grid,
-                        engine::UnitKind kind);
-void FindExclusiveTrios(engine::FindingList& list, int& familyCount, const engine::GridState& grid,
-                        engine::UnitKind kind);
+using engine::FindingList;
+using engine::GridState;
+using engine::UnitKind;
+
+void FindRowTwins(FindingList&, int& familyCount, const GridState&);
+void FindColumnTwins(FindingList&, int& familyCount, const GridState&);
+void FindRowInteractions(FindingList&, int& familyCount, const GridState&);
+void FindColumnInteractions(FindingList&, int& familyCount, const GridState&);
+void FindOpenConfigurations(FindingList&, int& familyCount, const GridState&, int size,
+                            UnitKind kind, std::string_view familyText);
+void FindIncompleteOpenTrios(FindingList&, int& familyCount, const GridState&, UnitKind kind);
+void FindExclusivePairs(FindingList&, int& familyCount, const GridState&, UnitKind kind);
+void FindExclusiveTrios(FindingList&, int& familyCount, const GridState&, UnitKind kind);
 
 } // namespace reference

@@ -10,6 +10,7 @@ namespace print_test {
 
 namespace {
 
+constexpr double kSheetDpi = 300;   // of the page picture that pdftoppm makes
 constexpr int kInkThreshold = 128;  // darker than mid-grey: ink
 constexpr int kGreyThreshold = 230; // anything visibly darker than the paper
 
@@ -44,18 +45,23 @@ PrintedSheet PrintedSheet::Print(const game::GameSession& session, const QString
     return sheet;
 }
 
-int PrintedSheet::Darkness(int x, int y) const {
-    return 255 - page_.constScanLine(y)[x];
+double PrintedSheet::Mm(double pixels) {
+    return pixels * 25.4 / kSheetDpi;
+}
+
+int PrintedSheet::Pixels(double mm) {
+    return qRound(mm * kSheetDpi / 25.4);
+}
+
+int PrintedSheet::Darkness(const QPoint& pixel) const {
+    return page_.rect().contains(pixel) ? 255 - page_.constScanLine(pixel.y())[pixel.x()] : 0;
 }
 
 QRectF PrintedSheet::InkBox(const QRectF& regionMm) const {
-    const QRect region = QRect(QPoint(Pixels(regionMm.left()), Pixels(regionMm.top())),
-                               QPoint(Pixels(regionMm.right()), Pixels(regionMm.bottom())))
-                             .intersected(page_.rect());
     QRect ink;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            if (Darkness(x, y) > 255 - kInkThreshold)
+    for (int y = Pixels(regionMm.top()); y <= Pixels(regionMm.bottom()); ++y)
+        for (int x = Pixels(regionMm.left()); x <= Pixels(regionMm.right()); ++x)
+            if (Darkness({x, y}) > 255 - kInkThreshold)
                 ink |= QRect(x, y, 1, 1);
     if (ink.isNull())
         return {};
@@ -63,42 +69,25 @@ QRectF PrintedSheet::InkBox(const QRectF& regionMm) const {
                   QPointF(Mm(ink.right() + 1), Mm(ink.bottom() + 1)));
 }
 
-QList<InkRun> PrintedSheet::Runs(const QList<QPoint>& pixels, bool across) const {
+QList<InkRun> PrintedSheet::Runs(const QPointF& fromMm, const QPointF& toMm) const {
+    const bool across = fromMm.y() == toMm.y();
+    const QPoint from(Pixels(fromMm.x()), Pixels(fromMm.y()));
+    const int length = across ? Pixels(toMm.x()) - from.x() : Pixels(toMm.y()) - from.y();
     QList<InkRun> runs;
-    int start = -1;
     double ink = 0;
     double weighted = 0;
-    for (qsizetype i = 0; i <= pixels.size(); ++i) {
-        const bool inside = i < pixels.size() && page_.rect().contains(pixels[i]) &&
-                            Darkness(pixels[i].x(), pixels[i].y()) > 255 - kGreyThreshold;
-        if (inside) {
-            const QPoint p = pixels[i];
-            const int darkness = Darkness(p.x(), p.y());
-            if (start < 0)
-                start = int(i);
+    for (int i = 0; i <= length + 1; ++i) {
+        const QPoint pixel = across ? from + QPoint(i, 0) : from + QPoint(0, i);
+        const int darkness = i <= length ? Darkness(pixel) : 0;
+        if (darkness > 255 - kGreyThreshold) {
             ink += darkness;
-            weighted += darkness * ((across ? p.x() : p.y()) + 0.5);
-        } else if (start >= 0) {
-            runs.append({weighted / ink * 25.4 / kSheetDpi, Mm(int(i) - start), ink});
-            start = -1;
+            weighted += darkness * ((across ? pixel.x() : pixel.y()) + 0.5);
+        } else if (ink > 0) {
+            runs.append({Mm(weighted / ink), ink});
             ink = weighted = 0;
         }
     }
     return runs;
-}
-
-QList<InkRun> PrintedSheet::RunsAcross(double yMm, double fromXMm, double toXMm) const {
-    QList<QPoint> pixels;
-    for (int x = Pixels(fromXMm); x <= Pixels(toXMm); ++x)
-        pixels << QPoint(x, Pixels(yMm));
-    return Runs(pixels, true);
-}
-
-QList<InkRun> PrintedSheet::RunsDown(double xMm, double fromYMm, double toYMm) const {
-    QList<QPoint> pixels;
-    for (int y = Pixels(fromYMm); y <= Pixels(toYMm); ++y)
-        pixels << QPoint(Pixels(xMm), y);
-    return Runs(pixels, false);
 }
 
 } // namespace print_test

@@ -3,18 +3,14 @@
 
 #include "app/jpeg_writer.h"
 #include "tests/print/print_shell.h"
+#include "tests/widgets/modal_answers.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace print_test;
 using services_test::ReadBytes;
@@ -23,31 +19,32 @@ using services_test::WriteBytes;
 namespace {
 
 constexpr QSize kPicture{425, 420};
-constexpr QSize kBoardArea{445, 445};
 
-// The picture stretches the frame's board area (445 x 445) to its own size.
+// A rectangle of the frame's board area (445 x 445), which the picture stretches to its size.
 QRect InPicture(const QRect& inFrame) {
-    const auto x = [](int v) { return v * kPicture.width() / kBoardArea.width(); };
-    const auto y = [](int v) { return v * kPicture.height() / kBoardArea.height(); };
+    const auto x = [](int v) { return v * kPicture.width() / 445; };
+    const auto y = [](int v) { return v * kPicture.height() / 445; };
     return QRect(QPoint(x(inFrame.left()), y(inFrame.top())),
                  QPoint(x(inFrame.right()), y(inFrame.bottom())));
 }
 
-// The inside of a cell on screen: cells are 39 pixels square, 46 apart, the first at (25, 25).
+// The inside of a cell in the picture: on screen cells are 39 pixels square, 46 apart, the first
+// at (25, 25).
 QRect CellInside(int ligne, int colonne) {
-    return QRect((colonne - 1) * 46 + 25, (ligne - 1) * 46 + 25, 39, 39).adjusted(3, 3, -3, -3);
+    return InPicture(
+        QRect((colonne - 1) * 46 + 25, (ligne - 1) * 46 + 25, 39, 39).adjusted(3, 3, -3, -3));
 }
 
 int DarkPixels(const QImage& picture, const QRect& region) {
     int dark = 0;
     for (int y = region.top(); y <= region.bottom(); ++y)
         for (int x = region.left(); x <= region.right(); ++x)
-            if (qGray(picture.pixel(x, y)) < 100)
-                ++dark;
+            dark += qGray(picture.pixel(x, y)) < 100;
     return dark;
 }
 
-QColor AverageColour(const QImage& picture, const QRect& region) {
+// Whether the region's average colour is within a few steps of expected, as JPEG keeps flat areas.
+bool AverageIs(const QImage& picture, const QRect& region, const QColor& expected) {
     int r = 0, g = 0, b = 0;
     for (int y = region.top(); y <= region.bottom(); ++y)
         for (int x = region.left(); x <= region.right(); ++x) {
@@ -57,24 +54,8 @@ QColor AverageColour(const QImage& picture, const QRect& region) {
             b += qBlue(pixel);
         }
     const int n = region.width() * region.height();
-    return QColor(r / n, g / n, b / n);
-}
-
-// JPEG keeps colours within a few steps in flat areas.
-bool CloseTo(const QColor& actual, const QColor& expected) {
-    constexpr int kTolerance = 20;
-    return std::abs(actual.red() - expected.red()) <= kTolerance &&
-           std::abs(actual.green() - expected.green()) <= kTolerance &&
-           std::abs(actual.blue() - expected.blue()) <= kTolerance;
-}
-
-// Runs check on the next modal window as soon as it is shown.
-void OnNextModal(std::function<void(QWidget*)> check) {
-    QTimer::singleShot(0, [check] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        check(modal);
-    });
+    return std::abs(r / n - expected.red()) <= 20 && std::abs(g / n - expected.green()) <= 20 &&
+           std::abs(b / n - expected.blue()) <= 20;
 }
 
 } // namespace
@@ -82,21 +63,10 @@ void OnNextModal(std::function<void(QWidget*)> check) {
 class TestGridPicture : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+    std::unique_ptr<PrintShell> shell_;
+    std::unique_ptr<QTemporaryDir> folder_;
+    int questions_ = 0;
 
-    void pictureShowsTheWholeBoardAsOnScreen();
-    void saveDialogOffersJpegFiles();
-    void existingFileIsReplacedOnlyOnYes_data();
-    void existingFileIsReplacedOnlyOnYes();
-    void cancelledSaveDialogWritesNothing();
-    void unwritableFolderGivesAnErrorAndNoFile();
-    void encoderFailuresComeBackAsErrors_data();
-    void encoderFailuresComeBackAsErrors();
-    void encoderKeepsThePicture();
-
-private:
     QString PathInFolder(const QString& name) const { return QDir(folder_->path()).filePath(name); }
     // Answers the save dialog with path and counts the overwrite questions.
     void ChooseFile(const QString& path) {
@@ -108,149 +78,134 @@ private:
         };
     }
 
-    std::unique_ptr<PrintShell> shell_;
-    std::unique_ptr<QTemporaryDir> folder_;
-    int questions_ = 0;
+private slots:
+    void init() {
+        shell_ = std::make_unique<PrintShell>();
+        folder_ = std::make_unique<QTemporaryDir>();
+        questions_ = 0;
+        QVERIFY(shell_->commands != nullptr);
+        QVERIFY(shell_->NewGrid(kPuzzle) != nullptr);
+    }
+
+    void cleanup() {
+        shell_.reset();
+        folder_.reset();
+    }
+
+    void pictureShowsTheWholeBoardAsOnScreen() {
+        const QString path = PathInFolder(QStringLiteral("grid.jpg"));
+        ChooseFile(path);
+        shell_->Trigger("ActionGrilleToJPG");
+        QVERIFY(shell_->errors.isEmpty());
+        const QImage picture(path, "JPEG");
+        QCOMPARE(picture.size(), kPicture);
+        // The strip of board under the last row, in the board's grey-blue.
+        QVERIFY(AverageIs(picture, InPicture(QRect(190, 435, 20, 6)).adjusted(0, 1, 0, -1),
+                          QColor(191, 205, 219)));
+        // An empty cell (L1C3) is white, with the candidates hidden.
+        QCOMPARE(DarkPixels(picture, CellInside(1, 3)), 0);
+        QVERIFY(AverageIs(picture, CellInside(1, 3).adjusted(4, 4, -4, -4), Qt::white));
+        // The givens in black, down to the last cell: the board is whole.
+        for (const QPoint& given : {QPoint(1, 1), QPoint(5, 4), QPoint(9, 9)})
+            QVERIFY2(DarkPixels(picture, CellInside(given.x(), given.y())) > 20,
+                     qPrintable(QStringLiteral("L%1C%2").arg(given.x()).arg(given.y())));
+        // The numbers of column 5 above the board and of row 9 to its left.
+        QVERIFY(DarkPixels(picture, InPicture(QRect(209, 3, 39, 18))) > 5);
+        QVERIFY(DarkPixels(picture, InPicture(QRect(3, 393, 16, 39))) > 5);
+    }
+
+    void saveDialogOffersJpegFiles() {
+        ModalAnswers answers;
+        answers.Queue([this](QDialog& modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(&modal);
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->objectName(), "SaveDialogBmp");
+            QCOMPARE(dialog->windowTitle(), "Enregistrer la grille sous");
+            QCOMPARE(dialog->nameFilters(), QStringList{"Fichiers JPEG (*.jpg)"});
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(dialog->defaultSuffix(), "jpg");
+            dialog->setDirectory(folder_->path());
+            dialog->selectFile(QStringLiteral("board"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        shell_->Trigger("ActionGrilleToJPG");
+        QVERIFY(answers.AllAnswered());
+        // The default extension is added to a name typed without one.
+        QVERIFY(!QImage(PathInFolder(QStringLiteral("board.jpg")), "JPEG").isNull());
+    }
+
+    void existingFileIsReplacedOnlyOnYes_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("No keeps the file") << "Non" << false;
+        QTest::newRow("Yes replaces it") << "Oui" << true;
+    }
+
+    void existingFileIsReplacedOnlyOnYes() {
+        QFETCH(QString, answer);
+        QFETCH(bool, replaced);
+        const QString path = PathInFolder(QStringLiteral("grid.jpg"));
+        const QByteArray before("not a picture, yet\r\n");
+        QVERIFY(WriteBytes(path, before));
+        shell_->commands->Dialogs().chooseJpegFile = [path] { return path; };
+        QString question;
+        ModalAnswers answers;
+        answers.Queue([&](QDialog& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            QVERIFY(box != nullptr);
+            question = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Information);
+            QVERIFY(ModalAnswers::PressButton(modal, answer));
+        });
+        shell_->Trigger("ActionGrilleToJPG");
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(question, "Le fichier grid.jpg existe déjà.\r\nVoulez-vous  l'écraser ?");
+        QCOMPARE(ReadBytes(path) == before, !replaced);
+        QCOMPARE(!QImage(path, "JPEG").isNull(), replaced);
+        QVERIFY(shell_->errors.isEmpty());
+    }
+
+    void cancelledSaveDialogWritesNothing() {
+        ChooseFile(QString());
+        shell_->Trigger("ActionGrilleToJPG");
+        QCOMPARE(questions_, 0);
+        QVERIFY(shell_->errors.isEmpty());
+        QVERIFY(QDir(folder_->path()).isEmpty());
+    }
+
+    void unwritableFolderGivesAnErrorAndNoFile() {
+        // A folder that cannot hold files whoever runs the test: its "folder" is a plain file.
+        const QString notAFolder = PathInFolder(QStringLiteral("plain-file"));
+        QVERIFY(WriteBytes(notAFolder, "x"));
+        const QString path = notAFolder + QStringLiteral("/grid.jpg");
+        ChooseFile(path);
+        shell_->Trigger("ActionGrilleToJPG");
+        QCOMPARE(shell_->errors.size(), 1);
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{"plain-file"});
+    }
+
+    void encoderFailuresComeBackAsErrors_data() {
+        QTest::addColumn<QImage>("image");
+        QTest::newRow("empty image") << QImage();
+        QTest::newRow("wider than JPEG allows") << QImage(70000, 1, QImage::Format_RGB32);
+    }
+
+    void encoderFailuresComeBackAsErrors() {
+        QFETCH(QImage, image);
+        QByteArray jpeg("left over");
+        QVERIFY(!app::EncodeJpeg(image, jpeg).isEmpty());
+        QVERIFY(jpeg.isEmpty());
+        // The program is still here, and the encoder works again and keeps the picture.
+        QImage red(64, 48, QImage::Format_RGB32);
+        red.fill(QColor(200, 30, 40));
+        QCOMPARE(app::EncodeJpeg(red, jpeg), QString());
+        QVERIFY(jpeg.startsWith("\xFF\xD8"));
+        const QImage decoded = QImage::fromData(jpeg, "JPEG");
+        QCOMPARE(decoded.size(), red.size());
+        QVERIFY(AverageIs(decoded, QRect(30, 22, 4, 4), QColor(200, 30, 40)));
+    }
 };
-
-void TestGridPicture::init() {
-    shell_ = std::make_unique<PrintShell>();
-    folder_ = std::make_unique<QTemporaryDir>();
-    questions_ = 0;
-    QVERIFY(shell_->commands != nullptr);
-    QVERIFY(shell_->NewGrid(kPuzzle) != nullptr);
-}
-
-void TestGridPicture::cleanup() {
-    shell_.reset();
-    folder_.reset();
-}
-
-void TestGridPicture::pictureShowsTheWholeBoardAsOnScreen() {
-    const QString path = PathInFolder(QStringLiteral("grid.jpg"));
-    ChooseFile(path);
-    shell_->Trigger("ActionGrilleToJPG");
-    QVERIFY(shell_->errors.isEmpty());
-
-    const QImage picture(path, "JPEG");
-    QVERIFY(!picture.isNull());
-    QCOMPARE(picture.size(), kPicture);
-    // The strip of board under the last row, in the board's grey-blue.
-    const QColor board =
-        AverageColour(picture, InPicture(QRect(190, 435, 20, 6)).adjusted(0, 1, 0, -1));
-    QVERIFY2(CloseTo(board, QColor(191, 205, 219)), qPrintable(board.name()));
-    // An empty cell (L1C3) is white, with the candidates hidden.
-    QCOMPARE(DarkPixels(picture, InPicture(CellInside(1, 3))), 0);
-    const QColor empty = AverageColour(picture, InPicture(CellInside(1, 3)).adjusted(4, 4, -4, -4));
-    QVERIFY2(CloseTo(empty, Qt::white), qPrintable(empty.name()));
-    // The givens in black, down to the last cell: the board is whole.
-    for (const QPoint& given : {QPoint(1, 1), QPoint(5, 4), QPoint(9, 9)})
-        QVERIFY2(DarkPixels(picture, InPicture(CellInside(given.x(), given.y()))) > 20,
-                 qPrintable(QStringLiteral("L%1C%2").arg(given.x()).arg(given.y())));
-    // The numbers of column 5 above the board and of row 9 to its left.
-    QVERIFY(DarkPixels(picture, InPicture(QRect(209, 3, 39, 18))) > 5);
-    QVERIFY(DarkPixels(picture, InPicture(QRect(3, 393, 16, 39))) > 5);
-}
-
-void TestGridPicture::saveDialogOffersJpegFiles() {
-    OnNextModal([this](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(dialog != nullptr);
-        QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialogBmp"));
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Enregistrer la grille sous"));
-        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Fichiers JPEG (*.jpg)")});
-        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("jpg"));
-        dialog->setDirectory(folder_->path());
-        dialog->selectFile(QStringLiteral("board"));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    shell_->Trigger("ActionGrilleToJPG");
-    // The default extension is added to a name typed without one.
-    QVERIFY(!QImage(PathInFolder(QStringLiteral("board.jpg")), "JPEG").isNull());
-}
-
-void TestGridPicture::existingFileIsReplacedOnlyOnYes_data() {
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("No keeps the file") << QStringLiteral("Non") << false;
-    QTest::newRow("Yes replaces it") << QStringLiteral("Oui") << true;
-}
-
-void TestGridPicture::existingFileIsReplacedOnlyOnYes() {
-    QFETCH(QString, answer);
-    QFETCH(bool, replaced);
-    const QString path = PathInFolder(QStringLiteral("grid.jpg"));
-    const QByteArray before("not a picture, yet\r\n");
-    QVERIFY(WriteBytes(path, before));
-    shell_->commands->Dialogs().chooseJpegFile = [path] { return path; };
-
-    QString question;
-    OnNextModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box != nullptr);
-        question = box->text();
-        QCOMPARE(box->icon(), QMessageBox::Information);
-        for (QAbstractButton* button : box->buttons())
-            if (button->text().remove(QLatin1Char('&')) == answer)
-                button->click();
-    });
-    shell_->Trigger("ActionGrilleToJPG");
-
-    QCOMPARE(question,
-             QStringLiteral("Le fichier grid.jpg existe déjà.\r\nVoulez-vous  l'écraser ?"));
-    QCOMPARE(ReadBytes(path) == before, !replaced);
-    QCOMPARE(!QImage(path, "JPEG").isNull(), replaced);
-    QVERIFY(shell_->errors.isEmpty());
-}
-
-void TestGridPicture::cancelledSaveDialogWritesNothing() {
-    ChooseFile(QString());
-    shell_->Trigger("ActionGrilleToJPG");
-    QCOMPARE(questions_, 0);
-    QVERIFY(shell_->errors.isEmpty());
-    QVERIFY(QDir(folder_->path()).isEmpty());
-}
-
-void TestGridPicture::unwritableFolderGivesAnErrorAndNoFile() {
-    // A folder that cannot hold files whoever runs the test: its "folder" is a plain file.
-    const QString notAFolder = PathInFolder(QStringLiteral("plain-file"));
-    QVERIFY(WriteBytes(notAFolder, "x"));
-    const QString path = notAFolder + QStringLiteral("/grid.jpg");
-    ChooseFile(path);
-    shell_->Trigger("ActionGrilleToJPG");
-    QCOMPARE(shell_->errors.size(), 1);
-    QVERIFY(!QFileInfo::exists(path));
-    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files),
-             QStringList{QStringLiteral("plain-file")});
-}
-
-void TestGridPicture::encoderFailuresComeBackAsErrors_data() {
-    QTest::addColumn<QImage>("image");
-    QTest::newRow("empty image") << QImage();
-    QTest::newRow("wider than JPEG allows") << QImage(70000, 1, QImage::Format_RGB32);
-}
-
-void TestGridPicture::encoderFailuresComeBackAsErrors() {
-    QFETCH(QImage, image);
-    QByteArray jpeg("left over");
-    const QString error = app::EncodeJpeg(image, jpeg);
-    QVERIFY(!error.isEmpty());
-    QVERIFY(jpeg.isEmpty());
-    // The program is still here, and the encoder works again.
-    QVERIFY(app::EncodeJpeg(QImage(8, 8, QImage::Format_RGB32), jpeg).isEmpty());
-}
-
-void TestGridPicture::encoderKeepsThePicture() {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(QColor(200, 30, 40));
-    QByteArray jpeg;
-    QCOMPARE(app::EncodeJpeg(image, jpeg), QString());
-    QVERIFY(jpeg.startsWith("\xFF\xD8"));
-    const QImage decoded = QImage::fromData(jpeg, "JPEG");
-    QCOMPARE(decoded.size(), image.size());
-    QVERIFY(CloseTo(decoded.pixelColor(32, 24), QColor(200, 30, 40)));
-}
 
 QTEST_MAIN(TestGridPicture)
 #include "test_grid_picture.moc"

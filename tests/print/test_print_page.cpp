@@ -1,7 +1,6 @@
 // Printing a grid to a PDF file and reading the page back: where the lines, digits and
 // candidates land on the sheet, in millimetres from its top-left corner.
 
-#include "game/model/game_session.h"
 #include "game/widgets/grid_printer.h"
 #include "tests/print/printed_sheet.h"
 
@@ -12,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -22,32 +20,34 @@ namespace {
 
 // A thick line is a quarter of a millimetre wide and the page picture has 12 pixels to the
 // millimetre: 0.4 mm leaves room for both, and still catches a grid off by a margin.
-constexpr double kToleranceMm = 0.4;
-
-std::unique_ptr<game::GameSession> NewGrid() {
-    auto session = std::make_unique<game::GameSession>(game::GameSettings{});
-    session->InitBoard();
-    return session;
+bool Near(double actual, double expected) {
+    return std::abs(actual - expected) <= 0.4;
 }
 
-// The givens of the printed grids.
-std::unique_ptr<game::GameSession> GridWithGivens() {
-    auto session = NewGrid();
-    session->ApplyAction(1, 1, 'P', 5);
-    session->ApplyAction(5, 5, 'P', 8);
-    session->ApplyAction(9, 9, 'P', 1);
-    for (int d = 1; d <= 9; ++d)
-        session->ApplyAction(4, 6, 'C', d); // a cell left without candidates
+QString Describe(const QRectF& mm) {
+    return QStringLiteral("ink from (%1, %2) to (%3, %4) mm")
+        .arg(mm.left())
+        .arg(mm.top())
+        .arg(mm.right())
+        .arg(mm.bottom());
+}
+
+// A blank grid, or one with the givens L1C1 5, L5C5 8, L9C9 1 and L4C6 left without candidates.
+std::unique_ptr<game::GameSession> NewGrid(bool withGivens) {
+    auto session = std::make_unique<game::GameSession>(game::GameSettings{});
+    session->InitBoard();
+    if (withGivens) {
+        session->ApplyAction(1, 1, 'P', 5);
+        session->ApplyAction(5, 5, 'P', 8);
+        session->ApplyAction(9, 9, 'P', 1);
+        for (int d = 1; d <= 9; ++d)
+            session->ApplyAction(4, 6, 'C', d);
+    }
     return session;
 }
 
 QPointF CellCorner(int ligne, int colonne) {
     return {51.0 + 12 * (colonne - 1), 30.0 + 12 * (ligne - 1)};
-}
-
-// The inside of a cell, clear of its lines.
-QRectF CellInside(int ligne, int colonne) {
-    return QRectF(CellCorner(ligne, colonne), QSizeF(12, 12)).adjusted(0.5, 0.5, -0.5, -0.5);
 }
 
 // Where candidate d of a cell is drawn: the top-left of its text stands 1 mm + 4 mm per pad
@@ -58,173 +58,137 @@ QRectF CandidateSpot(int ligne, int colonne, int d) {
                   2.8);
 }
 
-bool Near(double actual, double expected) {
-    return std::abs(actual - expected) <= kToleranceMm;
-}
-
 } // namespace
 
 class TestPrintPage : public QObject {
     Q_OBJECT
 
-private slots:
-    void init() { QFile::remove(PdfPath()); }
-    void gridStandsAt51And30MmWhateverTheMargins_data();
-    void gridStandsAt51And30MmWhateverTheMargins();
-    void linesEvery12MmThickAroundTheBoxes();
-    void digitsStandInTheirCells();
-    void candidatesShowOnlyWhenDisplayed_data();
-    void candidatesShowOnlyWhenDisplayed();
-    void jobIsTitledAndPrintedUpright();
-    void printerThatCannotStartReportsAnError();
-    void cancelledPrintDialogPrintsNothing();
+    QTemporaryDir folder_;
 
-private:
+    QString PdfPath() const { return folder_.filePath(QStringLiteral("grid.pdf")); }
     PrintedSheet Print(const game::GameSession& session, const QMarginsF& margins = {},
                        const std::function<void(QPrinter&)>& alsoSetUp = {}) {
-        PrintedSheet sheet = PrintedSheet::Print(session, PdfPath(), margins, alsoSetUp);
-        if (!sheet.Error().isEmpty() || !sheet.Rendered())
-            qWarning() << "not printed:" << sheet.Error();
-        return sheet;
+        return PrintedSheet::Print(session, PdfPath(), margins, alsoSetUp);
     }
-    QString PdfPath() const { return folder_.filePath(QStringLiteral("grid.pdf")); }
 
-    QTemporaryDir folder_;
-};
+private slots:
+    void init() { QFile::remove(PdfPath()); }
 
-void TestPrintPage::gridStandsAt51And30MmWhateverTheMargins_data() {
-    QTest::addColumn<QMarginsF>("margins");
-    QTest::newRow("no margin") << QMarginsF(0, 0, 0, 0);
-    QTest::newRow("10 mm all round") << QMarginsF(10, 10, 10, 10);
-    QTest::newRow("uneven margins") << QMarginsF(25, 5, 5, 40);
-}
-
-void TestPrintPage::gridStandsAt51And30MmWhateverTheMargins() {
-    QFETCH(QMarginsF, margins);
-    const PrintedSheet sheet = Print(*NewGrid(), margins);
-    QVERIFY(sheet.Rendered());
-    // With no text on the sheet, the ink is the grid: 108 mm square from (51 mm, 30 mm).
-    const QRectF ink = sheet.InkBox(QRectF(QPointF(0, 0), sheet.SizeMm()));
-    QVERIFY2(Near(ink.left(), 51) && Near(ink.top(), 30) && Near(ink.right(), 159) &&
-                 Near(ink.bottom(), 138),
-             qPrintable(QStringLiteral("ink from (%1, %2) to (%3, %4) mm")
-                            .arg(ink.left())
-                            .arg(ink.top())
-                            .arg(ink.right())
-                            .arg(ink.bottom())));
-}
-
-void TestPrintPage::linesEvery12MmThickAroundTheBoxes() {
-    const PrintedSheet sheet = Print(*NewGrid(), QMarginsF(10, 10, 10, 10));
-    QVERIFY(sheet.Rendered());
-    // Down the middle of column 1 the horizontal lines are crossed, across row 1 the vertical ones.
-    const QList<QList<InkRun>> scans = {sheet.RunsDown(57, 25, 145), sheet.RunsAcross(36, 45, 165)};
-    const double firstLine[2] = {30, 51};
-    for (int s = 0; s < 2; ++s) {
-        const QList<InkRun>& runs = scans[s];
-        QCOMPARE(runs.size(), 10);
-        double thinnestThick = 1e9;
-        double thickestThin = 0;
-        for (int i = 0; i <= 9; ++i) {
-            QVERIFY2(Near(runs[i].CentreMm, firstLine[s] + 12 * i),
-                     qPrintable(QStringLiteral("line %1 at %2 mm").arg(i).arg(runs[i].CentreMm)));
-            if (i % 3 == 0)
-                thinnestThick = std::min(thinnestThick, runs[i].Ink);
-            else
-                thickestThin = std::max(thickestThin, runs[i].Ink);
-        }
-        QVERIFY2(
-            thinnestThick > 2 * thickestThin,
-            qPrintable(QStringLiteral("thick %1, thin %2").arg(thinnestThick).arg(thickestThin)));
+    void gridStandsAt51And30MmWhateverTheMargins_data() {
+        QTest::addColumn<QMarginsF>("margins");
+        QTest::newRow("no margin") << QMarginsF(0, 0, 0, 0);
+        QTest::newRow("10 mm all round") << QMarginsF(10, 10, 10, 10);
+        QTest::newRow("uneven margins") << QMarginsF(25, 5, 5, 40);
     }
-}
 
-void TestPrintPage::digitsStandInTheirCells() {
-    const PrintedSheet sheet = Print(*GridWithGivens());
-    QVERIFY(sheet.Rendered());
-    for (int ligne = 1; ligne <= 9; ++ligne) {
-        for (int colonne = 1; colonne <= 9; ++colonne) {
-            const QRectF ink = sheet.InkBox(CellInside(ligne, colonne));
-            const bool given = (ligne == 1 && colonne == 1) || (ligne == 5 && colonne == 5) ||
-                               (ligne == 9 && colonne == 9);
-            QCOMPARE(!ink.isNull(), given);
-            if (!given)
-                continue;
-            // 22-point type: the text's top-left at 4 mm, 1.5 mm in the cell; a figure is about
-            // 5.3 mm high and sits on the baseline 6.9 mm (the font's ascent) under the top.
-            const QPointF corner = CellCorner(ligne, colonne);
-            const QRectF inCell = ink.translated(-corner);
-            QVERIFY2(inCell.left() >= 4.0 && inCell.left() <= 5.2 && Near(inCell.top(), 3.2) &&
-                         Near(inCell.bottom(), 8.4) && inCell.right() <= 8.5,
-                     qPrintable(QStringLiteral("L%1C%2: ink from (%3, %4) to (%5, %6) mm")
-                                    .arg(ligne)
-                                    .arg(colonne)
-                                    .arg(inCell.left())
-                                    .arg(inCell.top())
-                                    .arg(inCell.right())
-                                    .arg(inCell.bottom())));
+    void gridStandsAt51And30MmWhateverTheMargins() {
+        QFETCH(QMarginsF, margins);
+        const PrintedSheet sheet = Print(*NewGrid(false), margins);
+        QVERIFY2(sheet.Rendered(), qPrintable(sheet.Error()));
+        // With no text on the sheet, the ink is the grid: 108 mm square from (51 mm, 30 mm).
+        const QRectF ink = sheet.InkBox(QRectF(QPointF(0, 0), sheet.SizeMm()));
+        QVERIFY2(Near(ink.left(), 51) && Near(ink.top(), 30) && Near(ink.right(), 159) &&
+                     Near(ink.bottom(), 138),
+                 qPrintable(Describe(ink)));
+        // Lines every 12 mm, thick around the boxes: down the middle of column 1 the horizontal
+        // lines are crossed, across row 1 the vertical ones.
+        for (const auto& [runs, firstLine] : {std::pair{sheet.Runs({57, 25}, {57, 145}), 30.0},
+                                              std::pair{sheet.Runs({45, 36}, {165, 36}), 51.0}}) {
+            QCOMPARE(runs.size(), 10);
+            double thinnestThick = 1e9;
+            double thickestThin = 0;
+            for (int i = 0; i <= 9; ++i) {
+                QVERIFY2(
+                    Near(runs[i].CentreMm, firstLine + 12 * i),
+                    qPrintable(QStringLiteral("line %1 at %2 mm").arg(i).arg(runs[i].CentreMm)));
+                if (i % 3 == 0)
+                    thinnestThick = std::min(thinnestThick, runs[i].Ink);
+                else
+                    thickestThin = std::max(thickestThin, runs[i].Ink);
+            }
+            QVERIFY2(thinnestThick > 2 * thickestThin,
+                     qPrintable(
+                         QStringLiteral("thick %1, thin %2").arg(thinnestThick).arg(thickestThin)));
         }
     }
-}
 
-void TestPrintPage::candidatesShowOnlyWhenDisplayed_data() {
-    QTest::addColumn<bool>("display");
-    QTest::newRow("candidates shown") << true;
-    QTest::newRow("candidates hidden") << false;
-}
-
-void TestPrintPage::candidatesShowOnlyWhenDisplayed() {
-    QFETCH(bool, display);
-    auto session = GridWithGivens();
-    session->SetCandidateDisplay(display);
-    const PrintedSheet sheet = Print(*session);
-    QVERIFY(sheet.Rendered());
-    // L1C2 lost the 5 of its row; L5C6 the 8 of its row; L4C6 has nothing left.
-    for (int d = 1; d <= 9; ++d) {
-        QCOMPARE(sheet.HasInk(CandidateSpot(1, 2, d)), display && d != 5);
-        QCOMPARE(sheet.HasInk(CandidateSpot(5, 6, d)), display && d != 8);
+    void digitsAndCandidatesStandInTheirCells_data() {
+        QTest::addColumn<bool>("display");
+        QTest::newRow("candidates shown") << true;
+        QTest::newRow("candidates hidden") << false;
     }
-    QVERIFY(!sheet.HasInk(CellInside(4, 6)));
-    // A digit's cell shows its digit only, never candidates.
-    QVERIFY(!sheet.HasInk(CandidateSpot(1, 1, 1)));
-}
 
-void TestPrintPage::jobIsTitledAndPrintedUpright() {
-    const PrintedSheet sheet = Print(*NewGrid(), {}, [](QPrinter& printer) {
-        printer.setPageOrientation(QPageLayout::Landscape);
-    });
-    QVERIFY(sheet.Rendered());
-    QVERIFY(std::abs(sheet.SizeMm().width() - 210) < 1);
-    QVERIFY(std::abs(sheet.SizeMm().height() - 297) < 1);
+    void digitsAndCandidatesStandInTheirCells() {
+        QFETCH(bool, display);
+        auto session = NewGrid(true);
+        session->SetCandidateDisplay(display);
+        const PrintedSheet sheet = Print(*session);
+        QVERIFY2(sheet.Rendered(), qPrintable(sheet.Error()));
+        for (int ligne = 1; ligne <= 9; ++ligne) {
+            for (int colonne = 1; colonne <= 9; ++colonne) {
+                const QPointF corner = CellCorner(ligne, colonne);
+                const QRectF ink = sheet.InkBox(
+                    QRectF(corner, QSizeF(12, 12)).adjusted(0.5, 0.5, -0.5, -0.5)); // no lines
+                const QString where = QStringLiteral("L%1C%2: ").arg(ligne).arg(colonne);
+                if (session->Cell(ligne, colonne).Digit() == 0) {
+                    // Candidates when shown, but L4C6 has none left.
+                    const bool inked = display && !(ligne == 4 && colonne == 6);
+                    QVERIFY2(ink.isNull() != inked, qPrintable(where + Describe(ink)));
+                    continue;
+                }
+                // 22-point type: the text's top-left at 4 mm, 1.5 mm in the cell; a figure is
+                // about 5.3 mm high and sits on the baseline 6.9 mm (the font's ascent) under the
+                // top.
+                const QRectF inCell = ink.translated(-corner);
+                QVERIFY2(inCell.left() >= 4.0 && inCell.left() <= 5.2 && Near(inCell.top(), 3.2) &&
+                             Near(inCell.bottom(), 8.4) && inCell.right() <= 8.5,
+                         qPrintable(where + Describe(inCell)));
+            }
+        }
+        // L1C2 lost the 5 of its row; L5C6 the 8 of its row.
+        for (int d = 1; d <= 9; ++d) {
+            QCOMPARE(sheet.HasInk(CandidateSpot(1, 2, d)), display && d != 5);
+            QCOMPARE(sheet.HasInk(CandidateSpot(5, 6, d)), display && d != 8);
+        }
+        // A digit's cell shows its digit only, never candidates.
+        QVERIFY(!sheet.HasInk(CandidateSpot(1, 1, 1)));
+    }
 
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {PdfPath()});
-    QVERIFY(pdfinfo.waitForFinished(60000));
-    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
-    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Title: +Impression tessarine$"),
-                                              QRegularExpression::MultilineOption)),
-             qPrintable(info));
-}
-
-void TestPrintPage::printerThatCannotStartReportsAnError() {
-    const QString path = folder_.filePath(QStringLiteral("missing/grid.pdf"));
-    const PrintedSheet sheet = PrintedSheet::Print(*GridWithGivens(), path, {});
-    QVERIFY(!sheet.Error().isEmpty());
-    QVERIFY(!QFile::exists(path));
-}
-
-void TestPrintPage::cancelledPrintDialogPrintsNothing() {
-    bool asked = false;
-    const QString error =
-        game::PrintGrid(*GridWithGivens(), QStringLiteral("tessarine"), [&](QPrinter& printer) {
-            asked = true;
-            printer.setOutputFileName(PdfPath());
-            return false;
+    void jobIsTitledAndPrintedUpright() {
+        const PrintedSheet sheet = Print(*NewGrid(false), {}, [](QPrinter& printer) {
+            printer.setPageOrientation(QPageLayout::Landscape);
         });
-    QVERIFY(asked);
-    QVERIFY(error.isEmpty());
-    QVERIFY(!QFile::exists(PdfPath()));
-}
+        QVERIFY2(sheet.Rendered(), qPrintable(sheet.Error()));
+        QVERIFY(std::abs(sheet.SizeMm().width() - 210) < 1);
+        QVERIFY(std::abs(sheet.SizeMm().height() - 297) < 1);
+        QProcess pdfinfo;
+        pdfinfo.start(QStringLiteral("pdfinfo"), {PdfPath()});
+        QVERIFY(pdfinfo.waitForFinished(60000));
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Title: +Impression tessarine$"),
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+    }
+
+    void printerThatCannotStartReportsAnError() {
+        const QString path = folder_.filePath(QStringLiteral("missing/grid.pdf"));
+        QVERIFY(!PrintedSheet::Print(*NewGrid(true), path, {}).Error().isEmpty());
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void cancelledPrintDialogPrintsNothing() {
+        bool asked = false;
+        const QString error =
+            game::PrintGrid(*NewGrid(true), QStringLiteral("tessarine"), [&](QPrinter& printer) {
+                asked = true;
+                printer.setOutputFileName(PdfPath());
+                return false;
+            });
+        QVERIFY(asked);
+        QVERIFY(error.isEmpty());
+        QVERIFY(!QFile::exists(PdfPath()));
+    }
+};
 
 QTEST_MAIN(TestPrintPage)
 #include "test_print_page.moc"

@@ -36,15 +36,18 @@ public:
     void Queue(Answer answer) { answers_.push_back(std::move(answer)); }
     // Presses the button whose text, without its "&", is caption.
     void Press(const QString& caption) {
-        Queue([caption](QDialog& dialog) {
-            for (auto* button : dialog.findChildren<QAbstractButton*>()) {
-                if (button->text().remove(QLatin1Char('&')) == caption) {
-                    button->click();
-                    return;
-                }
+        Queue([caption](QDialog& dialog) { PressButton(dialog, caption); });
+    }
+    // The same inside an answer of the test's own; a window without that button is cancelled.
+    static bool PressButton(QDialog& dialog, const QString& caption) {
+        for (auto* button : dialog.findChildren<QAbstractButton*>()) {
+            if (button->text().remove(QLatin1Char('&')) == caption) {
+                button->click();
+                return true;
             }
-            dialog.reject();
-        });
+        }
+        dialog.reject();
+        return false;
     }
     void Cancel() {
         Queue([](QDialog& dialog) { dialog.reject(); });

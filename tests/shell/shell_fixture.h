@@ -1,0 +1,70 @@
+#pragma once
+// A main window over a data folder of its own, shown, its dialogs answered by the test: the New
+// question, the file to open or save, and the errors it would show.
+
+#include "app/form_main.h"
+#include "app/page_ext_control.h"
+#include "app/services/ui/dm_fonction.h"
+#include "game/widgets/framefille.h"
+#include "tests/app/services_test_support.h"
+
+#include <QAction>
+
+#include <memory>
+
+namespace shell_test {
+
+// Answers to the New question.
+constexpr int kGenerated = 101;
+constexpr int kBlank = 100;
+constexpr int kCancel = 2;
+
+struct Shell {
+    services_test::TemporaryDataFolder folder; // first: the services read it when created
+    std::unique_ptr<services::TDMFonction> services = std::make_unique<services::TDMFonction>();
+    std::unique_ptr<app::TFormMain> window;
+    int newGridAnswer = kBlank;
+    QString chosenFile;
+    QStringList dialogTitles;
+    QStringList dialogFolders;
+    QStringList errors;
+
+    explicit Shell(bool quitConfirm = false) {
+        services->QuitConfirm = quitConfirm;
+        services->ShowTipsOnStartup = false;
+        window = std::make_unique<app::TFormMain>(*services);
+        app::ShellDialogs& dialogs = window->Dialogs();
+        dialogs.askNewGrid = [this] { return newGridAnswer; };
+        dialogs.chooseOpenFile =
+            dialogs.chooseSaveFile = [this](const QString& title, const QString& startFolder) {
+                dialogTitles << title;
+                dialogFolders << startFolder;
+                return chosenFile;
+            };
+        dialogs.showError = [this](const QString& text) { errors << text; };
+        window->FormCreate();
+        window->show();
+    }
+
+    int Tabs() const { return window->Tabs()->count(); }
+    QString Caption(int index) const { return window->Tabs()->tabText(index); }
+    game::GameSession& Grid(int index) const { return window->Grid(index)->Session(); }
+    bool Enabled(const char* action) const {
+        return window->Action(QLatin1String(action))->isEnabled();
+    }
+    QString FilePath(const QString& name) const { return folder.Path() + name; }
+    void Trigger(const char* action) const { window->Action(QLatin1String(action))->trigger(); }
+
+    // A blank grid on a new tab, which becomes the active one, with the givens of an
+    // 81-character grid text typed in.
+    game::TFramefille* NewGrid(const QString& givens) {
+        newGridAnswer = kBlank;
+        Trigger("ActionNouveau");
+        game::TFramefille* grid = window->ActiveGrid();
+        if (grid != nullptr)
+            grid->Session().ImportText(givens);
+        return grid;
+    }
+};
+
+} // namespace shell_test
