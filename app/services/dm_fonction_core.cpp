@@ -6,8 +6,6 @@
 
 #include <QFileInfo>
 
-#include <ranges>
-
 namespace services {
 
 namespace {
@@ -72,8 +70,9 @@ void TDMFonctionCore::AddRecentFile(const QString& path) {
 
 void TDMFonctionCore::LoadRecentFiles() {
     const auto entries = LoadSettingsFile().SectionEntries(kRecentFiles);
-    for (const auto& entry : std::views::reverse(entries))
-        AddRecentFile(entry.second);
+    // Reverse iterators rather than std::views::reverse, which clang 14 cannot compile over QList.
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
+        AddRecentFile(entry->second);
 }
 
 QString TDMFonctionCore::FileVersionString() const {

@@ -40,6 +40,8 @@ const std::array<Entry, 16> kEntries = {{
 }};
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+// Spelled out for clang before 17, which does not deduce the arguments of an aggregate template.
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 

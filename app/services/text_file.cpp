@@ -78,7 +78,9 @@ bool WriteTextFileAtomically(const QString& path, const QString& text) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
+    // commit() does not report a buffered write that fails when it closes the file (a full disk):
+    // it would put a truncated file in place of the previous one. flush() does report it.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

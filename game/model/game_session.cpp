@@ -2,6 +2,8 @@
 
 #include "game/model/duration.h"
 
+#include <limits>
+
 namespace game {
 
 namespace {
@@ -198,7 +200,9 @@ void GameSession::SetProtection(bool on) {
 void GameSession::TimerPartieTimer() {
     if (!timerRunning_ || mode_ == mode::Input)
         return;
-    ++elapsedSeconds_;
+    // A grid file may bring any time up to the largest int: the clock stops there, never wraps.
+    if (elapsedSeconds_ < std::numeric_limits<int>::max())
+        ++elapsedSeconds_;
     SetTimerLabel(FormatDuration(elapsedSeconds_));
 }
 

@@ -1,6 +1,7 @@
 #include "app/services/text_file.h"
 
 #include "tests/app/services_test_support.h"
+#include "tests/faults/file_size_limit.h"
 
 #include <QDir>
 #include <QTest>
@@ -20,6 +21,8 @@ private slots:
     void readsWhatItCan();
     void writesUtf8AndLeavesNoTemporaryFile();
     void failedWriteReportsFailure();
+    void fullDiskKeepsThePreviousFile_data();
+    void fullDiskKeepsThePreviousFile();
 };
 
 void TestTextFile::decodesUtf8OrWindows1252_data() {
@@ -98,6 +101,26 @@ void TestTextFile::failedWriteReportsFailure() {
     QVERIFY(QDir().mkpath(blocked));
     QVERIFY(!WriteTextFileAtomically(blocked, QStringLiteral("x")));
     QVERIFY(QFileInfo(blocked).isDir());
+}
+
+void TestTextFile::fullDiskKeepsThePreviousFile_data() {
+    test_faults::AddFullDiskRows();
+}
+
+void TestTextFile::fullDiskKeepsThePreviousFile() {
+    QFETCH(int, room);
+    const services_test::TemporaryDataFolder folder;
+    const QString path = folder.SettingsPath();
+    QVERIFY(WriteBytes(path, "[GeneralSettings]\nLanguage=en\n"));
+    bool written = true;
+    {
+        const test_faults::FileSizeLimit diskFull(room);
+        written = WriteTextFileAtomically(path, QStringLiteral("[GeneralSettings]\nLanguage=fr\n"
+                                                               "ShowTipsOnStartup=0\n"));
+    }
+    QVERIFY(!written);
+    QCOMPARE(ReadBytes(path), QByteArray("[GeneralSettings]\nLanguage=en\n"));
+    QCOMPARE(QDir(folder.Path()).entryList(QDir::Files), QStringList{"Settings.ini"});
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

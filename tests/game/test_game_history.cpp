@@ -85,6 +85,7 @@ private slots:
     void undoAfterSaveDropsOnlyTheMarker();
     void failedSaveChangesNothing();
     void fileWithoutTimeMarkerLoadsWithZeroSeconds();
+    void clockOfTheLongestTimeStopsThere();
     void refusedFileChangesNothing_data();
     void refusedFileChangesNothing();
 };
@@ -335,6 +336,22 @@ void TestGameHistory::fileWithoutTimeMarkerLoadsWithZeroSeconds() {
     QCOMPARE(session->Mode(), 'R');
     QVERIFY(session->TimerRunning());
     QCOMPARE(session->Cell(4, 4).Digit(), 2);
+}
+
+void TestGameHistory::clockOfTheLongestTimeStopsThere() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("longue.xml"));
+    WriteFile(path, kHeader + ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
+                        ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
+                        ActionLine("0", "0", "0", 'T', "2147483647# duree de la partie") + kFooter);
+    auto session = NewGrid();
+    session->SetFileName(path);
+    QVERIFY(session->LoadGrid().isEmpty());
+    QCOMPARE(session->ElapsedSeconds(), 2147483647);
+    session->TimerPartieTimer();
+    QCOMPARE(session->ElapsedSeconds(), 2147483647);
+    // 596523 hours, 14 minutes and 7 seconds.
+    QCOMPARE(session->TimerLabel(), QStringLiteral("596523:14:07"));
 }
 
 void TestGameHistory::refusedFileChangesNothing_data() {

@@ -2,10 +2,15 @@
 // files that cannot be read or written.
 #include "game/model/grid_file.h"
 
+#include "tests/faults/file_size_limit.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace game;
 
@@ -18,6 +23,9 @@ private slots:
     void otherLineEndsRead();
     void missingOrUnreadableFileIsRefused();
     void writingReplacesTheFile();
+    void specialFileIsNeverReplaced();
+    void fullDiskKeepsThePreviousFile_data();
+    void fullDiskKeepsThePreviousFile();
 };
 
 void TestGridFile::everythingWrittenReadsBack() {
@@ -70,6 +78,41 @@ void TestGridFile::writingReplacesTheFile() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xml")});
     const QString error = WriteGridFile(dir.path(), "third");
     QVERIFY2(error.contains(dir.path()), qPrintable(error));
+}
+
+void TestGridFile::specialFileIsNeverReplaced() {
+    // Saving goes through a temporary file renamed over the target; over a device or a pipe
+    // (a grid saved as /dev/full) that rename would put a plain file in its place.
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("tube.xml"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString error = WriteGridFile(pipe, "grid");
+    QVERIFY2(error.contains(pipe), qPrintable(error));
+    QVERIFY(QFileInfo(pipe).exists());
+    QVERIFY(!QFileInfo(pipe).isFile());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+}
+
+void TestGridFile::fullDiskKeepsThePreviousFile_data() {
+    test_faults::AddFullDiskRows();
+}
+
+void TestGridFile::fullDiskKeepsThePreviousFile() {
+    QFETCH(int, room);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("g.xml"));
+    QCOMPARE(WriteGridFile(path, "previous"), QString());
+    const QByteArray grid = EncodeGridFile({{0, 0, 0, 'S'}, {1, 1, 5, 'P'}, {0, 0, 0, 'T'}}, 9);
+    QString error;
+    {
+        const test_faults::FileSizeLimit diskFull(room);
+        error = WriteGridFile(path, grid);
+    }
+    QVERIFY2(error.contains(path), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("previous"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xml")});
 }
 
 QTEST_GUILESS_MAIN(TestGridFile)

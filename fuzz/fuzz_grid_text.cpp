@@ -1,0 +1,55 @@
+// The grid text import with the paste filter, through the grid model as the Paste command uses
+// it. Invariants: a refused text leaves the grid empty; an accepted one places exactly its givens,
+// and the board picture that Copy makes of it pastes back into a new grid as the same board.
+#include "fuzz/board_view.h"
+#include "fuzz/fuzz_check.h"
+
+#include "game/model/game_session.h"
+#include "game/model/grid_text.h"
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<game::GameSession> NewGrid() {
+    auto session = std::make_unique<game::GameSession>(game::GameSettings{});
+    session->InitBoard();
+    return session;
+}
+
+const game::ActionHistory kNewGridHistory = {{0, 0, 0, game::operation::InputMode}};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using fuzz::Require;
+    const QString clipboard = QString::fromUtf8(fuzz::InputBytes(data, size));
+    const auto grid = NewGrid();
+    const QString error = grid->PasteGrid(clipboard);
+    const game::GridTextReading reading = game::ReadGridText(game::FilterPastedText(clipboard));
+    Require(error == reading.Error, "Paste refuses what the grid text reader refuses");
+    if (!error.isEmpty()) {
+        Require(grid->History() == kNewGridHistory, "a refused text leaves the history as it was");
+        Require(grid->CountPlacedCells() == 0, "a refused text leaves the board empty");
+        return 0;
+    }
+
+    QString expected(81, u'0');
+    for (const game::GridGiven& given : reading.Givens) {
+        Require(given.Ligne >= 1 && given.Ligne <= 9 && given.Colonne >= 1 && given.Colonne <= 9 &&
+                    given.Chiffre >= 1 && given.Chiffre <= 9,
+                "givens are on the board");
+        expected[(given.Colonne - 1) * 9 + given.Ligne - 1] = QChar(u'0' + given.Chiffre);
+    }
+    const fuzz::BoardView board = fuzz::ViewOf(*grid);
+    Require(board.Digits == expected, "the board holds exactly the givens");
+    Require(grid->History().size() == reading.Givens.size() + 1,
+            "every given is recorded in the history");
+
+    const QString picture = grid->CopyGrid();
+    Require(picture.count(QStringLiteral("\r\n")) == 10, "the board picture has 11 lines");
+    const auto copy = NewGrid();
+    Require(copy->PasteGrid(picture).isEmpty(), "the board picture pastes");
+    Require(fuzz::ViewOf(*copy) == board, "the pasted picture is the same board");
+    return 0;
+}
