@@ -64,8 +64,9 @@ DownloadResult Fetch(const QUrl& url, const DownloadLimits& limits) {
 
 bool WriteWhole(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
+    // commit() does not report a buffered write that fails at close (a full disk): flush first.
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-           file.commit();
+           file.flush() && file.commit();
 }
 
 } // namespace
