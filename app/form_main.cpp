@@ -357,8 +357,8 @@ bool TFormMain::FormCloseQuery() {
 bool TFormMain::FormClose() {
     if (!services_.QuitConfirm)
         return true;
-    return services_.MessageDialog(Message(QStringLiteral("Voulez-vous vraiment quitter ?"), 18),
-                                   {}, {}, 18, services::MessageKind::Confirmation,
+    return services_.MessageDialog(QStringLiteral("Voulez-vous vraiment quitter ?"), {}, {}, 18,
+                                   services::MessageKind::Confirmation,
                                    services::ButtonYes | services::ButtonNo,
                                    this) != services::ResultNo;
 }
