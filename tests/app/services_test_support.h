@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <initializer_list>
 
 namespace services_test {
 
@@ -34,6 +37,15 @@ inline QString CreateFile(const QString& folder, const QString& name) {
     const QString path = QDir(folder).filePath(name);
     WriteBytes(path, {});
     return path;
+}
+
+// One data row per entry: its name, then one QString per column.
+inline void AddTextRows(std::initializer_list<std::initializer_list<const char*>> rows) {
+    for (const auto& row : rows) {
+        QTestData& data = QTest::newRow(*row.begin());
+        for (auto column = row.begin() + 1; column != row.end(); ++column)
+            data << QString::fromUtf8(*column);
+    }
 }
 
 } // namespace services_test

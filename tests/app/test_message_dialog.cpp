@@ -65,113 +65,100 @@ class TestMessageDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void yesNoQuestionShowsMessageCaptions();
-    void everyButtonAnswersItsNumber_data();
-    void everyButtonAnswersItsNumber();
-    void titlesFollowTheKind_data();
-    void titlesFollowTheKind();
-    void translatedMessagesReplaceTheDefaults();
-    void escapeAnswersNo();
+    void yesNoQuestionShowsMessageCaptions() {
+        Seen seen;
+        QCOMPARE(ShowAndPress("&Oui", seen, {}, "Voulez-vous vraiment quitter ?",
+                              MessageKind::Confirmation, ButtonYes | ButtonNo),
+                 6);
+        QCOMPARE(seen.captions, (QStringList{"&Non", "&Oui"}));
+        QCOMPARE(seen.text, QStringLiteral("Voulez-vous vraiment quitter ?"));
+    }
+
+    void everyButtonAnswersItsNumber_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Help") << "A&ide" << 0;
+        QTest::newRow("OK") << "O&k" << 1;
+        QTest::newRow("Cancel") << "&Annuler" << 2;
+        QTest::newRow("Abort") << "A&bandonner" << 3;
+        QTest::newRow("Retry") << "R&epeter" << 4;
+        QTest::newRow("Ignore") << "I&gnorer" << 5;
+        QTest::newRow("Yes") << "&Oui" << 6;
+        QTest::newRow("No") << "&Non" << 7;
+        QTest::newRow("All") << "&Tout" << 8;
+        QTest::newRow("No to all") << "&Non a to&us" << 9;
+        QTest::newRow("Yes to all") << "&Oui a tou&s" << 10;
+    }
+
+    void everyButtonAnswersItsNumber() {
+        QFETCH(QString, caption);
+        QFETCH(int, result);
+        Seen seen;
+        QCOMPARE(ShowAndPress(caption, seen, {}, "Texte", MessageKind::Custom, kAllButtons),
+                 result);
+        QStringList expected = {"&Oui",         "&Non",         "O&k",      "&Annuler",
+                                "A&bandonner",  "R&epeter",     "I&gnorer", "&Tout",
+                                "&Non a to&us", "&Oui a tou&s", "A&ide"};
+        expected.sort();
+        QCOMPARE(seen.captions, expected);
+    }
+
+    void titlesFollowTheKind_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("warning") << int(MessageKind::Warning) << "Warning"
+                                 << int(QMessageBox::Warning);
+        QTest::newRow("error") << int(MessageKind::Error) << "Erreur" << int(QMessageBox::Critical);
+        QTest::newRow("information")
+            << int(MessageKind::Information) << "Information" << int(QMessageBox::Information);
+        QTest::newRow("confirmation")
+            << int(MessageKind::Confirmation) << "Confirmation" << int(QMessageBox::Question);
+        QTest::newRow("custom") << int(MessageKind::Custom) << "Tessarine"
+                                << int(QMessageBox::NoIcon);
+    }
+
+    void titlesFollowTheKind() {
+        QFETCH(int, kind);
+        QFETCH(QString, title);
+        QFETCH(int, icon);
+        Seen seen;
+        QCOMPARE(ShowAndPress("O&k", seen, {}, "Texte", MessageKind(kind), ButtonOk), 1);
+        QCOMPARE(seen.title, title);
+        QCOMPARE(int(seen.icon), icon);
+    }
+
+    void translatedMessagesReplaceTheDefaults() {
+        QStringList english = {"&Yes",        "&No",         "&OK",
+                               "&Cancel",     "&Abort",      "&Retry",
+                               "&Ignore",     "&All",        "N&o to all",
+                               "Yes to &all", "&Help",       "Warning",
+                               "Error",       "Information", "Confirmation",
+                               "Tessarine",   "(unused)",    "Do you want to quit %s?"};
+        Seen seen;
+        QCOMPARE(ShowAndPress("&No", seen, english, "Voulez-vous vraiment quitter ?",
+                              MessageKind::Information, ButtonYes | ButtonNo, "Tessarine"),
+                 7);
+        QCOMPARE(seen.captions, (QStringList{"&No", "&Yes"}));
+        QCOMPARE(seen.title, QStringLiteral("Information"));
+        QCOMPARE(seen.text, QStringLiteral("Do you want to quit Tessarine?"));
+
+        Seen error;
+        ShowAndPress("&OK", error, english, "", MessageKind::Error, ButtonOk);
+        QCOMPARE(error.title, QStringLiteral("Error"));
+    }
+
+    void escapeAnswersNo() {
+        WhenShown([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(MessageDialog({}, "Question", {}, {}, 18, MessageKind::Confirmation,
+                               ButtonYes | ButtonNo),
+                 int(ResultNo));
+        WhenShown([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(MessageDialog({}, "Question", {}, {}, 18, MessageKind::Confirmation,
+                               ButtonYes | ButtonNo | ButtonCancel),
+                 int(ResultCancel));
+    }
 };
-
-void TestMessageDialog::yesNoQuestionShowsMessageCaptions() {
-    Seen seen;
-    const int yes = ShowAndPress("&Oui", seen, {}, "Voulez-vous vraiment quitter ?",
-                                 MessageKind::Confirmation, ButtonYes | ButtonNo);
-    QCOMPARE(yes, int(ResultYes));
-    QCOMPARE(yes, 6);
-    QCOMPARE(seen.captions, (QStringList{"&Non", "&Oui"}));
-    QCOMPARE(seen.title, QStringLiteral("Confirmation"));
-    QCOMPARE(seen.text, QStringLiteral("Voulez-vous vraiment quitter ?"));
-    QCOMPARE(seen.icon, QMessageBox::Question);
-
-    Seen again;
-    QCOMPARE(ShowAndPress("&Non", again, {}, "Voulez-vous vraiment quitter ?",
-                          MessageKind::Confirmation, ButtonYes | ButtonNo),
-             7);
-}
-
-void TestMessageDialog::everyButtonAnswersItsNumber_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("result");
-    QTest::newRow("Help") << "A&ide" << 0;
-    QTest::newRow("OK") << "O&k" << 1;
-    QTest::newRow("Cancel") << "&Annuler" << 2;
-    QTest::newRow("Abort") << "A&bandonner" << 3;
-    QTest::newRow("Retry") << "R&epeter" << 4;
-    QTest::newRow("Ignore") << "I&gnorer" << 5;
-    QTest::newRow("Yes") << "&Oui" << 6;
-    QTest::newRow("No") << "&Non" << 7;
-    QTest::newRow("All") << "&Tout" << 8;
-    QTest::newRow("No to all") << "&Non a to&us" << 9;
-    QTest::newRow("Yes to all") << "&Oui a tou&s" << 10;
-}
-
-void TestMessageDialog::everyButtonAnswersItsNumber() {
-    QFETCH(QString, caption);
-    QFETCH(int, result);
-    Seen seen;
-    QCOMPARE(ShowAndPress(caption, seen, {}, "Texte", MessageKind::Custom, kAllButtons), result);
-    QStringList expected = {"&Oui",         "&Non",         "O&k",      "&Annuler",
-                            "A&bandonner",  "R&epeter",     "I&gnorer", "&Tout",
-                            "&Non a to&us", "&Oui a tou&s", "A&ide"};
-    expected.sort();
-    QCOMPARE(seen.captions, expected);
-}
-
-void TestMessageDialog::titlesFollowTheKind_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("icon");
-    QTest::newRow("warning") << int(MessageKind::Warning) << "Warning" << int(QMessageBox::Warning);
-    QTest::newRow("error") << int(MessageKind::Error) << "Erreur" << int(QMessageBox::Critical);
-    QTest::newRow("information") << int(MessageKind::Information) << "Information"
-                                 << int(QMessageBox::Information);
-    QTest::newRow("confirmation") << int(MessageKind::Confirmation) << "Confirmation"
-                                  << int(QMessageBox::Question);
-    QTest::newRow("custom") << int(MessageKind::Custom) << "Tessarine" << int(QMessageBox::NoIcon);
-}
-
-void TestMessageDialog::titlesFollowTheKind() {
-    QFETCH(int, kind);
-    QFETCH(QString, title);
-    QFETCH(int, icon);
-    Seen seen;
-    QCOMPARE(ShowAndPress("O&k", seen, {}, "Texte", MessageKind(kind), ButtonOk), 1);
-    QCOMPARE(seen.title, title);
-    QCOMPARE(int(seen.icon), icon);
-}
-
-void TestMessageDialog::translatedMessagesReplaceTheDefaults() {
-    QStringList english = {"&Yes",        "&No",         "&OK",
-                           "&Cancel",     "&Abort",      "&Retry",
-                           "&Ignore",     "&All",        "N&o to all",
-                           "Yes to &all", "&Help",       "Warning",
-                           "Error",       "Information", "Confirmation",
-                           "Tessarine",   "(unused)",    "Do you want to quit %s?"};
-    Seen seen;
-    QCOMPARE(ShowAndPress("&No", seen, english, "Voulez-vous vraiment quitter ?",
-                          MessageKind::Information, ButtonYes | ButtonNo, "Tessarine"),
-             7);
-    QCOMPARE(seen.captions, (QStringList{"&No", "&Yes"}));
-    QCOMPARE(seen.title, QStringLiteral("Information"));
-    QCOMPARE(seen.text, QStringLiteral("Do you want to quit Tessarine?"));
-
-    Seen error;
-    ShowAndPress("&OK", error, english, "", MessageKind::Error, ButtonOk);
-    QCOMPARE(error.title, QStringLiteral("Error"));
-}
-
-void TestMessageDialog::escapeAnswersNo() {
-    WhenShown([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    QCOMPARE(
-        MessageDialog({}, "Question", {}, {}, 18, MessageKind::Confirmation, ButtonYes | ButtonNo),
-        int(ResultNo));
-    WhenShown([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    QCOMPARE(MessageDialog({}, "Question", {}, {}, 18, MessageKind::Confirmation,
-                           ButtonYes | ButtonNo | ButtonCancel),
-             int(ResultCancel));
-}
 
 QTEST_MAIN(TestMessageDialog)
 #include "test_message_dialog.moc"

@@ -101,255 +101,227 @@ class TestTranslateForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() {
+        folder_.emplace();
+        module_.emplace();
+        module_->ProgramFolder = folder_->Path();
+    }
 
-    void findsEachKindUnderItsToken_data();
-    void findsEachKindUnderItsToken();
-    void translatesOnlyTheListedKinds();
-    void hintsTakeLineBreaksCaptionsDoNot();
-    void nestedWindowKeepsItsComponents();
-    void emptyOrMissingLinesChangeNothing();
-    void noTranslationFileChangesNothing();
-    void translatesMenuEntries();
-    void buildsTheLanguageMenu();
-    void choosingALanguageTranslatesEverything();
+    void cleanup() {
+        module_.reset();
+        folder_.reset();
+    }
+
+    void findsEachKindUnderItsToken_data() {
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("token");
+        services_test::AddTextRows({
+            {"check box", "CbQuitConfirm", "TCheckBox"},
+            {"label", "LbChiffre", "TLabel"},
+            {"group box", "GBCouleur", "TGroupBox"},
+            {"radio button", "RbMode", "TRadioButton"},
+            {"plain push button", "X", ""},
+            {"declared push button with picture", "BtOk", "TBitBtn"},
+            {"declared flat button", "SpeedNext", "TSpeedButton"},
+            {"declared panel", "Panel1", "TPanel"},
+            {"tab widget", "PageControl1", ""},
+            {"tab page", "TabSheetPose", "TTabSheet"},
+            {"command action", "ActionNouveau", "TAction"},
+            {"menu", "Menu_Fichier", "TMenuItem"},
+            {"menu entry", "Menu_BarreOutils", "TMenuItem"},
+            {"nested window", "InnerForm", "TInnerForm"},
+        });
+    }
+
+    void findsEachKindUnderItsToken() {
+        QFETCH(QString, component);
+        QFETCH(QString, token);
+        const ConfigWindow config;
+        const QObject* object = config.window->findChild<QObject*>(component);
+        QVERIFY(object);
+        QCOMPARE(KindToken(object), token);
+    }
+
+    void translatesOnlyTheListedKinds() {
+        WriteTranslations("[FrmConfig]\n"
+                          "fr_TCheckBox_CbQuitConfirm=Demander avant de quitter\n"
+                          "fr_TButton_X=Jamais\n"
+                          "fr_TLabel_X=Jamais\n"
+                          "fr_tlabel_lbdevoile=Dévoilés (clés sans casse)\n"
+                          "fr_TBitBtn_BtOk=D\\039accord\n"
+                          "fr_TSpeedButton_SpeedNext=Suivante\n"
+                          "fr_TPanel_Panel1=Bandeau\n"
+                          "fr_TRadioButton_RbMode=Mode de jeu\n"
+                          "fr_TTabSheet_TabSheetPose=Placer\n"
+                          "fr_TAction_ActionNouveau=&Nouvelle grille\n"
+                          "fr_TMenuItem_Menu_Fichier=&Grilles\n"
+                          "fr_TMenuItem_Menu_BarreOutils=Outils visibles\n"
+                          "fr_TAction_Menu_BarreOutils=Jamais\n"
+                          "fr_TGroupBox_LbChiffre=Jamais\n"
+                          "en_TLabel_LbChiffre=Digits:\n"
+                          "[Other]\n"
+                          "fr_TLabel_LbChiffre=Jamais\n");
+        const ConfigWindow config;
+        module_->TranslateForm(config.window.get());
+        QCOMPARE(config.quitConfirm->text(), QStringLiteral("Demander avant de quitter"));
+        QCOMPARE(config.plainButton->text(), QStringLiteral("Bouton"));
+        QCOMPARE(config.devoile->text(), QStringLiteral("Dévoilés (clés sans casse)"));
+        QCOMPARE(config.ok->text(), QStringLiteral("D'accord"));
+        QCOMPARE(config.next->text(), QStringLiteral("Suivante"));
+        QCOMPARE(config.panel->text(), QStringLiteral("Bandeau"));
+        QCOMPARE(config.radio->text(), QStringLiteral("Mode de jeu"));
+        QCOMPARE(config.tabs->tabText(0), QStringLiteral("Placer"));
+        QCOMPARE(config.nouveau->text(), QStringLiteral("&Nouvelle grille"));
+        QCOMPARE(config.fichier->title(), QStringLiteral("&Grilles"));
+        QCOMPARE(config.barreOutils->text(), QStringLiteral("Outils visibles"));
+        QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres :"));
+        QCOMPARE(config.couleur->title(), QStringLiteral("Couleurs"));
+
+        module_->Language = QStringLiteral("en");
+        module_->TranslateForm(config.window.get());
+        QCOMPARE(config.chiffre->text(), QStringLiteral("Digits:"));
+        QCOMPARE(config.quitConfirm->text(), QStringLiteral("Demander avant de quitter"));
+    }
+
+    void hintsTakeLineBreaksCaptionsDoNot() {
+        WriteTranslations("[FrmConfig]\n"
+                          "fr_TLabel_LbChiffre=Chiffres\\nposés\n"
+                          "fr_TLabel_LbChiffre_Hint=Couleur des chiffres\\nposés en jeu\n"
+                          "fr_TAction_ActionNouveau_Hint=Nouveau|Nouvelle grille\n"
+                          "fr_TMenuItem_Menu_Fichier_Hint=Fichiers\n"
+                          "fr_TTabSheet_TabSheetPose_Hint=Poser un chiffre\n"
+                          "fr_TCheckBox_CbQuitConfirm_Hint=l\\039appli\n");
+        const ConfigWindow config;
+        module_->TranslateForm(config.window.get());
+        QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres\\nposés"));
+        QCOMPARE(config.chiffre->toolTip(), QStringLiteral("Couleur des chiffres\nposés en jeu"));
+        QCOMPARE(config.nouveau->statusTip(), QStringLiteral("Nouveau|Nouvelle grille"));
+        QCOMPARE(config.nouveau->text(), QStringLiteral("&Nouveau"));
+        QCOMPARE(config.fichier->menuAction()->statusTip(), QStringLiteral("Fichiers"));
+        QCOMPARE(config.tabs->tabToolTip(0), QStringLiteral("Poser un chiffre"));
+        QCOMPARE(config.quitConfirm->toolTip(), QStringLiteral("l'appli"));
+    }
+
+    void nestedWindowKeepsItsComponents() {
+        WriteTranslations("[FrmConfig]\n"
+                          "fr_TInnerForm_InnerForm=Titre traduit\n"
+                          "fr_TLabel_LbInner=Jamais\n"
+                          "[InnerForm]\n"
+                          "fr_TLabel_LbInner=Traduit chez lui\n");
+        const ConfigWindow config;
+        module_->TranslateForm(config.window.get());
+        QCOMPARE(config.inner->windowTitle(), QStringLiteral("Titre traduit"));
+        QCOMPARE(config.innerLabel->text(), QStringLiteral("Dedans"));
+        module_->TranslateForm(config.inner);
+        QCOMPARE(config.innerLabel->text(), QStringLiteral("Traduit chez lui"));
+    }
+
+    void emptyOrMissingLinesChangeNothing() {
+        WriteTranslations("[FrmConfig]\n"
+                          "fr_TLabel_LbChiffre=\n"
+                          "fr_TLabel_LbChiffre_Hint=\n"
+                          "fr_TCheckBox_CbQuitConfirm_Hint=Seulement l'aide\n");
+        const ConfigWindow config;
+        config.chiffre->setToolTip(QStringLiteral("aide d'origine"));
+        module_->TranslateForm(config.window.get());
+        QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres :"));
+        QCOMPARE(config.chiffre->toolTip(), QStringLiteral("aide d'origine"));
+        QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirmer la fermeture"));
+        QCOMPARE(config.quitConfirm->toolTip(), QStringLiteral("Seulement l'aide"));
+    }
+
+    void noTranslationFileChangesNothing() {
+        const ConfigWindow config;
+        module_->TranslateForm(config.window.get());
+        QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirmer la fermeture"));
+        QMenu langues;
+        langues.setObjectName(QStringLiteral("Langues"));
+        FillLanguageMenu(*module_, &langues, [](QAction*) {});
+        QVERIFY(langues.actions().isEmpty());
+    }
+
+    void translatesMenuEntries() {
+        WriteTranslations("[Langues]\n"
+                          "fr_TMenuItem_fr=Français\n"
+                          "fr_TMenuItem_en=Anglais\n"
+                          "fr_TMenuItem_en_Hint=Jamais\n"
+                          "en_TMenuItem_fr=French\n");
+        QMenu langues;
+        langues.setObjectName(QStringLiteral("Langues"));
+        QAction* fr = AddLanguageEntry(&langues, QStringLiteral("fr"));
+        QAction* en = AddLanguageEntry(&langues, QStringLiteral("en"));
+        QCOMPARE(fr->text(), QStringLiteral("fr"));
+        module_->TranslateMenuItems(&langues);
+        QCOMPARE(fr->text(), QStringLiteral("Français"));
+        QCOMPARE(en->text(), QStringLiteral("Anglais"));
+        QCOMPARE(en->statusTip(), QString());
+        module_->Language = QStringLiteral("en");
+        module_->TranslateMenuItems(&langues);
+        QCOMPARE(fr->text(), QStringLiteral("French"));
+        QCOMPARE(en->text(), QStringLiteral("Anglais"));
+    }
+
+    void buildsTheLanguageMenu() {
+        WriteTranslations("[Languages]\n"
+                          "Français=fr\n"
+                          "English=en\n"
+                          "Modèle=xx\n"
+                          "[Langues]\n"
+                          "fr_TMenuItem_fr=Français\n"
+                          "fr_TMenuItem_en=Anglais\n");
+        QMenu langues;
+        langues.setObjectName(QStringLiteral("Langues"));
+        QList<QAction*> chosen;
+        FillLanguageMenu(*module_, &langues, [&](QAction* entry) { chosen.append(entry); });
+        const QList<QAction*> entries = langues.actions();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.at(0)->objectName(), QStringLiteral("fr"));
+        QCOMPARE(entries.at(1)->objectName(), QStringLiteral("en"));
+        QCOMPARE(entries.at(0)->text(), QStringLiteral("Français"));
+        QCOMPARE(entries.at(1)->text(), QStringLiteral("Anglais"));
+        QVERIFY(entries.at(0)->isChecked());
+        QVERIFY(!entries.at(1)->isChecked());
+        QVERIFY(entries.at(0)->actionGroup() && entries.at(0)->actionGroup()->isExclusive());
+        QCOMPARE(entries.at(0)->actionGroup(), entries.at(1)->actionGroup());
+        entries.at(1)->trigger();
+        QCOMPARE(chosen, QList<QAction*>{entries.at(1)});
+    }
+
+    void choosingALanguageTranslatesEverything() {
+        WriteTranslations("[Messages]\n"
+                          "fr=&Oui\n"
+                          "en=&Yes\n"
+                          "[Languages]\n"
+                          "Français=fr\n"
+                          "English=en\n"
+                          "[Langues]\n"
+                          "en_TMenuItem_fr=French\n"
+                          "en_TMenuItem_en=English\n"
+                          "[FrmConfig]\n"
+                          "en_TCheckBox_CbQuitConfirm=Confirm before quitting\n");
+        const ConfigWindow config; // a window that exists: translated with the others
+        QMenu langues;
+        langues.setObjectName(QStringLiteral("Langues"));
+        FillLanguageMenu(*module_, &langues, [](QAction*) {});
+        QAction* en = langues.actions().at(1);
+        ChooseLanguageEntry(*module_, &langues, en);
+        QCOMPARE(module_->Language, QStringLiteral("en"));
+        QVERIFY(en->isChecked());
+        QVERIFY(!langues.actions().at(0)->isChecked());
+        QCOMPARE(langues.actions().at(0)->text(), QStringLiteral("French"));
+        QCOMPARE(module_->GetMessageText("&Oui", 1), QStringLiteral("&Yes"));
+        QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirm before quitting"));
+        QVERIFY(services_test::ReadBytes(folder_->SettingsPath()).contains("Language=en\n"));
+    }
 
 private:
-    void WriteTranslations(const QByteArray& content);
+    void WriteTranslations(const QByteArray& content) {
+        QVERIFY(WriteBytes(module_->TranslationsPath(), content));
+    }
 
     std::optional<services_test::TemporaryDataFolder> folder_;
     std::optional<TDMFonction> module_;
 };
-
-void TestTranslateForm::init() {
-    folder_.emplace();
-    module_.emplace();
-    module_->ProgramFolder = folder_->Path();
-}
-
-void TestTranslateForm::cleanup() {
-    module_.reset();
-    folder_.reset();
-}
-
-void TestTranslateForm::WriteTranslations(const QByteArray& content) {
-    QVERIFY(WriteBytes(module_->TranslationsPath(), content));
-}
-
-void TestTranslateForm::findsEachKindUnderItsToken_data() {
-    QTest::addColumn<QString>("component");
-    QTest::addColumn<QString>("token");
-    QTest::newRow("check box") << "CbQuitConfirm"
-                               << "TCheckBox";
-    QTest::newRow("label") << "LbChiffre"
-                           << "TLabel";
-    QTest::newRow("group box") << "GBCouleur"
-                               << "TGroupBox";
-    QTest::newRow("radio button") << "RbMode"
-                                  << "TRadioButton";
-    QTest::newRow("plain push button") << "X"
-                                       << "";
-    QTest::newRow("declared push button with picture") << "BtOk"
-                                                       << "TBitBtn";
-    QTest::newRow("declared flat button") << "SpeedNext"
-                                          << "TSpeedButton";
-    QTest::newRow("declared panel") << "Panel1"
-                                    << "TPanel";
-    QTest::newRow("tab widget") << "PageControl1"
-                                << "";
-    QTest::newRow("tab page") << "TabSheetPose"
-                              << "TTabSheet";
-    QTest::newRow("command action") << "ActionNouveau"
-                                    << "TAction";
-    QTest::newRow("menu") << "Menu_Fichier"
-                          << "TMenuItem";
-    QTest::newRow("menu entry") << "Menu_BarreOutils"
-                                << "TMenuItem";
-    QTest::newRow("nested window") << "InnerForm"
-                                   << "TInnerForm";
-}
-
-void TestTranslateForm::findsEachKindUnderItsToken() {
-    QFETCH(QString, component);
-    QFETCH(QString, token);
-    const ConfigWindow config;
-    const QObject* object = config.window->findChild<QObject*>(component);
-    QVERIFY(object);
-    QCOMPARE(KindToken(object), token);
-}
-
-void TestTranslateForm::translatesOnlyTheListedKinds() {
-    WriteTranslations("[FrmConfig]\n"
-                      "fr_TCheckBox_CbQuitConfirm=Demander avant de quitter\n"
-                      "fr_TButton_X=Jamais\n"
-                      "fr_TLabel_X=Jamais\n"
-                      "fr_tlabel_lbdevoile=Dévoilés (clés sans casse)\n"
-                      "fr_TBitBtn_BtOk=D\\039accord\n"
-                      "fr_TSpeedButton_SpeedNext=Suivante\n"
-                      "fr_TPanel_Panel1=Bandeau\n"
-                      "fr_TRadioButton_RbMode=Mode de jeu\n"
-                      "fr_TTabSheet_TabSheetPose=Placer\n"
-                      "fr_TAction_ActionNouveau=&Nouvelle grille\n"
-                      "fr_TMenuItem_Menu_Fichier=&Grilles\n"
-                      "fr_TMenuItem_Menu_BarreOutils=Outils visibles\n"
-                      "fr_TAction_Menu_BarreOutils=Jamais\n"
-                      "fr_TGroupBox_LbChiffre=Jamais\n"
-                      "en_TLabel_LbChiffre=Digits:\n"
-                      "[Other]\n"
-                      "fr_TLabel_LbChiffre=Jamais\n");
-    const ConfigWindow config;
-    module_->TranslateForm(config.window.get());
-    QCOMPARE(config.quitConfirm->text(), QStringLiteral("Demander avant de quitter"));
-    QCOMPARE(config.plainButton->text(), QStringLiteral("Bouton"));
-    QCOMPARE(config.devoile->text(), QStringLiteral("Dévoilés (clés sans casse)"));
-    QCOMPARE(config.ok->text(), QStringLiteral("D'accord"));
-    QCOMPARE(config.next->text(), QStringLiteral("Suivante"));
-    QCOMPARE(config.panel->text(), QStringLiteral("Bandeau"));
-    QCOMPARE(config.radio->text(), QStringLiteral("Mode de jeu"));
-    QCOMPARE(config.tabs->tabText(0), QStringLiteral("Placer"));
-    QCOMPARE(config.nouveau->text(), QStringLiteral("&Nouvelle grille"));
-    QCOMPARE(config.fichier->title(), QStringLiteral("&Grilles"));
-    QCOMPARE(config.barreOutils->text(), QStringLiteral("Outils visibles"));
-    QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres :"));
-    QCOMPARE(config.couleur->title(), QStringLiteral("Couleurs"));
-
-    module_->Language = QStringLiteral("en");
-    module_->TranslateForm(config.window.get());
-    QCOMPARE(config.chiffre->text(), QStringLiteral("Digits:"));
-    QCOMPARE(config.quitConfirm->text(), QStringLiteral("Demander avant de quitter"));
-}
-
-void TestTranslateForm::hintsTakeLineBreaksCaptionsDoNot() {
-    WriteTranslations("[FrmConfig]\n"
-                      "fr_TLabel_LbChiffre=Chiffres\\nposés\n"
-                      "fr_TLabel_LbChiffre_Hint=Couleur des chiffres\\nposés en jeu\n"
-                      "fr_TAction_ActionNouveau_Hint=Nouveau|Nouvelle grille\n"
-                      "fr_TMenuItem_Menu_Fichier_Hint=Fichiers\n"
-                      "fr_TTabSheet_TabSheetPose_Hint=Poser un chiffre\n"
-                      "fr_TCheckBox_CbQuitConfirm_Hint=l\\039appli\n");
-    const ConfigWindow config;
-    module_->TranslateForm(config.window.get());
-    QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres\\nposés"));
-    QCOMPARE(config.chiffre->toolTip(), QStringLiteral("Couleur des chiffres\nposés en jeu"));
-    QCOMPARE(config.nouveau->statusTip(), QStringLiteral("Nouveau|Nouvelle grille"));
-    QCOMPARE(config.nouveau->text(), QStringLiteral("&Nouveau"));
-    QCOMPARE(config.fichier->menuAction()->statusTip(), QStringLiteral("Fichiers"));
-    QCOMPARE(config.tabs->tabToolTip(0), QStringLiteral("Poser un chiffre"));
-    QCOMPARE(config.quitConfirm->toolTip(), QStringLiteral("l'appli"));
-}
-
-void TestTranslateForm::nestedWindowKeepsItsComponents() {
-    WriteTranslations("[FrmConfig]\n"
-                      "fr_TInnerForm_InnerForm=Titre traduit\n"
-                      "fr_TLabel_LbInner=Jamais\n"
-                      "[InnerForm]\n"
-                      "fr_TLabel_LbInner=Traduit chez lui\n");
-    const ConfigWindow config;
-    module_->TranslateForm(config.window.get());
-    QCOMPARE(config.inner->windowTitle(), QStringLiteral("Titre traduit"));
-    QCOMPARE(config.innerLabel->text(), QStringLiteral("Dedans"));
-    module_->TranslateForm(config.inner);
-    QCOMPARE(config.innerLabel->text(), QStringLiteral("Traduit chez lui"));
-}
-
-void TestTranslateForm::emptyOrMissingLinesChangeNothing() {
-    WriteTranslations("[FrmConfig]\n"
-                      "fr_TLabel_LbChiffre=\n"
-                      "fr_TLabel_LbChiffre_Hint=\n"
-                      "fr_TCheckBox_CbQuitConfirm_Hint=Seulement l'aide\n");
-    const ConfigWindow config;
-    config.chiffre->setToolTip(QStringLiteral("aide d'origine"));
-    module_->TranslateForm(config.window.get());
-    QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres :"));
-    QCOMPARE(config.chiffre->toolTip(), QStringLiteral("aide d'origine"));
-    QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirmer la fermeture"));
-    QCOMPARE(config.quitConfirm->toolTip(), QStringLiteral("Seulement l'aide"));
-}
-
-void TestTranslateForm::noTranslationFileChangesNothing() {
-    const ConfigWindow config;
-    module_->TranslateForm(config.window.get());
-    QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirmer la fermeture"));
-    QMenu langues;
-    langues.setObjectName(QStringLiteral("Langues"));
-    FillLanguageMenu(*module_, &langues, [](QAction*) {});
-    QVERIFY(langues.actions().isEmpty());
-}
-
-void TestTranslateForm::translatesMenuEntries() {
-    WriteTranslations("[Langues]\n"
-                      "fr_TMenuItem_fr=Français\n"
-                      "fr_TMenuItem_en=Anglais\n"
-                      "fr_TMenuItem_en_Hint=Jamais\n"
-                      "en_TMenuItem_fr=French\n");
-    QMenu langues;
-    langues.setObjectName(QStringLiteral("Langues"));
-    QAction* fr = AddLanguageEntry(&langues, QStringLiteral("fr"));
-    QAction* en = AddLanguageEntry(&langues, QStringLiteral("en"));
-    QCOMPARE(fr->text(), QStringLiteral("fr"));
-    module_->TranslateMenuItems(&langues);
-    QCOMPARE(fr->text(), QStringLiteral("Français"));
-    QCOMPARE(en->text(), QStringLiteral("Anglais"));
-    QCOMPARE(en->statusTip(), QString());
-    module_->Language = QStringLiteral("en");
-    module_->TranslateMenuItems(&langues);
-    QCOMPARE(fr->text(), QStringLiteral("French"));
-    QCOMPARE(en->text(), QStringLiteral("Anglais"));
-}
-
-void TestTranslateForm::buildsTheLanguageMenu() {
-    WriteTranslations("[Languages]\n"
-                      "Français=fr\n"
-                      "English=en\n"
-                      "Modèle=xx\n"
-                      "[Langues]\n"
-                      "fr_TMenuItem_fr=Français\n"
-                      "fr_TMenuItem_en=Anglais\n");
-    QMenu langues;
-    langues.setObjectName(QStringLiteral("Langues"));
-    QList<QAction*> chosen;
-    FillLanguageMenu(*module_, &langues, [&](QAction* entry) { chosen.append(entry); });
-    const QList<QAction*> entries = langues.actions();
-    QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries.at(0)->objectName(), QStringLiteral("fr"));
-    QCOMPARE(entries.at(1)->objectName(), QStringLiteral("en"));
-    QCOMPARE(entries.at(0)->text(), QStringLiteral("Français"));
-    QCOMPARE(entries.at(1)->text(), QStringLiteral("Anglais"));
-    QVERIFY(entries.at(0)->isChecked());
-    QVERIFY(!entries.at(1)->isChecked());
-    QVERIFY(entries.at(0)->actionGroup() && entries.at(0)->actionGroup()->isExclusive());
-    QCOMPARE(entries.at(0)->actionGroup(), entries.at(1)->actionGroup());
-    entries.at(1)->trigger();
-    QCOMPARE(chosen, QList<QAction*>{entries.at(1)});
-}
-
-void TestTranslateForm::choosingALanguageTranslatesEverything() {
-    WriteTranslations("[Messages]\n"
-                      "fr=&Oui\n"
-                      "en=&Yes\n"
-                      "[Languages]\n"
-                      "Français=fr\n"
-                      "English=en\n"
-                      "[Langues]\n"
-                      "en_TMenuItem_fr=French\n"
-                      "en_TMenuItem_en=English\n"
-                      "[FrmConfig]\n"
-                      "en_TCheckBox_CbQuitConfirm=Confirm before quitting\n");
-    const ConfigWindow config; // a window that exists: translated with the others
-    QMenu langues;
-    langues.setObjectName(QStringLiteral("Langues"));
-    FillLanguageMenu(*module_, &langues, [](QAction*) {});
-    QAction* en = langues.actions().at(1);
-    ChooseLanguageEntry(*module_, &langues, en);
-    QCOMPARE(module_->Language, QStringLiteral("en"));
-    QVERIFY(en->isChecked());
-    QVERIFY(!langues.actions().at(0)->isChecked());
-    QCOMPARE(langues.actions().at(0)->text(), QStringLiteral("French"));
-    QCOMPARE(module_->GetMessageText("&Oui", 1), QStringLiteral("&Yes"));
-    QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirm before quitting"));
-    QVERIFY(services_test::ReadBytes(folder_->SettingsPath()).contains("Language=en\n"));
-}
 
 QTEST_MAIN(TestTranslateForm)
 #include "test_translate_form.moc"

@@ -15,346 +15,268 @@ class TestTranslations : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { folder_.emplace(); }
 
-    void readsTheCurrentLanguagesLines_data();
-    void readsTheCurrentLanguagesLines();
-    void findsValuesByKey();
-    void composesMessages_data();
-    void composesMessages();
-    void replacesAll_data();
-    void replacesAll();
-    void replacesAllWithoutRegardToCase_data();
-    void replacesAllWithoutRegardToCase();
-    void escapesCaptionsAndHints();
-    void loadsMessagesOfTheCurrentLanguage();
-    void missingFileKeepsMessages();
-    void unreadableTranslationFilesGiveNoLine_data();
-    void unreadableTranslationFilesGiveNoLine();
-    void offersLanguages();
-    void shipsACompleteTranslationFile();
+    void cleanup() { folder_.reset(); }
+
+    void readsTheCurrentLanguagesLines_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("valuesOnly");
+        QTest::addColumn<QStringList>("expected");
+
+        const QString messages = "[Messages]\nfr=Oui\nen=Yes\nfr=Non\n";
+        QTest::newRow("French values") << messages << "fr" << true << QStringList{"Oui", "Non"};
+        QTest::newRow("English values") << messages << "en" << true << QStringList{"Yes"};
+        QTest::newRow("whole lines")
+            << messages << "fr" << false << QStringList{"fr=Oui", "fr=Non"};
+        QTest::newRow("header followed by a blank") << "[Messages] \nfr=Oui\n"
+                                                    << "fr" << true << QStringList{};
+        QTest::newRow("header in lower case") << "[messages]\nfr=Oui\n"
+                                              << "fr" << true << QStringList{};
+        QTest::newRow("section ends at the next [") << "[Messages]\nfr=Oui\n[Tips]\nfr=Astuce\n"
+                                                    << "fr" << true << QStringList{"Oui"};
+        QTest::newRow("only the first section of a name")
+            << "[Messages]\nfr=Oui\n[Messages]\nfr=Non\n"
+            << "fr" << true << QStringList{"Oui"};
+        QTest::newRow("remarks and blank lines never count")
+            << "[Messages]\n\n; fr=remark\nfr=Oui\nFR=Non\n fr=Non\nfr=Annuler\n"
+            << "fr" << true << QStringList{"Oui", "Annuler"};
+        QTest::newRow("line without = gives an empty value")
+            << "[Messages]\nfr\nfr=Oui\n"
+            << "fr" << true << QStringList{"", "Oui"};
+        QTest::newRow("value keeps its blanks and later =")
+            << "[Messages]\nfr= a = b \n"
+            << "fr" << true << QStringList{" a = b "};
+        QTest::newRow("one-letter language matches nothing") << "[Messages]\nfr=Oui\n"
+                                                             << "f" << true << QStringList{};
+        QTest::newRow("three-letter language matches nothing") << "[Messages]\nfra=Oui\n"
+                                                               << "fra" << true << QStringList{};
+        QTest::newRow("CR LF and CR line ends") << "[Messages]\r\nfr=Oui\rfr=Non\r\n"
+                                                << "fr" << true << QStringList{"Oui", "Non"};
+        QTest::newRow("no section") << "fr=Oui\n"
+                                    << "fr" << true << QStringList{};
+    }
+
+    void readsTheCurrentLanguagesLines() {
+        QFETCH(QString, file);
+        QFETCH(QString, language);
+        QFETCH(bool, valuesOnly);
+        QFETCH(QStringList, expected);
+        const QString path = WriteTranslations(file.toUtf8());
+        QCOMPARE(ReadTranslationSection(path, QStringLiteral("Messages"), language, valuesOnly),
+                 expected);
+    }
+
+    void findsValuesByKey() {
+        const QStringList lines = {"fr_TLabel_LbChiffre=Chiffres", "fr_TLabel_LbChiffre=second",
+                                   "fr_TLabel_LbChiffre_Hint=Aide", "fr_tcheckbox_cbquitconfirm=Q",
+                                   "fr_TLabel_Vide="};
+        QCOMPARE(TranslationValue(lines, "fr_TLabel_LbChiffre"), QStringLiteral("Chiffres"));
+        QCOMPARE(TranslationValue(lines, "fr_TLabel_LbChiffre_Hint"), QStringLiteral("Aide"));
+        QCOMPARE(TranslationValue(lines, "fr_TCheckBox_CbQuitConfirm"), QStringLiteral("Q"));
+        QCOMPARE(TranslationValue(lines, "fr_TLabel_Vide"), QString());
+        QCOMPARE(TranslationValue(lines, "fr_TLabel_Absent"), QString());
+        QCOMPARE(TranslationValue(lines, "fr_TLabel"), QString());
+    }
+
+    void composesMessages_data() {
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("defaultText");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("a1");
+        QTest::addColumn<QString>("a2");
+        QTest::addColumn<QString>("expected");
+        struct Row {
+            const char* name;
+            QStringList messages;
+            const char* defaultText;
+            int number;
+            const char *a1, *a2, *expected;
+        };
+        const QStringList two = {"Le fichier %s est dans %s.", "Oui"};
+        const Row rows[] = {
+            {"two arguments", two, "défaut", 1, "a.xml", "C:\\", "Le fichier a.xml est dans C:\\."},
+            {"empty second argument removes the second %s", two, "défaut", 1, "a.xml", "",
+             "Le fichier a.xml est dans ."},
+            {"third %s stays", {"%s-%s-%s"}, "", 1, "a", "b", "a-b-%s"},
+            {"one %s takes the first argument", {"[%s]"}, "", 1, "x", "y", "[x]"},
+            {"no %s ignores the arguments", two, "", 2, "x", "y", "Oui"},
+            {"line break escape", {"Ligne 1\\nLigne 2"}, "", 1, "", "", "Ligne 1\nLigne 2"},
+            {"apostrophe escape", {"l\\039écraser"}, "", 1, "", "", "l'écraser"},
+            {"double backslash", {"C:\\\\Tessarine"}, "", 1, "", "", "C:\\Tessarine"},
+            {"escapes in their order", {"\\\\n"}, "", 1, "", "", "\\\n"},
+            {"default text is escaped too",
+             {},
+             "Le fichier [%s] existe déjà.\\nVoulez-vous  l\\039écraser",
+             25,
+             "a.xml",
+             "",
+             "Le fichier [a.xml] existe déjà.\nVoulez-vous  l'écraser"},
+            {"arguments are shown as given",
+             {"%s et %s"},
+             "",
+             1,
+             "/tmp/a\\new%s.xml",
+             "b\\039\\\\",
+             "/tmp/a\\new%s.xml et b\\039\\\\"},
+            {"number beyond the messages", two, "défaut", 3, "", "", "défaut"},
+            {"number 0", two, "défaut", 0, "", "", "défaut"},
+            {"negative number", two, "défaut", -1, "", "", "défaut"},
+            {"empty message line is the message", {""}, "défaut", 1, "", "", ""},
+        };
+        for (const Row& row : rows)
+            QTest::newRow(row.name) << row.messages << QString::fromUtf8(row.defaultText)
+                                    << row.number << QString::fromUtf8(row.a1)
+                                    << QString::fromUtf8(row.a2) << QString::fromUtf8(row.expected);
+    }
+
+    void composesMessages() {
+        QFETCH(QStringList, messages);
+        QFETCH(QString, defaultText);
+        QFETCH(int, number);
+        QFETCH(QString, a1);
+        QFETCH(QString, a2);
+        QFETCH(QString, expected);
+        QCOMPARE(GetMessageText(messages, defaultText, number, a1, a2), expected);
+    }
+
+    void replacesAll_data() {
+        QTest::addColumn<QString>("comparison");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("oldText");
+        QTest::addColumn<QString>("newText");
+        QTest::addColumn<QString>("expected");
+        services_test::AddTextRows({
+            {"every occurrence", "case", "a-b-a", "a", "x", "x-b-x"},
+            {"no overlap, left to right", "case", "aaa", "aa", "b", "ba"},
+            {"inserted text is not searched again", "case", "aa", "a", "aa", "aaaa"},
+            {"case counts", "case", "Aa", "a", "x", "Ax"},
+            {"empty old text changes nothing", "case", "abc", "", "x", "abc"},
+            {"removal", "case", "a\\039b", "\\039", "", "ab"},
+            {"any case: tip line break", "any", "a#13#10b", "#13#10", "\n", "a\nb"},
+            {"any case: letters a to z", "any", "ABCabcAbC", "abc", "-", "---"},
+            {"any case: accented letters keep their case", "any", "Été été", "été", "x", "Été x"},
+            {"any case: no overlap", "any", "AAA", "aa", "b", "bA"},
+            {"any case: inserted text is not searched again", "any", "A", "a", "aA", "aA"},
+            {"any case: empty old text changes nothing", "any", "abc", "", "x", "abc"},
+        });
+    }
+
+    void replacesAll() {
+        QFETCH(QString, comparison);
+        QFETCH(QString, text);
+        QFETCH(QString, oldText);
+        QFETCH(QString, newText);
+        QFETCH(QString, expected);
+        QCOMPARE(comparison == "any" ? ReplaceAllNoCase(text, oldText, newText)
+                                     : ReplaceAll(text, oldText, newText),
+                 expected);
+    }
+
+    void escapesCaptionsAndHints() {
+        QCOMPARE(CaptionText("Site web de l\\039auteur\\nsuite"),
+                 QStringLiteral("Site web de l'auteur\\nsuite"));
+        QCOMPARE(HintText("Ligne l\\039une\\nLigne deux"),
+                 QStringLiteral("Ligne l'une\nLigne deux"));
+    }
+
+    void loadsMessagesOfTheCurrentLanguage() {
+        TDMFonctionCore module;
+        module.ProgramFolder = folder_->Path();
+        module.Messages = QStringList{"kept"}; // no file yet: the messages stay
+        module.LoadMessages();
+        QCOMPARE(module.GetMessageText("défaut", 1), QStringLiteral("kept"));
+        WriteTranslations("[Messages]\nfr=Oui\nen=Yes\nfr=Non\n[Tips]\nfr=Astuce\n");
+        module.LoadMessages();
+        QCOMPARE(module.Messages, (QStringList{"Oui", "Non"}));
+        QCOMPARE(module.GetMessageText("défaut", 2), QStringLiteral("Non"));
+        module.Language = QStringLiteral("en");
+        module.LoadMessages();
+        QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("Yes"));
+        QCOMPARE(module.GetMessageText("&Non", 2), QStringLiteral("&Non"));
+    }
+
+    void unreadableTranslationFilesGiveNoLine_data() {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray binary;
+        for (int i = 0; i < 50000; ++i)
+            binary.append(char((i * 31 + i / 7) & 0xFF));
+        QTest::newRow("binary") << binary;
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("too large") << "[Messages]\nfr=Oui\n" + QByteArray(kMaxTextFileSize, 'x');
+    }
+
+    void unreadableTranslationFilesGiveNoLine() {
+        QFETCH(QByteArray, content);
+        TDMFonctionCore module;
+        module.ProgramFolder = folder_->Path();
+        WriteTranslations(content);
+        module.LoadMessages();
+        QCOMPARE(module.Messages, QStringList{});
+        QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("&Oui"));
+        QCOMPARE(module.LanguageCodes(), QStringList{});
+    }
+
+    void offersLanguages() {
+        const QString path = WriteTranslations("[Messages]\nfr=Oui\n"
+                                               "[languages]\n"
+                                               "Fran\xE7"
+                                               "ais=fr\n"
+                                               "; Deutsch=de\n"
+                                               " English = en \n"
+                                               "Mod\xE8le=xx\n"
+                                               "[Languages]\n"
+                                               "Second=de\n");
+        QCOMPARE(LanguageCodes(path), (QStringList{"fr", "en"}));
+        QCOMPARE(LanguageCodes(folder_->Path() + QStringLiteral("absent.txt")), QStringList{});
+    }
+
+    void shipsACompleteTranslationFile() {
+        TDMFonctionCore module; // reads the copy beside the test program
+        QCOMPARE(module.Messages.size(), 44);
+        QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("&Oui"));
+        QCOMPARE(module.GetMessageText("Warning", 12), QStringLiteral("Warning"));
+        QCOMPARE(module.GetMessageText("Voulez-vous vraiment quitter ?", 18),
+                 QStringLiteral("Voulez-vous vraiment quitter ?"));
+        QCOMPARE(module.GetMessageText("", 22, "/g/a.xml"),
+                 QStringLiteral("Le fichier /g/a.xml a été enregistré avec succés."));
+        QCOMPARE(module.GetMessageText("", 25, "a.xml"),
+                 QStringLiteral("Le fichier [a.xml] existe déjà.\nVoulez-vous  l'écraser"));
+        QCOMPARE(module.GetMessageText("", 44), QStringLiteral("Selecteur"));
+        const int frenchTips = int(
+            module.ReadTranslationSection(module.TranslationsPath(), QStringLiteral("Tips"), true)
+                .size());
+
+        module.Language = QStringLiteral("en");
+        module.LoadMessages();
+        QCOMPARE(module.Messages.size(), 44);
+        QCOMPARE(module.GetMessageText("&Non", 2), QStringLiteral("&No"));
+        QCOMPARE(module.GetMessageText("", 25, "a.xml"),
+                 QStringLiteral("The file [a.xml] already exists.\nDo you want to overwrite it?"));
+        QCOMPARE(module.GetMessageText("", 44), QStringLiteral("Selector"));
+        const QStringList englishTips =
+            module.ReadTranslationSection(module.TranslationsPath(), QStringLiteral("Tips"), true);
+        QVERIFY(englishTips.size() >= 12);
+        QCOMPARE(englishTips.size(), frenchTips);
+
+        QCOMPARE(module.LanguageCodes(), (QStringList{"fr", "en"}));
+        for (const QString window :
+             {"FormMain", "FrmConfig", "TipsForm", "FrmSelecteur", "Langues"})
+            QVERIFY2(
+                !module.ReadTranslationSection(module.TranslationsPath(), window, false).isEmpty(),
+                qPrintable(window));
+    }
 
 private:
-    QString WriteTranslations(const QByteArray& content);
+    QString WriteTranslations(const QByteArray& content) {
+        const QString path = folder_->Path() + kTranslationsFileName;
+        WriteBytes(path, content);
+        return path;
+    }
 
     std::optional<services_test::TemporaryDataFolder> folder_;
 };
-
-void TestTranslations::init() {
-    folder_.emplace();
-}
-
-void TestTranslations::cleanup() {
-    folder_.reset();
-}
-
-QString TestTranslations::WriteTranslations(const QByteArray& content) {
-    const QString path = folder_->Path() + kTranslationsFileName;
-    WriteBytes(path, content);
-    return path;
-}
-
-void TestTranslations::readsTheCurrentLanguagesLines_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<bool>("valuesOnly");
-    QTest::addColumn<QStringList>("expected");
-
-    const QString messages = "[Messages]\nfr=Oui\nen=Yes\nfr=Non\n";
-    QTest::newRow("French values") << messages << "fr" << true << QStringList{"Oui", "Non"};
-    QTest::newRow("English values") << messages << "en" << true << QStringList{"Yes"};
-    QTest::newRow("whole lines") << messages << "fr" << false << QStringList{"fr=Oui", "fr=Non"};
-    QTest::newRow("header followed by a blank") << "[Messages] \nfr=Oui\n"
-                                                << "fr" << true << QStringList{};
-    QTest::newRow("header in lower case") << "[messages]\nfr=Oui\n"
-                                          << "fr" << true << QStringList{};
-    QTest::newRow("section ends at the next [") << "[Messages]\nfr=Oui\n[Tips]\nfr=Astuce\n"
-                                                << "fr" << true << QStringList{"Oui"};
-    QTest::newRow("only the first section of a name") << "[Messages]\nfr=Oui\n[Messages]\nfr=Non\n"
-                                                      << "fr" << true << QStringList{"Oui"};
-    QTest::newRow("remarks and blank lines never count")
-        << "[Messages]\n\n; fr=remark\nfr=Oui\nFR=Non\n fr=Non\nfr=Annuler\n"
-        << "fr" << true << QStringList{"Oui", "Annuler"};
-    QTest::newRow("line without = gives an empty value") << "[Messages]\nfr\nfr=Oui\n"
-                                                         << "fr" << true << QStringList{"", "Oui"};
-    QTest::newRow("value keeps its blanks and later =") << "[Messages]\nfr= a = b \n"
-                                                        << "fr" << true << QStringList{" a = b "};
-    QTest::newRow("one-letter language matches nothing") << "[Messages]\nfr=Oui\n"
-                                                         << "f" << true << QStringList{};
-    QTest::newRow("three-letter language matches nothing") << "[Messages]\nfra=Oui\n"
-                                                           << "fra" << true << QStringList{};
-    QTest::newRow("CR LF and CR line ends") << "[Messages]\r\nfr=Oui\rfr=Non\r\n"
-                                            << "fr" << true << QStringList{"Oui", "Non"};
-    QTest::newRow("no section") << "fr=Oui\n"
-                                << "fr" << true << QStringList{};
-}
-
-void TestTranslations::readsTheCurrentLanguagesLines() {
-    QFETCH(QString, file);
-    QFETCH(QString, language);
-    QFETCH(bool, valuesOnly);
-    QFETCH(QStringList, expected);
-    const QString path = WriteTranslations(file.toUtf8());
-    QCOMPARE(ReadTranslationSection(path, QStringLiteral("Messages"), language, valuesOnly),
-             expected);
-}
-
-void TestTranslations::findsValuesByKey() {
-    const QStringList lines = {"fr_TLabel_LbChiffre=Chiffres", "fr_TLabel_LbChiffre=second",
-                               "fr_TLabel_LbChiffre_Hint=Aide", "fr_tcheckbox_cbquitconfirm=Q",
-                               "fr_TLabel_Vide="};
-    QCOMPARE(TranslationValue(lines, "fr_TLabel_LbChiffre"), QStringLiteral("Chiffres"));
-    QCOMPARE(TranslationValue(lines, "fr_TLabel_LbChiffre_Hint"), QStringLiteral("Aide"));
-    QCOMPARE(TranslationValue(lines, "fr_TCheckBox_CbQuitConfirm"), QStringLiteral("Q"));
-    QCOMPARE(TranslationValue(lines, "fr_TLabel_Vide"), QString());
-    QCOMPARE(TranslationValue(lines, "fr_TLabel_Absent"), QString());
-    QCOMPARE(TranslationValue(lines, "fr_TLabel"), QString());
-}
-
-void TestTranslations::composesMessages_data() {
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("defaultText");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("a1");
-    QTest::addColumn<QString>("a2");
-    QTest::addColumn<QString>("expected");
-
-    const QStringList two = {"Le fichier %s est dans %s.", "Oui"};
-    QTest::newRow("two arguments") << two << "défaut" << 1 << "a.xml"
-                                   << "C:\\"
-                                   << "Le fichier a.xml est dans C:\\.";
-    QTest::newRow("empty second argument removes the second %s") << two << "défaut" << 1 << "a.xml"
-                                                                 << ""
-                                                                 << "Le fichier a.xml est dans .";
-    QTest::newRow("third %s stays") << QStringList{"%s-%s-%s"} << "" << 1 << "a"
-                                    << "b"
-                                    << "a-b-%s";
-    QTest::newRow("one %s takes the first argument") << QStringList{"[%s]"} << "" << 1 << "x"
-                                                     << "y"
-                                                     << "[x]";
-    QTest::newRow("no %s ignores the arguments") << two << "" << 2 << "x"
-                                                 << "y"
-                                                 << "Oui";
-    QTest::newRow("line break escape") << QStringList{"Ligne 1\\nLigne 2"} << "" << 1 << ""
-                                       << ""
-                                       << "Ligne 1\nLigne 2";
-    QTest::newRow("apostrophe escape") << QStringList{"l\\039écraser"} << "" << 1 << ""
-                                       << ""
-                                       << "l'écraser";
-    QTest::newRow("double backslash") << QStringList{"C:\\\\Tessarine"} << "" << 1 << ""
-                                      << ""
-                                      << "C:\\Tessarine";
-    QTest::newRow("escapes in their order") << QStringList{"\\\\n"} << "" << 1 << ""
-                                            << ""
-                                            << "\\\n";
-    QTest::newRow("default text is escaped too")
-        << QStringList{} << "Le fichier [%s] existe déjà.\\nVoulez-vous  l\\039écraser" << 25
-        << "a.xml"
-        << ""
-        << "Le fichier [a.xml] existe déjà.\nVoulez-vous  l'écraser";
-    QTest::newRow("arguments are shown as given")
-        << QStringList{"%s et %s"} << "" << 1 << "/tmp/a\\new%s.xml"
-        << "b\\039\\\\"
-        << "/tmp/a\\new%s.xml et b\\039\\\\";
-    QTest::newRow("number beyond the messages") << two << "défaut" << 3 << ""
-                                                << ""
-                                                << "défaut";
-    QTest::newRow("number 0") << two << "défaut" << 0 << ""
-                              << ""
-                              << "défaut";
-    QTest::newRow("negative number") << two << "défaut" << -1 << ""
-                                     << ""
-                                     << "défaut";
-    QTest::newRow("empty message line is the message") << QStringList{""} << "défaut" << 1 << ""
-                                                       << ""
-                                                       << "";
-}
-
-void TestTranslations::composesMessages() {
-    QFETCH(QStringList, messages);
-    QFETCH(QString, defaultText);
-    QFETCH(int, number);
-    QFETCH(QString, a1);
-    QFETCH(QString, a2);
-    QFETCH(QString, expected);
-    QCOMPARE(GetMessageText(messages, defaultText, number, a1, a2), expected);
-}
-
-void TestTranslations::replacesAll_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("oldText");
-    QTest::addColumn<QString>("newText");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("every occurrence") << "a-b-a"
-                                      << "a"
-                                      << "x"
-                                      << "x-b-x";
-    QTest::newRow("no overlap, left to right") << "aaa"
-                                               << "aa"
-                                               << "b"
-                                               << "ba";
-    QTest::newRow("inserted text is not searched again") << "aa"
-                                                         << "a"
-                                                         << "aa"
-                                                         << "aaaa";
-    QTest::newRow("case counts") << "Aa"
-                                 << "a"
-                                 << "x"
-                                 << "Ax";
-    QTest::newRow("empty old text changes nothing") << "abc"
-                                                    << ""
-                                                    << "x"
-                                                    << "abc";
-    QTest::newRow("removal") << "a\\039b"
-                             << "\\039"
-                             << ""
-                             << "ab";
-}
-
-void TestTranslations::replacesAll() {
-    QFETCH(QString, text);
-    QFETCH(QString, oldText);
-    QFETCH(QString, newText);
-    QFETCH(QString, expected);
-    QCOMPARE(ReplaceAll(text, oldText, newText), expected);
-}
-
-void TestTranslations::replacesAllWithoutRegardToCase_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("oldText");
-    QTest::addColumn<QString>("newText");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("tip line break") << "a#13#10b"
-                                    << "#13#10"
-                                    << "\n"
-                                    << "a\nb";
-    QTest::newRow("letters a to z") << "ABCabcAbC"
-                                    << "abc"
-                                    << "-"
-                                    << "---";
-    QTest::newRow("accented letters keep their case") << "Été été"
-                                                      << "été"
-                                                      << "x"
-                                                      << "Été x";
-    QTest::newRow("no overlap") << "AAA"
-                                << "aa"
-                                << "b"
-                                << "bA";
-    QTest::newRow("inserted text is not searched again") << "A"
-                                                         << "a"
-                                                         << "aA"
-                                                         << "aA";
-    QTest::newRow("empty old text changes nothing") << "abc"
-                                                    << ""
-                                                    << "x"
-                                                    << "abc";
-}
-
-void TestTranslations::replacesAllWithoutRegardToCase() {
-    QFETCH(QString, text);
-    QFETCH(QString, oldText);
-    QFETCH(QString, newText);
-    QFETCH(QString, expected);
-    QCOMPARE(ReplaceAllNoCase(text, oldText, newText), expected);
-}
-
-void TestTranslations::escapesCaptionsAndHints() {
-    QCOMPARE(CaptionText("Site web de l\\039auteur\\nsuite"),
-             QStringLiteral("Site web de l'auteur\\nsuite"));
-    QCOMPARE(HintText("Ligne l\\039une\\nLigne deux"), QStringLiteral("Ligne l'une\nLigne deux"));
-}
-
-void TestTranslations::loadsMessagesOfTheCurrentLanguage() {
-    TDMFonctionCore module;
-    module.ProgramFolder = folder_->Path();
-    WriteTranslations("[Messages]\nfr=Oui\nen=Yes\nfr=Non\n[Tips]\nfr=Astuce\n");
-    module.LoadMessages();
-    QCOMPARE(module.Messages, (QStringList{"Oui", "Non"}));
-    QCOMPARE(module.GetMessageText("défaut", 2), QStringLiteral("Non"));
-    module.Language = QStringLiteral("en");
-    module.LoadMessages();
-    QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("Yes"));
-    QCOMPARE(module.GetMessageText("&Non", 2), QStringLiteral("&Non"));
-}
-
-void TestTranslations::missingFileKeepsMessages() {
-    TDMFonctionCore module;
-    module.ProgramFolder = folder_->Path();
-    module.Messages = QStringList{"kept"};
-    module.LoadMessages();
-    QCOMPARE(module.Messages, QStringList{"kept"});
-    QCOMPARE(module.GetMessageText("défaut", 1), QStringLiteral("kept"));
-}
-
-void TestTranslations::unreadableTranslationFilesGiveNoLine_data() {
-    QTest::addColumn<QByteArray>("content");
-    QByteArray binary;
-    for (int i = 0; i < 50000; ++i)
-        binary.append(char((i * 31 + i / 7) & 0xFF));
-    QTest::newRow("binary") << binary;
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("too large") << "[Messages]\nfr=Oui\n" + QByteArray(kMaxTextFileSize, 'x');
-}
-
-void TestTranslations::unreadableTranslationFilesGiveNoLine() {
-    QFETCH(QByteArray, content);
-    TDMFonctionCore module;
-    module.ProgramFolder = folder_->Path();
-    WriteTranslations(content);
-    module.LoadMessages();
-    QCOMPARE(module.Messages, QStringList{});
-    QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("&Oui"));
-    QCOMPARE(module.LanguageCodes(), QStringList{});
-}
-
-void TestTranslations::offersLanguages() {
-    const QString path = WriteTranslations("[Messages]\nfr=Oui\n"
-                                           "[languages]\n"
-                                           "Fran\xE7"
-                                           "ais=fr\n"
-                                           "; Deutsch=de\n"
-                                           " English = en \n"
-                                           "Mod\xE8le=xx\n"
-                                           "[Languages]\n"
-                                           "Second=de\n");
-    QCOMPARE(LanguageCodes(path), (QStringList{"fr", "en"}));
-    QCOMPARE(LanguageCodes(folder_->Path() + QStringLiteral("absent.txt")), QStringList{});
-}
-
-void TestTranslations::shipsACompleteTranslationFile() {
-    TDMFonctionCore module; // reads the copy beside the test program
-    QCOMPARE(module.Messages.size(), 44);
-    QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("&Oui"));
-    QCOMPARE(module.GetMessageText("Warning", 12), QStringLiteral("Warning"));
-    QCOMPARE(module.GetMessageText("Voulez-vous vraiment quitter ?", 18),
-             QStringLiteral("Voulez-vous vraiment quitter ?"));
-    QCOMPARE(module.GetMessageText("", 22, "/g/a.xml"),
-             QStringLiteral("Le fichier /g/a.xml a été enregistré avec succés."));
-    QCOMPARE(module.GetMessageText("", 25, "a.xml"),
-             QStringLiteral("Le fichier [a.xml] existe déjà.\nVoulez-vous  l'écraser"));
-    QCOMPARE(module.GetMessageText("", 44), QStringLiteral("Selecteur"));
-    const int frenchTips =
-        int(module.ReadTranslationSection(module.TranslationsPath(), QStringLiteral("Tips"), true)
-                .size());
-
-    module.Language = QStringLiteral("en");
-    module.LoadMessages();
-    QCOMPARE(module.Messages.size(), 44);
-    QCOMPARE(module.GetMessageText("&Non", 2), QStringLiteral("&No"));
-    QCOMPARE(module.GetMessageText("", 25, "a.xml"),
-             QStringLiteral("The file [a.xml] already exists.\nDo you want to overwrite it?"));
-    QCOMPARE(module.GetMessageText("", 44), QStringLiteral("Selector"));
-    const QStringList englishTips =
-        module.ReadTranslationSection(module.TranslationsPath(), QStringLiteral("Tips"), true);
-    QVERIFY(englishTips.size() >= 12);
-    QCOMPARE(englishTips.size(), frenchTips);
-
-    QCOMPARE(module.LanguageCodes(), (QStringList{"fr", "en"}));
-    for (const QString window : {"FormMain", "FrmConfig", "TipsForm", "FrmSelecteur", "Langues"})
-        QVERIFY2(!module.ReadTranslationSection(module.TranslationsPath(), window, false).isEmpty(),
-                 qPrintable(window));
-}
 
 QTEST_GUILESS_MAIN(TestTranslations)
 #include "test_translations.moc"

@@ -4,8 +4,11 @@
 
 #include "game/model/game_session.h"
 
+#include <QFile>
+
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include <memory>
 #include <utility>
@@ -84,10 +87,6 @@ inline game::HistoryEntry ModeEntry(char mode) {
     return game::HistoryEntry{0, 0, 0, mode};
 }
 
-} // namespace fixture
-
-namespace fixture {
-
 // "S; P 1 1 5; R": a history as one readable line, for comparisons that show what differs.
 inline QString HistoryText(const game::ActionHistory& history) {
     QStringList parts;
@@ -101,6 +100,17 @@ inline QString HistoryText(const game::ActionHistory& history) {
                                                                .arg(entry.Chiffre));
     }
     return parts.join(QStringLiteral("; "));
+}
+
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 } // namespace fixture

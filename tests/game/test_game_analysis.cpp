@@ -67,222 +67,217 @@ class TestGameAnalysis : public QObject {
     Q_OBJECT
 
 private slots:
-    void noFamilyCheckedOnlyReports();
-    void nakedSinglesSolveTheGridRunAfterRun();
-    void sameCellFromTwoFamiliesIsPlacedTwice();
-    void twinRemovalsAreAppliedViewLinesAreNot();
-    void runOnAFullGridStopsTheClockAndResetsThePanel();
-    void tickInInputModeRunsNothing();
-    void familyLineListsItsConfigurations();
-    void familyLineWithoutFindingsListsNothing();
-    void mouseDownLightsUpTheConfiguration();
-    void doubleClickAppliesTheConfiguration();
+    void noFamilyCheckedOnlyReports() {
+        auto session = ThreeHolesInPlay();
+        QCOMPARE(BoardText(*session), WithHoles({{1, 1}, {4, 5}, {8, 9}}));
+        QVERIFY(session->TraceLines().isEmpty());
+        QVERIFY(PlayMoves(*session).empty());
+        const engine::Finding& first = session->Findings().front();
+        QCOMPARE(first.Row, 1);
+        QCOMPARE(first.Col, 1);
+        QCOMPARE(first.Digit, '5');
+        QCOMPARE(first.Action, 'P');
+        QCOMPARE(first.Family, 0);
+        QCOMPARE(first.Trace, 'O');
+        QCOMPARE(QString::fromStdString(first.Text), QStringLiteral("Le 5 seul dans la case L1C1"));
+        QVERIFY(session->TimerRunning());
+    }
+
+    void nakedSinglesSolveTheGridRunAfterRun() {
+        auto session = NewGrid();
+        session->ImportText(RowAndColumnOneEmpty());
+        session->BtJouerClick();
+        session->CheckListFamilleClickCheck(0, true);
+        // First run: the 16 cells with one candidate, column 1 then row 1 (cells come column by
+        // column). Second run: (1,1), whose five candidates are down to 5. Third run: full grid.
+        const std::vector<std::pair<int, int>> order = {
+            {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}, {1, 2},
+            {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}, {1, 1}};
+        game::ActionHistory moves;
+        QStringList trace;
+        for (auto [ligne, colonne] : order) {
+            const int digit = SolutionDigit(ligne, colonne);
+            moves.push_back(Entry(ligne, colonne, digit, 'P'));
+            trace << QStringLiteral("Le %1 seul dans la case L%2C%3")
+                         .arg(digit)
+                         .arg(ligne)
+                         .arg(colonne)
+                  << QStringLiteral("L%1 C%2 reçoit le : %3").arg(ligne).arg(colonne).arg(digit);
+        }
+        QCOMPARE(HistoryText(PlayMoves(*session)), HistoryText(moves));
+        QCOMPARE(session->TraceLines(), trace);
+        QCOMPARE(BoardText(*session), kSolution);
+        QVERIFY(!session->TimerRunning());
+        QCOMPARE(FamilyLines(*session), kRestingLines);
+        QVERIFY(!AnyChecked(*session));
+        QVERIFY(session->Findings().empty());
+        QVERIFY(session->Modified());
+    }
+
+    void sameCellFromTwoFamiliesIsPlacedTwice() {
+        auto session = ThreeHolesInPlay();
+        QSignalSpy beeps(session.get(), &GameSession::beepRequested);
+        session->SetFamilyChecked(0, true);
+        session->CheckListFamilleClickCheck(1, true);
+        // Family 0, then family 1 row by row, column by column, region by region.
+        const QStringList texts = {
+            QStringLiteral("Le 5 seul dans la case L1C1"),
+            QStringLiteral("Le 6 seul dans la case L4C5"),
+            QStringLiteral("Le 5 seul dans la case L8C9"),
+            QStringLiteral("Le 5 seul sur la Ligne : 1 Colonne : 1"),
+            QStringLiteral("Le 6 seul sur la Ligne : 4 Colonne : 5"),
+            QStringLiteral("Le 5 seul sur la Ligne : 8 Colonne : 9"),
+            QStringLiteral("Le 5 seul sur la Colonne : 1 Ligne : 1"),
+            QStringLiteral("Le 6 seul sur la Colonne : 5 Ligne : 4"),
+            QStringLiteral("Le 5 seul sur la Colonne : 9 Ligne : 8"),
+            QStringLiteral("Le 5 seul sur la Region en L1C1"),
+            QStringLiteral("Le 6 seul sur la Region en L4C5"),
+            QStringLiteral("Le 5 seul sur la Region en L8C9"),
+        };
+        const std::vector<std::tuple<int, int, int>> cells = {{1, 1, 5}, {4, 5, 6}, {8, 9, 5}};
+        game::ActionHistory moves;
+        QStringList trace;
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            auto [ligne, colonne, digit] = cells[std::size_t(i % 3)];
+            moves.push_back(Entry(ligne, colonne, digit, 'P'));
+            trace << texts[i]
+                  << QStringLiteral("L%1 C%2 reçoit le : %3").arg(ligne).arg(colonne).arg(digit);
+        }
+        QCOMPARE(HistoryText(PlayMoves(*session)), HistoryText(moves));
+        QCOMPARE(session->TraceLines(), trace);
+        QCOMPARE(beeps.count(), 0);
+        QCOMPARE(BoardText(*session), kSolution);
+    }
+
+    void twinRemovalsAreAppliedViewLinesAreNot() {
+        auto session = TwinsOfFiveInRow1();
+        QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("1 Jumeaux/Triplés découvert(s)"));
+        QCOMPARE(session->Panel().FamilyLine(3),
+                 QStringLiteral("0 interaction L/C et regions découvert(s)"));
+        const std::size_t before = session->History().size();
+        const qsizetype traced = session->TraceLines().size();
+        session->CheckListFamilleClickCheck(2, true);
+        QStringList trace{QStringLiteral("Jumeaux/triplés de 5 en L1R1")};
+        game::ActionHistory removals;
+        for (int colonne = 4; colonne <= 9; ++colonne) {
+            trace << QStringLiteral("L1 C%1 suppression du candidat : 5").arg(colonne);
+            removals.push_back(Entry(1, colonne, 5, 'C'));
+        }
+        QCOMPARE(session->TraceLines().mid(traced), trace);
+        QCOMPARE(HistoryText(game::ActionHistory(session->History().begin() + qsizetype(before),
+                                                 session->History().end())),
+                 HistoryText(removals));
+        QVERIFY(session->Cell(1, 1).HasCandidate(5));
+        QVERIFY(session->Cell(1, 2).HasCandidate(5));
+        QVERIFY(!session->Cell(1, 9).HasCandidate(5));
+        // The next run finds nothing more to remove; the tick stays.
+        QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("0 Jumeaux/Triplés découvert(s)"));
+        QVERIFY(session->Panel().IsChecked(2));
+    }
+
+    void runOnAFullGridStopsTheClockAndResetsThePanel() {
+        auto session = NewGrid();
+        session->ImportText(kSolution);
+        session->SetFamilyChecked(4, true);
+        session->BtJouerClick();
+        QVERIFY(!session->TimerRunning());
+        session->TimerPartieTimer();
+        QCOMPARE(session->ElapsedSeconds(), 0);
+        QCOMPARE(session->CasesLabel(), QStringLiteral("81/81 cases"));
+        QVERIFY(session->Findings().empty());
+        QCOMPARE(FamilyLines(*session), kRestingLines);
+        QVERIFY(!AnyChecked(*session));
+        QVERIFY(session->TraceLines().isEmpty());
+    }
+
+    void tickInInputModeRunsNothing() {
+        auto session = NewGrid();
+        session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
+        session->CheckListFamilleClickCheck(0, true);
+        QVERIFY(session->Panel().IsChecked(0));
+        QCOMPARE(session->Panel().FamilyLine(0), kRestingLines[0]);
+        QCOMPARE(session->Cell(1, 1).Digit(), 0);
+        QVERIFY(session->Findings().empty());
+    }
+
+    void familyLineListsItsConfigurations() {
+        auto session = ThreeHolesInPlay();
+        QSignalSpy results(session.get(), &GameSession::resultsChanged);
+        session->CheckListFamilleClick(0);
+        QCOMPARE(results.count(), 1);
+        QCOMPARE(session->Panel().SelectedFamily(), 0);
+        const std::vector<game::ListedFinding>& rows = session->Panel().Rows();
+        QCOMPARE(rows.size(), std::size_t(3));
+        QCOMPARE(rows[1].Text, QStringLiteral("Le 6 seul dans la case L4C5"));
+        QCOMPARE(rows[1].Row, 4);
+        QCOMPARE(rows[1].Col, 5);
+        QCOMPARE(rows[1].Family, 0);
+        QCOMPARE(rows[1].Seq, 1);
+        QCOMPARE(rows[1].Action, 'P');
+        // Only the line that stands for a configuration is listed, not its follow-up lines.
+        auto twins = TwinsOfFiveInRow1();
+        twins->CheckListFamilleClick(2);
+        QCOMPARE(twins->Panel().Rows().size(), std::size_t(1));
+        QCOMPARE(twins->Panel().Rows()[0].Text, QStringLiteral("Jumeaux/triplés de 5 en L1R1"));
+        QCOMPARE(twins->Panel().Rows()[0].Action, 'V');
+        // The next run empties the results grid.
+        twins->RunAnalysis();
+        QVERIFY(twins->Panel().Rows().empty());
+    }
+
+    void familyLineWithoutFindingsListsNothing() {
+        auto session = TwinsOfFiveInRow1();
+        session->CheckListFamilleClick(3);
+        QVERIFY(session->Panel().Rows().empty());
+        const QString history = HistoryText(session->History());
+        const QStringList trace = session->TraceLines();
+        session->StringGridMouseDown(0);
+        for (const game::CaseState& cell : session->Cells())
+            QCOMPARE(cell.CouleurFond, game::kWhite);
+        QCOMPARE(session->ApplyListedFinding(0), -1);
+        QCOMPARE(HistoryText(session->History()), history);
+        QCOMPARE(session->TraceLines(), trace);
+    }
+
+    void mouseDownLightsUpTheConfiguration() {
+        auto session = TwinsOfFiveInRow1();
+        session->CheckListFamilleClick(2);
+        session->StringGridMouseDown(0);
+        for (const game::CaseState& cell : session->Cells()) {
+            game::Colour expected = game::kWhite;
+            if (cell.Ligne() == 1 && cell.Colonne() <= 2)
+                expected = 0x000005; // the twins justify the removals
+            else if (cell.Ligne() == 1 && cell.Colonne() >= 4)
+                expected = 0x000004; // the cells that lose the candidate
+            QCOMPARE(cell.CouleurFond, expected);
+        }
+        session->StringGridMouseDown(1); // past the last row: nothing more
+        session->StringGridMouseUp();
+        for (const game::CaseState& cell : session->Cells())
+            QCOMPARE(cell.CouleurFond, game::kWhite);
+    }
+
+    void doubleClickAppliesTheConfiguration() {
+        auto session = TwinsOfFiveInRow1();
+        session->SetModified(false);
+        session->SetFamilyChecked(0, true);
+        session->CheckListFamilleClick(2);
+        const std::size_t before = session->History().size();
+        const qsizetype traced = session->TraceLines().size();
+        const int family = session->ApplyListedFinding(0);
+        QCOMPARE(family, 2);
+        QCOMPARE(session->TraceLines().size(), traced + 1 + 6);
+        QCOMPARE(session->TraceLines().at(traced), QStringLiteral("Jumeaux/triplés de 5 en L1R1"));
+        QCOMPARE(session->History().size(), before + 6);
+        QVERIFY(session->Modified());
+        session->RefreshAfterListedFinding(family);
+        QVERIFY(!AnyChecked(*session));
+        QCOMPARE(session->Panel().SelectedFamily(), 2);
+        QVERIFY(session->Panel().Rows().empty());
+        QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("0 Jumeaux/Triplés découvert(s)"));
+        QCOMPARE(session->History().size(), before + 6);
+    }
 };
-
-void TestGameAnalysis::noFamilyCheckedOnlyReports() {
-    auto session = ThreeHolesInPlay();
-    QCOMPARE(BoardText(*session), WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-    QVERIFY(session->TraceLines().isEmpty());
-    QVERIFY(PlayMoves(*session).empty());
-    const engine::Finding& first = session->Findings().front();
-    QCOMPARE(first.Row, 1);
-    QCOMPARE(first.Col, 1);
-    QCOMPARE(first.Digit, '5');
-    QCOMPARE(first.Action, 'P');
-    QCOMPARE(first.Family, 0);
-    QCOMPARE(first.Trace, 'O');
-    QCOMPARE(QString::fromStdString(first.Text), QStringLiteral("Le 5 seul dans la case L1C1"));
-    QVERIFY(session->TimerRunning());
-}
-
-void TestGameAnalysis::nakedSinglesSolveTheGridRunAfterRun() {
-    auto session = NewGrid();
-    session->ImportText(RowAndColumnOneEmpty());
-    session->BtJouerClick();
-    session->CheckListFamilleClickCheck(0, true);
-    // First run: the 16 cells with one candidate, column 1 then row 1 (cells come column by
-    // column). Second run: (1,1), whose five candidates are down to 5. Third run: full grid.
-    const std::vector<std::pair<int, int>> order = {{2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1},
-                                                    {8, 1}, {9, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5},
-                                                    {1, 6}, {1, 7}, {1, 8}, {1, 9}, {1, 1}};
-    game::ActionHistory moves;
-    QStringList trace;
-    for (auto [ligne, colonne] : order) {
-        const int digit = SolutionDigit(ligne, colonne);
-        moves.push_back(Entry(ligne, colonne, digit, 'P'));
-        trace << QStringLiteral("Le %1 seul dans la case L%2C%3").arg(digit).arg(ligne).arg(colonne)
-              << QStringLiteral("L%1 C%2 reçoit le : %3").arg(ligne).arg(colonne).arg(digit);
-    }
-    QCOMPARE(HistoryText(PlayMoves(*session)), HistoryText(moves));
-    QCOMPARE(session->TraceLines(), trace);
-    QCOMPARE(BoardText(*session), kSolution);
-    QVERIFY(!session->TimerRunning());
-    QCOMPARE(FamilyLines(*session), kRestingLines);
-    QVERIFY(!AnyChecked(*session));
-    QVERIFY(session->Findings().empty());
-    QVERIFY(session->Modified());
-}
-
-void TestGameAnalysis::sameCellFromTwoFamiliesIsPlacedTwice() {
-    auto session = ThreeHolesInPlay();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    session->SetFamilyChecked(0, true);
-    session->CheckListFamilleClickCheck(1, true);
-    // Family 0, then family 1 row by row, column by column, region by region.
-    const QStringList texts = {
-        QStringLiteral("Le 5 seul dans la case L1C1"),
-        QStringLiteral("Le 6 seul dans la case L4C5"),
-        QStringLiteral("Le 5 seul dans la case L8C9"),
-        QStringLiteral("Le 5 seul sur la Ligne : 1 Colonne : 1"),
-        QStringLiteral("Le 6 seul sur la Ligne : 4 Colonne : 5"),
-        QStringLiteral("Le 5 seul sur la Ligne : 8 Colonne : 9"),
-        QStringLiteral("Le 5 seul sur la Colonne : 1 Ligne : 1"),
-        QStringLiteral("Le 6 seul sur la Colonne : 5 Ligne : 4"),
-        QStringLiteral("Le 5 seul sur la Colonne : 9 Ligne : 8"),
-        QStringLiteral("Le 5 seul sur la Region en L1C1"),
-        QStringLiteral("Le 6 seul sur la Region en L4C5"),
-        QStringLiteral("Le 5 seul sur la Region en L8C9"),
-    };
-    const std::vector<std::tuple<int, int, int>> cells = {{1, 1, 5}, {4, 5, 6}, {8, 9, 5}};
-    game::ActionHistory moves;
-    QStringList trace;
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        auto [ligne, colonne, digit] = cells[std::size_t(i % 3)];
-        moves.push_back(Entry(ligne, colonne, digit, 'P'));
-        trace << texts[i]
-              << QStringLiteral("L%1 C%2 reçoit le : %3").arg(ligne).arg(colonne).arg(digit);
-    }
-    QCOMPARE(HistoryText(PlayMoves(*session)), HistoryText(moves));
-    QCOMPARE(session->TraceLines(), trace);
-    QCOMPARE(beeps.count(), 0);
-    QCOMPARE(BoardText(*session), kSolution);
-}
-
-void TestGameAnalysis::twinRemovalsAreAppliedViewLinesAreNot() {
-    auto session = TwinsOfFiveInRow1();
-    QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("1 Jumeaux/Triplés découvert(s)"));
-    QCOMPARE(session->Panel().FamilyLine(3),
-             QStringLiteral("0 interaction L/C et regions découvert(s)"));
-    const std::size_t before = session->History().size();
-    const qsizetype traced = session->TraceLines().size();
-    session->CheckListFamilleClickCheck(2, true);
-    QStringList trace{QStringLiteral("Jumeaux/triplés de 5 en L1R1")};
-    game::ActionHistory removals;
-    for (int colonne = 4; colonne <= 9; ++colonne) {
-        trace << QStringLiteral("L1 C%1 suppression du candidat : 5").arg(colonne);
-        removals.push_back(Entry(1, colonne, 5, 'C'));
-    }
-    QCOMPARE(session->TraceLines().mid(traced), trace);
-    QCOMPARE(HistoryText(game::ActionHistory(session->History().begin() + qsizetype(before),
-                                             session->History().end())),
-             HistoryText(removals));
-    QVERIFY(session->Cell(1, 1).HasCandidate(5));
-    QVERIFY(session->Cell(1, 2).HasCandidate(5));
-    QVERIFY(!session->Cell(1, 9).HasCandidate(5));
-    // The next run finds nothing more to remove; the tick stays.
-    QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("0 Jumeaux/Triplés découvert(s)"));
-    QVERIFY(session->Panel().IsChecked(2));
-}
-
-void TestGameAnalysis::runOnAFullGridStopsTheClockAndResetsThePanel() {
-    auto session = NewGrid();
-    session->ImportText(kSolution);
-    session->SetFamilyChecked(4, true);
-    session->BtJouerClick();
-    QVERIFY(!session->TimerRunning());
-    QVERIFY(session->Findings().empty());
-    QCOMPARE(FamilyLines(*session), kRestingLines);
-    QVERIFY(!AnyChecked(*session));
-    QVERIFY(session->TraceLines().isEmpty());
-}
-
-void TestGameAnalysis::tickInInputModeRunsNothing() {
-    auto session = NewGrid();
-    session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-    session->CheckListFamilleClickCheck(0, true);
-    QVERIFY(session->Panel().IsChecked(0));
-    QCOMPARE(session->Panel().FamilyLine(0), kRestingLines[0]);
-    QCOMPARE(session->Cell(1, 1).Digit(), 0);
-    QVERIFY(session->Findings().empty());
-}
-
-void TestGameAnalysis::familyLineListsItsConfigurations() {
-    auto session = ThreeHolesInPlay();
-    QSignalSpy results(session.get(), &GameSession::resultsChanged);
-    session->CheckListFamilleClick(0);
-    QCOMPARE(results.count(), 1);
-    QCOMPARE(session->Panel().SelectedFamily(), 0);
-    const std::vector<game::ListedFinding>& rows = session->Panel().Rows();
-    QCOMPARE(rows.size(), std::size_t(3));
-    QCOMPARE(rows[1].Text, QStringLiteral("Le 6 seul dans la case L4C5"));
-    QCOMPARE(rows[1].Row, 4);
-    QCOMPARE(rows[1].Col, 5);
-    QCOMPARE(rows[1].Family, 0);
-    QCOMPARE(rows[1].Seq, 1);
-    QCOMPARE(rows[1].Action, 'P');
-    // Only the line that stands for a configuration is listed, not its follow-up lines.
-    auto twins = TwinsOfFiveInRow1();
-    twins->CheckListFamilleClick(2);
-    QCOMPARE(twins->Panel().Rows().size(), std::size_t(1));
-    QCOMPARE(twins->Panel().Rows()[0].Text, QStringLiteral("Jumeaux/triplés de 5 en L1R1"));
-    QCOMPARE(twins->Panel().Rows()[0].Action, 'V');
-    // The next run empties the results grid.
-    twins->RunAnalysis();
-    QVERIFY(twins->Panel().Rows().empty());
-}
-
-void TestGameAnalysis::familyLineWithoutFindingsListsNothing() {
-    auto session = TwinsOfFiveInRow1();
-    session->CheckListFamilleClick(3);
-    QVERIFY(session->Panel().Rows().empty());
-    const QString history = HistoryText(session->History());
-    const QStringList trace = session->TraceLines();
-    session->StringGridMouseDown(0);
-    for (const game::CaseState& cell : session->Cells())
-        QCOMPARE(cell.CouleurFond, game::kWhite);
-    QCOMPARE(session->ApplyListedFinding(0), -1);
-    QCOMPARE(HistoryText(session->History()), history);
-    QCOMPARE(session->TraceLines(), trace);
-}
-
-void TestGameAnalysis::mouseDownLightsUpTheConfiguration() {
-    auto session = TwinsOfFiveInRow1();
-    session->CheckListFamilleClick(2);
-    session->StringGridMouseDown(0);
-    for (const game::CaseState& cell : session->Cells()) {
-        game::Colour expected = game::kWhite;
-        if (cell.Ligne() == 1 && cell.Colonne() <= 2)
-            expected = 0x000005; // the twins justify the removals
-        else if (cell.Ligne() == 1 && cell.Colonne() >= 4)
-            expected = 0x000004; // the cells that lose the candidate
-        QCOMPARE(cell.CouleurFond, expected);
-    }
-    session->StringGridMouseDown(1); // past the last row: nothing more
-    session->StringGridMouseUp();
-    for (const game::CaseState& cell : session->Cells())
-        QCOMPARE(cell.CouleurFond, game::kWhite);
-}
-
-void TestGameAnalysis::doubleClickAppliesTheConfiguration() {
-    auto session = TwinsOfFiveInRow1();
-    session->SetModified(false);
-    session->SetFamilyChecked(0, true);
-    session->CheckListFamilleClick(2);
-    const std::size_t before = session->History().size();
-    const qsizetype traced = session->TraceLines().size();
-    const int family = session->ApplyListedFinding(0);
-    QCOMPARE(family, 2);
-    QCOMPARE(session->TraceLines().size(), traced + 1 + 6);
-    QCOMPARE(session->TraceLines().at(traced), QStringLiteral("Jumeaux/triplés de 5 en L1R1"));
-    QCOMPARE(session->History().size(), before + 6);
-    QVERIFY(session->Modified());
-    session->RefreshAfterListedFinding(family);
-    QVERIFY(!AnyChecked(*session));
-    QCOMPARE(session->Panel().SelectedFamily(), 2);
-    QVERIFY(session->Panel().Rows().empty());
-    QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("0 Jumeaux/Triplés découvert(s)"));
-    QCOMPARE(session->History().size(), before + 6);
-}
 
 QTEST_GUILESS_MAIN(TestGameAnalysis)
 #include "test_game_analysis.moc"

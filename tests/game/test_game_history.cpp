@@ -2,7 +2,6 @@
 // file through the grid model.
 #include "tests/game/session_fixture.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,17 +44,6 @@ Position PositionOf(const GameSession& session) {
     return position;
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray ActionLine(const char* ligne, const char* colonne, const char* chiffre, char operation,
                       const QByteArray& text) {
     return QByteArray("  <Action  Ligne = '") + ligne + "' Colonne ='" + colonne + "' Chiffre = '" +
@@ -71,331 +59,314 @@ class TestGameHistory : public QObject {
     Q_OBJECT
 
 private slots:
-    void replayRebuildsTheBoard();
-    void undoSteps_data();
-    void undoSteps();
-    void undoKeepsTheClockAndAnalyses();
-    void restartKeepsTheGivens();
-    void restartWithoutSwitchToPlayKeepsTheHistory();
-    void duplicateCopiesHistoryAndClock();
-    void savedFileBytes();
-    void freshGridSavedAtOnce();
-    void saveThenLoadGivesTheSameGrid();
-    void savingTwiceKeepsTheFirstMarker();
-    void undoAfterSaveDropsOnlyTheMarker();
-    void failedSaveChangesNothing();
-    void fileWithoutTimeMarkerLoadsWithZeroSeconds();
-    void clockOfTheLongestTimeStopsThere();
-    void refusedFileChangesNothing_data();
-    void refusedFileChangesNothing();
-};
+    void replayRebuildsTheBoard() {
+        auto session = ShortGame();
+        const Position before = PositionOf(*session);
+        session->ReplayHistory();
+        QVERIFY(PositionOf(*session) == before);
+        QCOMPARE(session->Cell(1, 1).CouleurChiffre, game::Colour(1)); // given in input mode
+        QCOMPARE(session->Cell(5, 5).CouleurChiffre, game::Colour(2)); // placed in play mode
+        QVERIFY(!session->Cell(9, 9).HasCandidate(4));
+        QVERIFY(!session->Cell(6, 6).HasCandidate(8));
+        // The trace starts again at the switch to play mode.
+        QCOMPARE(session->TraceLines(),
+                 (QStringList{QStringLiteral("L5 C5 reçoit le : 3"),
+                              QStringLiteral("L6 C6 suppression du candidat : 8")}));
+        QCOMPARE(HistoryText(session->History()), kShortGame);
+    }
 
-void TestGameHistory::replayRebuildsTheBoard() {
-    auto session = ShortGame();
-    const Position before = PositionOf(*session);
-    session->ReplayHistory();
-    QVERIFY(PositionOf(*session) == before);
-    QCOMPARE(session->Cell(1, 1).CouleurChiffre, game::Colour(1)); // given in input mode
-    QCOMPARE(session->Cell(5, 5).CouleurChiffre, game::Colour(2)); // placed in play mode
-    QVERIFY(!session->Cell(9, 9).HasCandidate(4));
-    QVERIFY(!session->Cell(6, 6).HasCandidate(8));
-    // The trace starts again at the switch to play mode.
-    QCOMPARE(session->TraceLines(),
-             (QStringList{QStringLiteral("L5 C5 reçoit le : 3"),
-                          QStringLiteral("L6 C6 suppression du candidat : 8")}));
-    QCOMPARE(HistoryText(session->History()), kShortGame);
-}
+    void undoSteps_data() {
+        QTest::addColumn<int>("undos");
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<char>("mode");
+        QTest::newRow("last removal")
+            << 1 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4; R; P 5 5 3") << 'R';
+        QTest::newRow("first play move takes the switch along")
+            << 2 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4") << 'S';
+        QTest::newRow("back to the first entry") << 5 << QStringLiteral("S") << 'S';
+        QTest::newRow("the only S entry: empty, mode kept") << 6 << QString() << 'S';
+        QTest::newRow("empty history: nothing") << 7 << QString() << 'S';
+    }
 
-void TestGameHistory::undoSteps_data() {
-    QTest::addColumn<int>("undos");
-    QTest::addColumn<QString>("history");
-    QTest::addColumn<char>("mode");
-    QTest::newRow("last removal") << 1 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4; R; P 5 5 3")
-                                  << 'R';
-    QTest::newRow("first play move takes the switch along")
-        << 2 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4") << 'S';
-    QTest::newRow("back to the first entry") << 5 << QStringLiteral("S") << 'S';
-    QTest::newRow("the only S entry: empty, mode kept") << 6 << QString() << 'S';
-    QTest::newRow("empty history: nothing") << 7 << QString() << 'S';
-}
+    void undoSteps() {
+        QFETCH(int, undos);
+        QFETCH(QString, history);
+        QFETCH(char, mode);
+        auto session = ShortGame();
+        for (int i = 0; i < undos; ++i)
+            session->Bt_PRECEDENTClick();
+        QCOMPARE(HistoryText(session->History()), history);
+        QCOMPARE(session->Mode(), mode);
+        QVERIFY(session->Modified());
+        // The board is what replaying the remaining history gives.
+        auto replayed = NewGrid();
+        for (const game::HistoryEntry& entry : session->History())
+            if (entry.Operation == 'P' || entry.Operation == 'C')
+                replayed->ApplyAction(entry.Ligne, entry.Colonne, entry.Operation, entry.Chiffre);
+        QCOMPARE(BoardText(*session), BoardText(*replayed));
+        for (std::size_t k = 0; k < 81; ++k)
+            QCOMPARE(session->Cells()[k].Candidates(), replayed->Cells()[k].Candidates());
+    }
 
-void TestGameHistory::undoSteps() {
-    QFETCH(int, undos);
-    QFETCH(QString, history);
-    QFETCH(char, mode);
-    auto session = ShortGame();
-    for (int i = 0; i < undos; ++i)
+    void undoKeepsTheClockAndAnalyses() {
+        auto session = NewGrid();
+        session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
+        session->BtJouerClick();
+        session->ApplyCellChoice(1, 1, 'P', 5);
+        session->ApplyCellChoice(4, 5, 'P', 6);
+        for (int i = 0; i < 7; ++i)
+            session->TimerPartieTimer();
         session->Bt_PRECEDENTClick();
-    QCOMPARE(HistoryText(session->History()), history);
-    QCOMPARE(session->Mode(), mode);
-    QVERIFY(session->Modified());
-    // The board is what replaying the remaining history gives.
-    auto replayed = NewGrid();
-    for (const game::HistoryEntry& entry : session->History())
-        if (entry.Operation == 'P' || entry.Operation == 'C')
-            replayed->ApplyAction(entry.Ligne, entry.Colonne, entry.Operation, entry.Chiffre);
-    QCOMPARE(BoardText(*session), BoardText(*replayed));
-    for (std::size_t k = 0; k < 81; ++k)
-        QCOMPARE(session->Cells()[k].Candidates(), replayed->Cells()[k].Candidates());
-}
+        QCOMPARE(session->Mode(), 'R');
+        QCOMPARE(session->ElapsedSeconds(), 7);
+        QCOMPARE(session->Cell(4, 5).Digit(), 0);
+        QCOMPARE(session->Panel().FamilyLine(0),
+                 QStringLiteral("2 Candidat(s) seul(s) dans leur case"));
+        QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
+    }
 
-void TestGameHistory::undoKeepsTheClockAndAnalyses() {
-    auto session = NewGrid();
-    session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-    session->BtJouerClick();
-    session->ApplyCellChoice(1, 1, 'P', 5);
-    session->ApplyCellChoice(4, 5, 'P', 6);
-    for (int i = 0; i < 7; ++i)
+    void restartKeepsTheGivens() {
+        auto session = ShortGame();
         session->TimerPartieTimer();
-    session->Bt_PRECEDENTClick();
-    QCOMPARE(session->Mode(), 'R');
-    QCOMPARE(session->ElapsedSeconds(), 7);
-    QCOMPARE(session->Cell(4, 5).Digit(), 0);
-    QCOMPARE(session->Panel().FamilyLine(0),
-             QStringLiteral("2 Candidat(s) seul(s) dans leur case"));
-    QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
-}
+        session->SetModified(false);
+        session->BT_REFAIREClick();
+        // The history ends on the switch to play mode; the input-mode removal stays in it but is
+        // not replayed.
+        QCOMPARE(HistoryText(session->History()),
+                 QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4; R"));
+        QCOMPARE(session->Mode(), 'R');
+        QCOMPARE(session->Cell(1, 1).Digit(), 5);
+        QCOMPARE(session->Cell(2, 2).Digit(), 7);
+        QCOMPARE(session->Cell(5, 5).Digit(), 0);
+        QVERIFY(session->Cell(9, 9).HasCandidate(4));
+        QVERIFY(session->Cell(6, 6).HasCandidate(8));
+        QCOMPARE(session->ElapsedSeconds(), 0);
+        QVERIFY(session->TimerRunning());
+        QVERIFY(!session->Modified());
+        QVERIFY(session->TraceLines().isEmpty());
+    }
 
-void TestGameHistory::restartKeepsTheGivens() {
-    auto session = ShortGame();
-    session->TimerPartieTimer();
-    session->SetModified(false);
-    session->BT_REFAIREClick();
-    // The history ends on the switch to play mode; the input-mode removal stays in it but is not
-    // replayed.
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4; R"));
-    QCOMPARE(session->Mode(), 'R');
-    QCOMPARE(session->Cell(1, 1).Digit(), 5);
-    QCOMPARE(session->Cell(2, 2).Digit(), 7);
-    QCOMPARE(session->Cell(5, 5).Digit(), 0);
-    QVERIFY(session->Cell(9, 9).HasCandidate(4));
-    QVERIFY(session->Cell(6, 6).HasCandidate(8));
-    QCOMPARE(session->ElapsedSeconds(), 0);
-    QVERIFY(session->TimerRunning());
-    QVERIFY(!session->Modified());
-    QVERIFY(session->TraceLines().isEmpty());
-}
+    void restartWithoutSwitchToPlayKeepsTheHistory() {
+        auto session = NewGrid();
+        session->Bt_PRECEDENTClick(); // empty history
+        session->BtJouerClick();      // "R"
+        session->Bt_PRECEDENTClick(); // empty again, still in play mode
+        QCOMPARE(session->Mode(), 'R');
+        session->ApplyCellChoice(1, 1, 'P', 5);
+        session->ApplyCellChoice(2, 2, 'C', 3);
+        session->BT_REFAIREClick();
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("P 1 1 5; C 2 2 3"));
+        QCOMPARE(session->Cell(1, 1).Digit(), 5);
+        QVERIFY(session->Cell(2, 2).HasCandidate(3));
+        QCOMPARE(session->Mode(), 'R');
+    }
 
-void TestGameHistory::restartWithoutSwitchToPlayKeepsTheHistory() {
-    auto session = NewGrid();
-    session->Bt_PRECEDENTClick(); // empty history
-    session->BtJouerClick();      // "R"
-    session->Bt_PRECEDENTClick(); // empty again, still in play mode
-    QCOMPARE(session->Mode(), 'R');
-    session->ApplyCellChoice(1, 1, 'P', 5);
-    session->ApplyCellChoice(2, 2, 'C', 3);
-    session->BT_REFAIREClick();
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("P 1 1 5; C 2 2 3"));
-    QCOMPARE(session->Cell(1, 1).Digit(), 5);
-    QVERIFY(session->Cell(2, 2).HasCandidate(3));
-    QCOMPARE(session->Mode(), 'R');
-}
+    void duplicateCopiesHistoryAndClock() {
+        auto source = ShortGame();
+        for (int i = 0; i < 95; ++i)
+            source->TimerPartieTimer();
+        game::PendingHistory pending = source->DuplicateHistory();
+        auto copy = std::make_unique<GameSession>(DistinctSettings());
+        copy->InitBoard(&pending);
+        QCOMPARE(HistoryText(copy->History()), kShortGame);
+        QCOMPARE(copy->ElapsedSeconds(), 95);
+        QVERIFY(PositionOf(*copy) == PositionOf(*source));
+        QVERIFY(!copy->Modified());
+        QVERIFY(pending.Entries.empty());
+        QCOMPARE(pending.Seconds, 0);
+        QCOMPARE(HistoryText(source->History()), kShortGame);
+    }
 
-void TestGameHistory::duplicateCopiesHistoryAndClock() {
-    auto source = ShortGame();
-    for (int i = 0; i < 95; ++i)
-        source->TimerPartieTimer();
-    game::PendingHistory pending = source->DuplicateHistory();
-    auto copy = std::make_unique<GameSession>(DistinctSettings());
-    copy->InitBoard(&pending);
-    QCOMPARE(HistoryText(copy->History()), kShortGame);
-    QCOMPARE(copy->ElapsedSeconds(), 95);
-    QVERIFY(PositionOf(*copy) == PositionOf(*source));
-    QVERIFY(!copy->Modified());
-    QVERIFY(pending.Entries.empty());
-    QCOMPARE(pending.Seconds, 0);
-    QCOMPARE(HistoryText(source->History()), kShortGame);
-}
+    void savedFileBytes() {
+        auto session = NewGrid();
+        session->ApplyCellChoice(5, 3, 'P', 7);
+        session->BtJouerClick();
+        session->ApplyCellChoice(2, 4, 'C', 6);
+        for (int i = 0; i < 12; ++i)
+            session->TimerPartieTimer();
+        session->SetFileName(dir_.filePath(QStringLiteral("grille.xml")));
+        QSignalSpy saved(session.get(), &GameSession::gridSaved);
+        QVERIFY(session->SaveGrid().isEmpty());
+        const QByteArray expected =
+            kHeader +
+            ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode Saisie : 0") +
+            ActionLine("5", "3", "7", 'P', "Ligne: 5 Colonne: 3 Mise en place du : 7") +
+            ActionLine("0", "0", "0", 'R',
+                       "Ligne: 0 Colonne: 0 Passage en mode r\xE9solution : 0") +
+            ActionLine("2", "4", "6", 'C', "Ligne: 2 Colonne: 4 suppression du candidat : 6") +
+            ActionLine("0", "0", "0", 'T', "12# duree de la partie en secondes") + kFooter;
+        QCOMPARE(ReadFile(session->FileName()), expected);
+        // The placing line, column by column as the reader takes it.
+        const QByteArray placing = expected.split('\n').at(3);
+        QCOMPARE(placing.left(20), QByteArray("  <Action  Ligne = '"));
+        QCOMPARE(placing.at(20), '5');
+        QCOMPARE(placing.at(33), '3');
+        QCOMPARE(placing.at(47), '7');
+        QCOMPARE(placing.at(63), 'P');
+        QCOMPARE(placing.mid(66, 9), QByteArray("Ligne: 5 "));
+        QVERIFY(!session->Modified());
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(session->History().back(), ModeEntry('T'));
+    }
 
-void TestGameHistory::savedFileBytes() {
-    QTemporaryDir dir;
-    auto session = NewGrid();
-    session->ApplyCellChoice(5, 3, 'P', 7);
-    session->BtJouerClick();
-    session->ApplyCellChoice(2, 4, 'C', 6);
-    for (int i = 0; i < 12; ++i)
+    void freshGridSavedAtOnce() {
+        auto session = NewGrid();
+        session->SetFileName(dir_.filePath(QStringLiteral("vide.xml")));
+        QVERIFY(session->SaveGrid().isEmpty());
+        QCOMPARE(
+            ReadFile(session->FileName()),
+            kHeader +
+                ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode Saisie : 0") +
+                ActionLine("0", "0", "0", 'T', "0# duree de la partie en secondes") + kFooter);
+        auto loaded = NewGrid();
+        loaded->SetFileName(session->FileName());
+        QVERIFY(loaded->LoadGrid().isEmpty());
+        QCOMPARE(HistoryText(loaded->History()), QStringLiteral("S"));
+        QCOMPARE(loaded->ElapsedSeconds(), 0);
+    }
+
+    void saveThenLoadGivesTheSameGrid() {
+        auto session = ShortGame();
+        for (int i = 0; i < 95; ++i)
+            session->TimerPartieTimer();
+        session->SetFileName(dir_.filePath(QStringLiteral("partie.xml")));
+        QVERIFY(session->SaveGrid().isEmpty());
+
+        auto loaded = NewGrid();
+        QSignalSpy modified(loaded.get(), &GameSession::modifiedChanged);
+        loaded->SetFileName(session->FileName());
+        QVERIFY(loaded->LoadGrid().isEmpty());
+        QCOMPARE(HistoryText(loaded->History()), kShortGame);
+        QVERIFY(PositionOf(*loaded) == PositionOf(*session));
+        QCOMPARE(loaded->ElapsedSeconds(), 95);
+        QVERIFY(loaded->TimerRunning());
+        QVERIFY(!loaded->Modified());
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(loaded->TraceLines(), session->TraceLines());
+    }
+
+    void savingTwiceKeepsTheFirstMarker() {
+        auto session = NewGrid();
+        session->BtJouerClick();
+        for (int i = 0; i < 4; ++i)
+            session->TimerPartieTimer();
+        session->SetFileName(dir_.filePath(QStringLiteral("deux.xml")));
+        QVERIFY(session->SaveGrid().isEmpty());
+        QVERIFY(session->SaveGrid().isEmpty());
+        const QByteArray marker =
+            ActionLine("0", "0", "0", 'T', "4# duree de la partie en secondes");
+        QCOMPARE(ReadFile(session->FileName()).count(marker), 2);
+
+        auto loaded = NewGrid();
+        loaded->SetFileName(session->FileName());
+        QVERIFY(loaded->LoadGrid().isEmpty());
+        QCOMPARE(HistoryText(loaded->History()), QStringLiteral("S; R; T"));
+        QCOMPARE(loaded->ElapsedSeconds(), 4);
+        QCOMPARE(loaded->Mode(), 'R');
+    }
+
+    void undoAfterSaveDropsOnlyTheMarker() {
+        auto session = ShortGame();
+        session->SetFileName(dir_.filePath(QStringLiteral("annule.xml")));
+        QVERIFY(session->SaveGrid().isEmpty());
+        const Position saved = PositionOf(*session);
+        session->Bt_PRECEDENTClick();
+        QCOMPARE(HistoryText(session->History()), kShortGame);
+        QVERIFY(PositionOf(*session) == saved);
+        QVERIFY(session->Modified());
+    }
+
+    void failedSaveChangesNothing() {
+        auto session = ShortGame();
+        session->SetFileName(dir_.filePath(QStringLiteral("absent/partie.xml")));
+        QSignalSpy saved(session.get(), &GameSession::gridSaved);
+        const QString error = session->SaveGrid();
+        QVERIFY(error.contains(session->FileName()));
+        QCOMPARE(HistoryText(session->History()), kShortGame);
+        QVERIFY(session->Modified());
+        QCOMPARE(saved.count(), 0);
+    }
+
+    void fileWithoutTimeMarkerLoadsWithZeroSeconds() {
+        auto session = NewGrid();
+        QVERIFY(LoadActions(*session,
+                            ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
+                                ActionLine("4", "4", "2", 'P', "Ligne: 4 Colonne: 4 Mise") +
+                                ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
+                                ActionLine("0", "0", "0", 'X', "inconnu"))
+                    .isEmpty());
+        // The unknown operation stays in the history and is skipped by the replay.
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("S; P 4 4 2; R; X"));
+        QCOMPARE(session->ElapsedSeconds(), 0);
+        QCOMPARE(session->Mode(), 'R');
+        QVERIFY(session->TimerRunning());
+        QCOMPARE(session->Cell(4, 4).Digit(), 2);
+    }
+
+    void clockOfTheLongestTimeStopsThere() {
+        auto session = NewGrid();
+        QVERIFY(LoadActions(*session,
+                            ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
+                                ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
+                                ActionLine("0", "0", "0", 'T', "2147483647# duree de la partie"))
+                    .isEmpty());
+        QCOMPARE(session->ElapsedSeconds(), 2147483647);
         session->TimerPartieTimer();
-    session->SetFileName(dir.filePath(QStringLiteral("grille.xml")));
-    QSignalSpy saved(session.get(), &GameSession::gridSaved);
-    QVERIFY(session->SaveGrid().isEmpty());
-    const QByteArray expected =
-        kHeader + ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode Saisie : 0") +
-        ActionLine("5", "3", "7", 'P', "Ligne: 5 Colonne: 3 Mise en place du : 7") +
-        ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage en mode r\xE9solution : 0") +
-        ActionLine("2", "4", "6", 'C', "Ligne: 2 Colonne: 4 suppression du candidat : 6") +
-        ActionLine("0", "0", "0", 'T', "12# duree de la partie en secondes") + kFooter;
-    QCOMPARE(ReadFile(session->FileName()), expected);
-    // The placing line, column by column as the reader takes it.
-    const QByteArray placing = expected.split('\n').at(3);
-    QCOMPARE(placing.left(20), QByteArray("  <Action  Ligne = '"));
-    QCOMPARE(placing.at(20), '5');
-    QCOMPARE(placing.at(33), '3');
-    QCOMPARE(placing.at(47), '7');
-    QCOMPARE(placing.at(63), 'P');
-    QCOMPARE(placing.mid(66, 9), QByteArray("Ligne: 5 "));
-    QVERIFY(!session->Modified());
-    QCOMPARE(saved.count(), 1);
-    QCOMPARE(session->History().back(), ModeEntry('T'));
-}
+        QCOMPARE(session->ElapsedSeconds(), 2147483647);
+        // 596523 hours, 14 minutes and 7 seconds.
+        QCOMPARE(session->TimerLabel(), QStringLiteral("596523:14:07"));
+    }
 
-void TestGameHistory::freshGridSavedAtOnce() {
-    QTemporaryDir dir;
-    auto session = NewGrid();
-    session->SetFileName(dir.filePath(QStringLiteral("vide.xml")));
-    QVERIFY(session->SaveGrid().isEmpty());
-    QCOMPARE(ReadFile(session->FileName()),
-             kHeader +
-                 ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode Saisie : 0") +
-                 ActionLine("0", "0", "0", 'T', "0# duree de la partie en secondes") + kFooter);
-    auto loaded = NewGrid();
-    loaded->SetFileName(session->FileName());
-    QVERIFY(loaded->LoadGrid().isEmpty());
-    QCOMPARE(HistoryText(loaded->History()), QStringLiteral("S"));
-    QCOMPARE(loaded->ElapsedSeconds(), 0);
-}
+    void refusedFileChangesNothing_data() {
+        QTest::addColumn<QByteArray>("actions");
+        QTest::addColumn<QString>("where");
+        const QByteArray start =
+            ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode Saisie : 0");
+        const QByteArray place = ActionLine("1", "1", "5", 'P', "Ligne: 1 Colonne: 1 Mise");
+        // The header takes lines 1 and 2, so the first action line is line 3.
+        QTest::newRow("row not a digit")
+            << start + place + ActionLine("x", "1", "5", 'P', "t") << QStringLiteral("ligne 5,");
+        QTest::newRow("column not a digit")
+            << start + ActionLine("1", " ", "5", 'P', "t") << QStringLiteral("ligne 4,");
+        QTest::newRow("digit not a digit")
+            << ActionLine("1", "1", "?", 'P', "t") + start << QStringLiteral("ligne 3,");
+        QTest::newRow("placing digit 0")
+            << start + ActionLine("1", "1", "0", 'P', "t") << QStringLiteral("ligne 4,");
+        QTest::newRow("removal in row 0")
+            << start + ActionLine("0", "3", "4", 'C', "t") << QStringLiteral("ligne 4,");
+        QTest::newRow("line too short")
+            << start + place + QByteArray("  <Action  Ligne = '1' Colonne ='1'\r\n")
+            << QStringLiteral("ligne 5,");
+        QTest::newRow("time marker without seconds")
+            << start + ActionLine("0", "0", "0", 'T', "duree") << QStringLiteral("ligne 4,");
+    }
 
-void TestGameHistory::saveThenLoadGivesTheSameGrid() {
-    QTemporaryDir dir;
-    auto session = ShortGame();
-    for (int i = 0; i < 95; ++i)
-        session->TimerPartieTimer();
-    session->SetFileName(dir.filePath(QStringLiteral("partie.xml")));
-    QVERIFY(session->SaveGrid().isEmpty());
+    void refusedFileChangesNothing() {
+        QFETCH(QByteArray, actions);
+        QFETCH(QString, where);
+        auto session = ShortGame();
+        const Position before = PositionOf(*session);
+        const QStringList trace = session->TraceLines();
+        const QString error = LoadActions(*session, actions);
+        QVERIFY2(error.contains(dir_.filePath(QStringLiteral("chargee.xml"))), qPrintable(error));
+        QVERIFY2(error.contains(where), qPrintable(error));
+        QCOMPARE(HistoryText(session->History()), kShortGame);
+        QVERIFY(PositionOf(*session) == before);
+        QCOMPARE(session->TraceLines(), trace);
+        QVERIFY(session->Modified());
+    }
 
-    auto loaded = NewGrid();
-    QSignalSpy modified(loaded.get(), &GameSession::modifiedChanged);
-    loaded->SetFileName(session->FileName());
-    QVERIFY(loaded->LoadGrid().isEmpty());
-    QCOMPARE(HistoryText(loaded->History()), kShortGame);
-    QVERIFY(PositionOf(*loaded) == PositionOf(*session));
-    QCOMPARE(loaded->ElapsedSeconds(), 95);
-    QVERIFY(loaded->TimerRunning());
-    QVERIFY(!loaded->Modified());
-    QCOMPARE(modified.count(), 0);
-    QCOMPARE(loaded->TraceLines(), session->TraceLines());
-}
+private:
+    // Writes the actions as a grid file and loads it into the session: LoadGrid's error.
+    QString LoadActions(GameSession& session, const QByteArray& actions) {
+        const QString path = dir_.filePath(QStringLiteral("chargee.xml"));
+        WriteFile(path, kHeader + actions + kFooter);
+        session.SetFileName(path);
+        return session.LoadGrid();
+    }
 
-void TestGameHistory::savingTwiceKeepsTheFirstMarker() {
-    QTemporaryDir dir;
-    auto session = NewGrid();
-    session->BtJouerClick();
-    for (int i = 0; i < 4; ++i)
-        session->TimerPartieTimer();
-    session->SetFileName(dir.filePath(QStringLiteral("deux.xml")));
-    QVERIFY(session->SaveGrid().isEmpty());
-    QVERIFY(session->SaveGrid().isEmpty());
-    const QByteArray marker = ActionLine("0", "0", "0", 'T', "4# duree de la partie en secondes");
-    QCOMPARE(ReadFile(session->FileName()).count(marker), 2);
-
-    auto loaded = NewGrid();
-    loaded->SetFileName(session->FileName());
-    QVERIFY(loaded->LoadGrid().isEmpty());
-    QCOMPARE(HistoryText(loaded->History()), QStringLiteral("S; R; T"));
-    QCOMPARE(loaded->ElapsedSeconds(), 4);
-    QCOMPARE(loaded->Mode(), 'R');
-}
-
-void TestGameHistory::undoAfterSaveDropsOnlyTheMarker() {
-    QTemporaryDir dir;
-    auto session = ShortGame();
-    session->SetFileName(dir.filePath(QStringLiteral("annule.xml")));
-    QVERIFY(session->SaveGrid().isEmpty());
-    const Position saved = PositionOf(*session);
-    session->Bt_PRECEDENTClick();
-    QCOMPARE(HistoryText(session->History()), kShortGame);
-    QVERIFY(PositionOf(*session) == saved);
-    QVERIFY(session->Modified());
-}
-
-void TestGameHistory::failedSaveChangesNothing() {
-    QTemporaryDir dir;
-    auto session = ShortGame();
-    session->SetFileName(dir.filePath(QStringLiteral("absent/partie.xml")));
-    QSignalSpy saved(session.get(), &GameSession::gridSaved);
-    const QString error = session->SaveGrid();
-    QVERIFY(error.contains(session->FileName()));
-    QCOMPARE(HistoryText(session->History()), kShortGame);
-    QVERIFY(session->Modified());
-    QCOMPARE(saved.count(), 0);
-}
-
-void TestGameHistory::fileWithoutTimeMarkerLoadsWithZeroSeconds() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sans_temps.xml"));
-    WriteFile(path, kHeader +
-                        ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode") +
-                        ActionLine("4", "4", "2", 'P', "Ligne: 4 Colonne: 4 Mise") +
-                        ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
-                        ActionLine("0", "0", "0", 'X', "inconnu") + kFooter);
-    auto session = NewGrid();
-    session->SetFileName(path);
-    QVERIFY(session->LoadGrid().isEmpty());
-    // The unknown operation stays in the history and is skipped by the replay.
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("S; P 4 4 2; R; X"));
-    QCOMPARE(session->ElapsedSeconds(), 0);
-    QCOMPARE(session->Mode(), 'R');
-    QVERIFY(session->TimerRunning());
-    QCOMPARE(session->Cell(4, 4).Digit(), 2);
-}
-
-void TestGameHistory::clockOfTheLongestTimeStopsThere() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("longue.xml"));
-    WriteFile(path, kHeader + ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
-                        ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
-                        ActionLine("0", "0", "0", 'T', "2147483647# duree de la partie") + kFooter);
-    auto session = NewGrid();
-    session->SetFileName(path);
-    QVERIFY(session->LoadGrid().isEmpty());
-    QCOMPARE(session->ElapsedSeconds(), 2147483647);
-    session->TimerPartieTimer();
-    QCOMPARE(session->ElapsedSeconds(), 2147483647);
-    // 596523 hours, 14 minutes and 7 seconds.
-    QCOMPARE(session->TimerLabel(), QStringLiteral("596523:14:07"));
-}
-
-void TestGameHistory::refusedFileChangesNothing_data() {
-    QTest::addColumn<QByteArray>("actions");
-    QTest::addColumn<QString>("where");
-    const QByteArray start =
-        ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode Saisie : 0");
-    const QByteArray place = ActionLine("1", "1", "5", 'P', "Ligne: 1 Colonne: 1 Mise");
-    // The header takes lines 1 and 2, so the first action line is line 3.
-    QTest::newRow("row not a digit")
-        << start + place + ActionLine("x", "1", "5", 'P', "t") << QStringLiteral("ligne 5,");
-    QTest::newRow("column not a digit")
-        << start + ActionLine("1", " ", "5", 'P', "t") << QStringLiteral("ligne 4,");
-    QTest::newRow("digit not a digit")
-        << ActionLine("1", "1", "?", 'P', "t") + start << QStringLiteral("ligne 3,");
-    QTest::newRow("placing digit 0")
-        << start + ActionLine("1", "1", "0", 'P', "t") << QStringLiteral("ligne 4,");
-    QTest::newRow("removal in row 0")
-        << start + ActionLine("0", "3", "4", 'C', "t") << QStringLiteral("ligne 4,");
-    QTest::newRow("line too short")
-        << start + place + QByteArray("  <Action  Ligne = '1' Colonne ='1'\r\n")
-        << QStringLiteral("ligne 5,");
-    QTest::newRow("time marker without seconds")
-        << start + ActionLine("0", "0", "0", 'T', "duree") << QStringLiteral("ligne 4,");
-}
-
-void TestGameHistory::refusedFileChangesNothing() {
-    QFETCH(QByteArray, actions);
-    QFETCH(QString, where);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("abimee.xml"));
-    WriteFile(path, kHeader + actions + kFooter);
-    auto session = ShortGame();
-    const Position before = PositionOf(*session);
-    const QStringList trace = session->TraceLines();
-    session->SetFileName(path);
-    const QString error = session->LoadGrid();
-    QVERIFY2(error.contains(path), qPrintable(error));
-    QVERIFY2(error.contains(where), qPrintable(error));
-    QCOMPARE(HistoryText(session->History()), kShortGame);
-    QVERIFY(PositionOf(*session) == before);
-    QCOMPARE(session->TraceLines(), trace);
-    QVERIFY(session->Modified());
-}
+    QTemporaryDir dir_;
+};
 
 QTEST_GUILESS_MAIN(TestGameHistory)
 #include "test_game_history.moc"

@@ -23,393 +23,357 @@ class TestGameRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void newGridStartsInInputMode();
-    void placingInPlayModeWritesTraceAndClearsPeers();
-    void placingTheDigitACellShows();
-    void placingADigitAPeerHolds();
-    void overwritingADigit();
-    void removingACandidate_data();
-    void removingACandidate();
-    void actionOutsideTheBoardOnlyRefreshesTheCounter_data();
-    void actionOutsideTheBoardOnlyRefreshesTheCounter();
-    void fauxLineIsWrittenInInputMode();
-    void switchingModes();
-    void jouerSwitchesToPlayAndRunsTheAnalysis();
-    void eraseAllLeavesOneInputEntry();
-    void selectorSetup_data();
-    void selectorSetup();
-    void cellChoiceRecordsAndReportsDeadEnds();
-    void cellChoiceInPlayModeRunsTheAnalysis();
-    void cellChoiceOffTheBoardIsIgnored();
-    void clockCountsOnlyInPlayMode();
-    void fullGridStopsTheClock();
-    void modifiedStateAndCloseQuestion();
-    void defaultsPressTheSwitches();
-    void candidateColourFollowsTheSettings();
-};
-
-void TestGameRules::newGridStartsInInputMode() {
-    auto session = NewGrid();
-    QCOMPARE(session->Mode(), 'S');
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
-    QCOMPARE(session->HistoryLast(), 0);
-    QVERIFY(!session->Modified());
-    QVERIFY(!session->TimerRunning());
-    QCOMPARE(session->TimerLabel(), QStringLiteral("00:00:00"));
-    QCOMPARE(session->CasesLabel(), QStringLiteral("/81"));
-    // Cells come column by column, each named by its row, column and region.
-    const game::CaseState& cell = session->Cells()[67];
-    QCOMPARE(cell.Ligne(), 5);
-    QCOMPARE(cell.Colonne(), 8);
-    QCOMPARE(cell.Region(), 6);
-    QCOMPARE(cell.CandidateString(), QStringLiteral("123456789"));
-    QCOMPARE(cell.CouleurCandidat, game::Colour(0x000003));
-    QCOMPARE(cell.CouleurFond, game::kWhite);
-    QCOMPARE(session->Cell(4, 7).Region(), 6);
-}
-
-void TestGameRules::placingInPlayModeWritesTraceAndClearsPeers() {
-    auto session = EmptyGridInPlay();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    session->ApplyAction(1, 1, 'P', 5);
-    QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
-    QCOMPARE(beeps.count(), 0);
-    const game::CaseState& cell = session->Cell(1, 1);
-    QCOMPARE(cell.Number(), QStringLiteral("5"));
-    QCOMPARE(cell.CandidateString(), QString());
-    QCOMPARE(cell.CouleurChiffre, game::Colour(0x000002));
-    for (auto [ligne, colonne] : {std::pair{1, 9}, {9, 1}, {3, 3}})
-        QVERIFY2(!session->Cell(ligne, colonne).HasCandidate(5), "peer keeps the digit");
-    for (auto [ligne, colonne] : {std::pair{2, 4}, {4, 4}, {9, 9}})
-        QVERIFY2(session->Cell(ligne, colonne).HasCandidate(5), "non-peer lost the digit");
-    QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
-}
-
-void TestGameRules::placingTheDigitACellShows() {
-    auto session = EmptyGridInPlay();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    session->ApplyAction(2, 3, 'P', 4);
-    session->ApplyAction(2, 3, 'P', 4);
-    QCOMPARE(beeps.count(), 0);
-    QCOMPARE(session->TraceLines(), (QStringList{QStringLiteral("L2 C3 reçoit le : 4"),
-                                                 QStringLiteral("L2 C3 reçoit le : 4")}));
-    QCOMPARE(session->Cell(2, 3).Digit(), 4);
-}
-
-void TestGameRules::placingADigitAPeerHolds() {
-    auto session = EmptyGridInPlay();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    session->ApplyAction(1, 1, 'P', 5);
-    session->ApplyAction(1, 2, 'P', 5);
-    QCOMPARE(beeps.count(), 1);
-    QCOMPARE(session->TraceLines(), (QStringList{QStringLiteral("L1 C1 reçoit le : 5"),
-                                                 QStringLiteral("FAUX - L1 C2le 5 déjà posé."),
-                                                 QStringLiteral("L1 C2 reçoit le : 5")}));
-    QCOMPARE(session->Cell(1, 2).Digit(), 5);
-    QCOMPARE(session->CasesLabel(), QStringLiteral("2/81 cases"));
-}
-
-void TestGameRules::overwritingADigit() {
-    auto session = EmptyGridInPlay();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    session->ApplyAction(1, 1, 'P', 5);
-    session->ApplyAction(1, 1, 'P', 6);
-    QCOMPARE(beeps.count(), 1);
-    QCOMPARE(session->TraceLines().at(1), QStringLiteral("FAUX - L1 C1le 6 déjà posé."));
-    QCOMPARE(session->Cell(1, 1).Digit(), 6);
-    // The old digit does not come back as a candidate.
-    QVERIFY(!session->Cell(1, 9).HasCandidate(5));
-    QVERIFY(!session->Cell(1, 9).HasCandidate(6));
-    QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
-}
-
-void TestGameRules::removingACandidate_data() {
-    QTest::addColumn<bool>("play");
-    QTest::addColumn<QStringList>("trace");
-    QTest::newRow("input mode: no trace line") << false << QStringList{};
-    QTest::newRow("play mode: its trace line")
-        << true << QStringList{QStringLiteral("L3 C4 suppression du candidat : 7")};
-}
-
-void TestGameRules::removingACandidate() {
-    QFETCH(bool, play);
-    QFETCH(QStringList, trace);
-    auto session = play ? EmptyGridInPlay() : NewGrid();
-    const QString counter = session->CasesLabel();
-    QSignalSpy counterChanges(session.get(), &GameSession::casesLabelChanged);
-    session->ApplyAction(3, 4, 'C', 7);
-    session->ApplyAction(3, 4, 'C', 7); // already gone: nothing more
-    QCOMPARE(session->Cell(3, 4).CandidateString(), QStringLiteral("12345689"));
-    QCOMPARE(session->TraceLines(), play ? trace + trace : trace);
-    QCOMPARE(session->CasesLabel(), counter);
-    QCOMPARE(counterChanges.count(), 0);
-    QVERIFY(session->Cell(3, 5).HasCandidate(7));
-}
-
-void TestGameRules::actionOutsideTheBoardOnlyRefreshesTheCounter_data() {
-    QTest::addColumn<int>("ligne");
-    QTest::addColumn<int>("colonne");
-    QTest::addColumn<char>("operation");
-    QTest::addColumn<int>("digit");
-    QTest::newRow("row 0") << 0 << 5 << 'P' << 3;
-    QTest::newRow("column 10") << 5 << 10 << 'P' << 3;
-    QTest::newRow("digit 0") << 5 << 5 << 'P' << 0;
-    QTest::newRow("digit 10") << 5 << 5 << 'P' << 10;
-    QTest::newRow("removal in row 0") << 0 << 5 << 'C' << 3;
-}
-
-void TestGameRules::actionOutsideTheBoardOnlyRefreshesTheCounter() {
-    QFETCH(int, ligne);
-    QFETCH(int, colonne);
-    QFETCH(char, operation);
-    QFETCH(int, digit);
-    auto session = NewGrid();
-    session->ApplyAction(1, 1, 'P', 5);
-    session->BT_EFF_TOUTClick(); // back to the empty board; the counter still says 1
-    QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
-    const QStringList trace = session->TraceLines();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    session->ApplyAction(ligne, colonne, operation, digit);
-    QCOMPARE(session->CasesLabel(), QStringLiteral("0/81 cases"));
-    QCOMPARE(session->TraceLines(), trace);
-    QCOMPARE(beeps.count(), 0);
-    for (const game::CaseState& cell : session->Cells()) {
-        QCOMPARE(cell.Digit(), 0);
+    void newGridStartsInInputMode() {
+        auto session = NewGrid();
+        QCOMPARE(session->Mode(), 'S');
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
+        QCOMPARE(session->HistoryLast(), 0);
+        QVERIFY(!session->Modified());
+        QVERIFY(!session->TimerRunning());
+        QCOMPARE(session->TimerLabel(), QStringLiteral("00:00:00"));
+        QCOMPARE(session->CasesLabel(), QStringLiteral("/81"));
+        // Cells come column by column, each named by its row, column and region.
+        const game::CaseState& cell = session->Cells()[67];
+        QCOMPARE(cell.Ligne(), 5);
+        QCOMPARE(cell.Colonne(), 8);
+        QCOMPARE(cell.Region(), 6);
         QCOMPARE(cell.CandidateString(), QStringLiteral("123456789"));
+        QCOMPARE(cell.CouleurCandidat, game::Colour(0x000003));
+        QCOMPARE(cell.CouleurFond, game::kWhite);
+        QCOMPARE(session->Cell(4, 7).Region(), 6);
     }
-}
 
-void TestGameRules::fauxLineIsWrittenInInputMode() {
-    auto session = NewGrid();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    session->ApplyAction(1, 1, 'P', 5);
-    session->ApplyAction(1, 2, 'P', 5);
-    QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("FAUX - L1 C2le 5 déjà posé.")});
-    QCOMPARE(beeps.count(), 1);
-    QCOMPARE(session->Cell(1, 2).CouleurChiffre, game::Colour(0x000001));
-}
-
-void TestGameRules::switchingModes() {
-    auto session = NewGrid();
-    session->SetMode('R', true);
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("S; R"));
-    QVERIFY(session->TimerRunning());
-    session->TimerPartieTimer();
-    session->TimerPartieTimer();
-    QCOMPARE(session->ElapsedSeconds(), 2);
-    session->ApplyAction(1, 1, 'P', 5);
-    session->SetMode('R', false); // play mode keeps the trace and restarts the count
-    QCOMPARE(session->TraceLines().size(), 1);
-    QCOMPARE(session->ElapsedSeconds(), 0);
-    session->TimerPartieTimer();
-    session->SetFamilyChecked(3, true);
-    session->SetMode('S', false);
-    QCOMPARE(session->Mode(), 'S');
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("S; R"));
-    QVERIFY(session->TraceLines().isEmpty());
-    QCOMPARE(session->ElapsedSeconds(), 0);
-    QCOMPARE(session->TimerLabel(), QStringLiteral("00:00:00"));
-    QVERIFY(!session->TimerRunning());
-    QVERIFY(!session->Panel().IsChecked(3));
-    QCOMPARE(session->Panel().FamilyLine(3), QStringLiteral("0 Inter action L/C avec région"));
-}
-
-void TestGameRules::jouerSwitchesToPlayAndRunsTheAnalysis() {
-    auto session = NewGrid();
-    QVERIFY(session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}})).isEmpty());
-    session->BtJouerClick();
-    QCOMPARE(session->Mode(), 'R');
-    QCOMPARE(session->History().back(), ModeEntry('R'));
-    QVERIFY(!session->Modified());
-    QVERIFY(session->TimerRunning());
-    QCOMPARE(session->CasesLabel(), QStringLiteral("78/81 cases"));
-    // One naked single per empty cell; each is also alone in its row, column and region.
-    QCOMPARE(session->Panel().FamilyLine(0),
-             QStringLiteral("3 Candidat(s) seul(s) dans leur case"));
-    QCOMPARE(session->Panel().FamilyLine(1),
-             QStringLiteral("9 Candidat(s) seul(s) dans une unité L/C ou R"));
-    QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("0 Jumeaux/Triplés découvert(s)"));
-    QVERIFY(session->TraceLines().isEmpty());
-}
-
-void TestGameRules::eraseAllLeavesOneInputEntry() {
-    auto session = NewGrid();
-    session->ApplyCellChoice(1, 1, 'P', 5);
-    session->ApplyCellChoice(2, 2, 'C', 3);
-    session->BT_EFF_TOUTClick();
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
-    QCOMPARE(session->Mode(), 'S');
-    for (const game::CaseState& cell : session->Cells()) {
-        QCOMPARE(cell.Digit(), 0);
-        QCOMPARE(cell.CandidateCount(), 9);
+    void placingInPlayModeWritesTraceAndClearsPeers() {
+        auto session = EmptyGridInPlay();
+        QSignalSpy beeps(session.get(), &GameSession::beepRequested);
+        session->ApplyAction(1, 1, 'P', 5);
+        QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
+        QCOMPARE(beeps.count(), 0);
+        const game::CaseState& cell = session->Cell(1, 1);
+        QCOMPARE(cell.Number(), QStringLiteral("5"));
+        QCOMPARE(cell.CandidateString(), QString());
+        QCOMPARE(cell.CouleurChiffre, game::Colour(0x000002));
+        for (auto [ligne, colonne] : {std::pair{1, 9}, {9, 1}, {3, 3}})
+            QVERIFY2(!session->Cell(ligne, colonne).HasCandidate(5), "peer keeps the digit");
+        for (auto [ligne, colonne] : {std::pair{2, 4}, {4, 4}, {9, 9}})
+            QVERIFY2(session->Cell(ligne, colonne).HasCandidate(5), "non-peer lost the digit");
+        QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
     }
-    QVERIFY(session->Modified()); // erasing neither marks nor clears it
 
-    auto untouched = NewGrid();
-    untouched->BT_EFF_TOUTClick();
-    QVERIFY(!untouched->Modified());
-}
+    void placingTwice_data() {
+        QTest::addColumn<bool>("play");
+        QTest::addColumn<int>("ligne"); // of the second placing, always in row 1 or 2, column <= 3
+        QTest::addColumn<int>("colonne");
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<QStringList>("trace");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<QString>("lostAtRowOneColumnNine");
+        QTest::addColumn<game::Colour>("colour");
+        const QString first = QStringLiteral("L1 C1 reçoit le : 5");
+        QTest::newRow("the digit the cell shows")
+            << true << 1 << 1 << 5 << QStringList{first, first} << 0 << "5" << game::Colour(2);
+        QTest::newRow("a digit a peer holds")
+            << true << 1 << 2 << 5
+            << QStringList{first, "FAUX - L1 C2le 5 déjà posé.", "L1 C2 reçoit le : 5"} << 1 << "5"
+            << game::Colour(2);
+        // The old digit does not come back as a candidate.
+        QTest::newRow("overwriting a digit")
+            << true << 1 << 1 << 6
+            << QStringList{first, "FAUX - L1 C1le 6 déjà posé.", "L1 C1 reçoit le : 6"} << 1 << "56"
+            << game::Colour(2);
+        QTest::newRow("input mode writes only the FAUX line")
+            << false << 1 << 2 << 5 << QStringList{"FAUX - L1 C2le 5 déjà posé."} << 1 << "5"
+            << game::Colour(1);
+    }
 
-void TestGameRules::selectorSetup_data() {
-    QTest::addColumn<bool>("protection");
-    QTest::addColumn<bool>("play");
-    QTest::addColumn<bool>("leftButton");
-    QTest::addColumn<int>("colonne");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("placeDigits");
-    QTest::addColumn<QString>("candidateDigits");
-    QTest::addColumn<game::Colour>("colour");
-    const QString all = QStringLiteral("123456789");
-    const QString open = QStringLiteral("1345678");
-    // Cell (1,1) has lost 2 (row) and 9 (column); cell (1,2) holds the given 2.
-    QTest::newRow("unprotected, input, left")
-        << false << false << true << 1 << 0 << all << all << game::Colour(1);
-    QTest::newRow("unprotected, play, right")
-        << false << true << false << 1 << 1 << all << all << game::Colour(2);
-    QTest::newRow("protected, input, right: no candidate button")
-        << true << false << false << 1 << 1 << open << QString() << game::Colour(1);
-    QTest::newRow("protected, play, left")
-        << true << true << true << 1 << 0 << open << open << game::Colour(2);
-    QTest::newRow("protected given in play: nothing enabled")
-        << true << true << true << 2 << 0 << QString() << QString() << game::Colour(2);
-    QTest::newRow("unprotected given: may be overwritten")
-        << false << true << true << 2 << 0 << all << all << game::Colour(2);
-}
+    void placingTwice() {
+        QFETCH(bool, play);
+        QFETCH(int, ligne);
+        QFETCH(int, colonne);
+        QFETCH(int, digit);
+        QFETCH(QStringList, trace);
+        QFETCH(int, beeps);
+        QFETCH(QString, lostAtRowOneColumnNine);
+        QFETCH(game::Colour, colour);
+        auto session = play ? EmptyGridInPlay() : NewGrid();
+        QSignalSpy beepSpy(session.get(), &GameSession::beepRequested);
+        session->ApplyAction(1, 1, 'P', 5);
+        session->ApplyAction(ligne, colonne, 'P', digit);
+        QCOMPARE(beepSpy.count(), beeps);
+        QCOMPARE(session->TraceLines(), trace);
+        QCOMPARE(session->Cell(ligne, colonne).Digit(), digit);
+        QCOMPARE(session->Cell(ligne, colonne).CouleurChiffre, colour);
+        for (QChar lost : lostAtRowOneColumnNine)
+            QVERIFY(!session->Cell(1, 9).HasCandidate(lost.digitValue()));
+        QCOMPARE(session->CasesLabel(), QStringLiteral("%1/81 cases").arg(colonne == 1 ? 1 : 2));
+    }
 
-void TestGameRules::selectorSetup() {
-    QFETCH(bool, protection);
-    QFETCH(bool, play);
-    QFETCH(bool, leftButton);
-    QFETCH(int, colonne);
-    QFETCH(int, page);
-    QFETCH(QString, placeDigits);
-    QFETCH(QString, candidateDigits);
-    QFETCH(game::Colour, colour);
-    auto session = NewGrid();
-    session->ApplyAction(1, 2, 'P', 2);
-    session->ApplyAction(2, 1, 'P', 9);
-    if (play)
-        session->BtJouerClick();
-    session->SetProtection(protection);
-    const game::SelectorSetup setup = session->PrepareSelector(1, colonne, leftButton);
-    QCOMPARE(setup.Page, page);
-    QCOMPARE(setup.PlaceDigits, placeDigits);
-    QCOMPARE(setup.CandidateDigits, candidateDigits);
-    QCOMPARE(setup.PlaceColour, colour);
-    QCOMPARE(setup.CandidateColour, game::Colour(3));
-    // The cell takes the mode's digit colour before the selector opens, even if it is cancelled.
-    QCOMPARE(session->Cell(1, colonne).CouleurChiffre, colour);
-}
+    void removingACandidate_data() {
+        QTest::addColumn<bool>("play");
+        QTest::addColumn<QStringList>("trace");
+        QTest::newRow("input mode: no trace line") << false << QStringList{};
+        QTest::newRow("play mode: its trace line")
+            << true << QStringList{QStringLiteral("L3 C4 suppression du candidat : 7")};
+    }
 
-void TestGameRules::cellChoiceRecordsAndReportsDeadEnds() {
-    auto session = NewGrid();
-    QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-    for (int d = 1; d <= 9; ++d)
-        session->ApplyCellChoice(5, 5, 'C', d);
-    QVERIFY(session->Modified());
-    QCOMPARE(HistoryText(session->History()),
-             QStringLiteral("S; C 5 5 1; C 5 5 2; C 5 5 3; C 5 5 4; C 5 5 5; C 5 5 6; C 5 5 7; "
-                            "C 5 5 8; C 5 5 9"));
-    QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("FAUX - L5  C5  sans candidats.")});
-    QCOMPARE(beeps.count(), 1);
-    for (int d = 1; d <= 9; ++d)
-        session->ApplyCellChoice(3, 2, 'C', d);
-    // Every later cell action reports every dead end again, in cell order (column by column).
-    session->ApplyCellChoice(9, 9, 'P', 1);
-    const QStringList trace = session->TraceLines();
-    QCOMPARE(trace.mid(trace.size() - 2),
-             (QStringList{QStringLiteral("FAUX - L3  C2  sans candidats."),
-                          QStringLiteral("FAUX - L5  C5  sans candidats.")}));
-    // (5,5) once, then with each choice on (3,2), both after its last one, both at the end.
-    QCOMPARE(beeps.count(), 1 + 8 + 2 + 2);
-}
+    void removingACandidate() {
+        QFETCH(bool, play);
+        QFETCH(QStringList, trace);
+        auto session = play ? EmptyGridInPlay() : NewGrid();
+        const QString counter = session->CasesLabel();
+        QSignalSpy counterChanges(session.get(), &GameSession::casesLabelChanged);
+        session->ApplyAction(3, 4, 'C', 7);
+        session->ApplyAction(3, 4, 'C', 7); // already gone: nothing more
+        QCOMPARE(session->Cell(3, 4).CandidateString(), QStringLiteral("12345689"));
+        QCOMPARE(session->TraceLines(), play ? trace + trace : trace);
+        QCOMPARE(session->CasesLabel(), counter);
+        QCOMPARE(counterChanges.count(), 0);
+        QVERIFY(session->Cell(3, 5).HasCandidate(7));
+    }
 
-void TestGameRules::cellChoiceInPlayModeRunsTheAnalysis() {
-    auto session = NewGrid();
-    session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-    session->BtJouerClick();
-    session->ApplyCellChoice(1, 1, 'P', 5);
-    QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
-    QCOMPARE(session->History().back(), Entry(1, 1, 5, 'P'));
-    QVERIFY(session->Modified());
-    QCOMPARE(session->Panel().FamilyLine(0),
-             QStringLiteral("2 Candidat(s) seul(s) dans leur case"));
-    QCOMPARE(session->Panel().FamilyLine(1),
-             QStringLiteral("6 Candidat(s) seul(s) dans une unité L/C ou R"));
-}
+    void actionOutsideTheBoardOnlyRefreshesTheCounter_data() {
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<int>("colonne");
+        QTest::addColumn<char>("operation");
+        QTest::addColumn<int>("digit");
+        QTest::newRow("row 0") << 0 << 5 << 'P' << 3;
+        QTest::newRow("column 10") << 5 << 10 << 'P' << 3;
+        QTest::newRow("digit 0") << 5 << 5 << 'P' << 0;
+        QTest::newRow("digit 10") << 5 << 5 << 'P' << 10;
+        QTest::newRow("removal in row 0") << 0 << 5 << 'C' << 3;
+    }
 
-void TestGameRules::cellChoiceOffTheBoardIsIgnored() {
-    auto session = NewGrid();
-    session->ApplyCellChoice(10, 1, 'P', 5);
-    session->ApplyCellChoice(1, 1, 'P', 0);
-    session->ApplyCellChoice(1, 1, 'V', 5);
-    QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
-    QVERIFY(!session->Modified());
-}
+    void actionOutsideTheBoardOnlyRefreshesTheCounter() {
+        QFETCH(int, ligne);
+        QFETCH(int, colonne);
+        QFETCH(char, operation);
+        QFETCH(int, digit);
+        auto session = NewGrid();
+        session->ApplyAction(1, 1, 'P', 5);
+        session->BT_EFF_TOUTClick(); // back to the empty board; the counter still says 1
+        QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
+        const QStringList trace = session->TraceLines();
+        QSignalSpy beeps(session.get(), &GameSession::beepRequested);
+        session->ApplyAction(ligne, colonne, operation, digit);
+        QCOMPARE(session->CasesLabel(), QStringLiteral("0/81 cases"));
+        QCOMPARE(session->TraceLines(), trace);
+        QCOMPARE(beeps.count(), 0);
+        for (const game::CaseState& cell : session->Cells()) {
+            QCOMPARE(cell.Digit(), 0);
+            QCOMPARE(cell.CandidateString(), QStringLiteral("123456789"));
+        }
+    }
 
-void TestGameRules::clockCountsOnlyInPlayMode() {
-    auto session = NewGrid();
-    session->TimerPartieTimer();
-    QCOMPARE(session->ElapsedSeconds(), 0);
-    session->BtJouerClick();
-    QSignalSpy labels(session.get(), &GameSession::timerLabelChanged);
-    for (int i = 0; i < 3661; ++i)
+    void switchingModes() {
+        auto session = NewGrid();
+        session->SetMode('R', true);
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("S; R"));
+        QVERIFY(session->TimerRunning());
         session->TimerPartieTimer();
-    QCOMPARE(session->ElapsedSeconds(), 3661);
-    QCOMPARE(session->TimerLabel(), QStringLiteral("01:01:01"));
-    QCOMPARE(labels.count(), 3661);
-}
+        session->TimerPartieTimer();
+        QCOMPARE(session->ElapsedSeconds(), 2);
+        session->ApplyAction(1, 1, 'P', 5);
+        session->SetMode('R', false); // play mode keeps the trace and restarts the count
+        QCOMPARE(session->TraceLines().size(), 1);
+        QCOMPARE(session->ElapsedSeconds(), 0);
+        session->TimerPartieTimer();
+        session->SetFamilyChecked(3, true);
+        session->SetMode('S', false);
+        QCOMPARE(session->Mode(), 'S');
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("S; R"));
+        QVERIFY(session->TraceLines().isEmpty());
+        QCOMPARE(session->ElapsedSeconds(), 0);
+        QCOMPARE(session->TimerLabel(), QStringLiteral("00:00:00"));
+        QVERIFY(!session->TimerRunning());
+        QVERIFY(!session->Panel().IsChecked(3));
+        QCOMPARE(session->Panel().FamilyLine(3), QStringLiteral("0 Inter action L/C avec région"));
+    }
 
-void TestGameRules::fullGridStopsTheClock() {
-    auto session = NewGrid();
-    session->ImportText(kSolution);
-    session->BtJouerClick();
-    QVERIFY(!session->TimerRunning());
-    session->TimerPartieTimer();
-    QCOMPARE(session->ElapsedSeconds(), 0);
-    QCOMPARE(session->CasesLabel(), QStringLiteral("81/81 cases"));
-}
+    void jouerSwitchesToPlayAndRunsTheAnalysis() {
+        auto session = NewGrid();
+        QVERIFY(session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}})).isEmpty());
+        session->BtJouerClick();
+        QCOMPARE(session->Mode(), 'R');
+        QCOMPARE(session->History().back(), ModeEntry('R'));
+        QVERIFY(!session->Modified());
+        QVERIFY(session->TimerRunning());
+        QCOMPARE(session->CasesLabel(), QStringLiteral("78/81 cases"));
+        // One naked single per empty cell; each is also alone in its row, column and region.
+        QCOMPARE(session->Panel().FamilyLine(0),
+                 QStringLiteral("3 Candidat(s) seul(s) dans leur case"));
+        QCOMPARE(session->Panel().FamilyLine(1),
+                 QStringLiteral("9 Candidat(s) seul(s) dans une unité L/C ou R"));
+        QCOMPARE(session->Panel().FamilyLine(2), QStringLiteral("0 Jumeaux/Triplés découvert(s)"));
+        QVERIFY(session->TraceLines().isEmpty());
+    }
 
-void TestGameRules::modifiedStateAndCloseQuestion() {
-    auto session = NewGrid();
-    QSignalSpy changes(session.get(), &GameSession::modifiedChanged);
-    session->BtJouerClick();
-    QVERIFY(!session->CloseNeedsQuestion());
-    session->ApplyCellChoice(1, 1, 'P', 5);
-    QVERIFY(session->CloseNeedsQuestion());
-    session->SetModified(true);
-    QCOMPARE(changes.count(), 1);
-    session->SetModified(false);
-    QCOMPARE(changes.count(), 2);
-    QCOMPARE(changes.at(1).at(0).toBool(), false);
-    QVERIFY(!session->CloseNeedsQuestion());
-}
+    void eraseAllLeavesOneInputEntry() {
+        auto session = NewGrid();
+        session->ApplyCellChoice(1, 1, 'P', 5);
+        session->ApplyCellChoice(2, 2, 'C', 3);
+        session->BT_EFF_TOUTClick();
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
+        QCOMPARE(session->Mode(), 'S');
+        for (const game::CaseState& cell : session->Cells()) {
+            QCOMPARE(cell.Digit(), 0);
+            QCOMPARE(cell.CandidateCount(), 9);
+        }
+        QVERIFY(session->Modified()); // erasing neither marks nor clears it
 
-void TestGameRules::defaultsPressTheSwitches() {
-    game::GameSettings settings = DistinctSettings();
-    settings.Candidats = true;
-    settings.Protection = true;
-    auto session = NewGrid(settings);
-    QVERIFY(session->CandidateDisplayOn());
-    QVERIFY(session->ProtectionOn());
-    for (const game::CaseState& cell : session->Cells())
-        QVERIFY(cell.ViewCandidat);
-    session->SetCandidateDisplay(false);
-    for (const game::CaseState& cell : session->Cells())
-        QVERIFY(!cell.ViewCandidat);
-    QVERIFY(!NewGrid()->ProtectionOn());
-}
+        auto untouched = NewGrid();
+        untouched->BT_EFF_TOUTClick();
+        QVERIFY(!untouched->Modified());
+    }
 
-void TestGameRules::candidateColourFollowsTheSettings() {
-    auto session = NewGrid();
-    game::GameSettings settings = session->Settings();
-    settings.CouleurCandidat = 0x00ABCDEF;
-    session->SetSettings(settings);
-    QCOMPARE(session->Cell(1, 1).CouleurCandidat, game::Colour(3));
-    session->ApplyCandidateColour();
-    for (const game::CaseState& cell : session->Cells())
-        QCOMPARE(cell.CouleurCandidat, game::Colour(0x00ABCDEF));
-}
+    void selectorSetup_data() {
+        QTest::addColumn<bool>("protection");
+        QTest::addColumn<bool>("play");
+        QTest::addColumn<bool>("leftButton");
+        QTest::addColumn<int>("colonne");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("placeDigits");
+        QTest::addColumn<QString>("candidateDigits");
+        QTest::addColumn<game::Colour>("colour");
+        const QString all = QStringLiteral("123456789");
+        const QString open = QStringLiteral("1345678");
+        // Cell (1,1) has lost 2 (row) and 9 (column); cell (1,2) holds the given 2.
+        QTest::newRow("unprotected, input, left")
+            << false << false << true << 1 << 0 << all << all << game::Colour(1);
+        QTest::newRow("unprotected, play, right")
+            << false << true << false << 1 << 1 << all << all << game::Colour(2);
+        QTest::newRow("protected, input, right: no candidate button")
+            << true << false << false << 1 << 1 << open << QString() << game::Colour(1);
+        QTest::newRow("protected, play, left")
+            << true << true << true << 1 << 0 << open << open << game::Colour(2);
+        QTest::newRow("protected given in play: nothing enabled")
+            << true << true << true << 2 << 0 << QString() << QString() << game::Colour(2);
+        QTest::newRow("unprotected given: may be overwritten")
+            << false << true << true << 2 << 0 << all << all << game::Colour(2);
+    }
+
+    void selectorSetup() {
+        QFETCH(bool, protection);
+        QFETCH(bool, play);
+        QFETCH(bool, leftButton);
+        QFETCH(int, colonne);
+        QFETCH(int, page);
+        QFETCH(QString, placeDigits);
+        QFETCH(QString, candidateDigits);
+        QFETCH(game::Colour, colour);
+        auto session = NewGrid();
+        session->ApplyAction(1, 2, 'P', 2);
+        session->ApplyAction(2, 1, 'P', 9);
+        if (play)
+            session->BtJouerClick();
+        session->SetProtection(protection);
+        const game::SelectorSetup setup = session->PrepareSelector(1, colonne, leftButton);
+        QCOMPARE(setup.Page, page);
+        QCOMPARE(setup.PlaceDigits, placeDigits);
+        QCOMPARE(setup.CandidateDigits, candidateDigits);
+        QCOMPARE(setup.PlaceColour, colour);
+        QCOMPARE(setup.CandidateColour, game::Colour(3));
+        // The cell takes the mode's digit colour before the selector opens, even if it is
+        // cancelled.
+        QCOMPARE(session->Cell(1, colonne).CouleurChiffre, colour);
+    }
+
+    void cellChoiceRecordsAndReportsDeadEnds() {
+        auto session = NewGrid();
+        QSignalSpy beeps(session.get(), &GameSession::beepRequested);
+        for (int d = 1; d <= 9; ++d)
+            session->ApplyCellChoice(5, 5, 'C', d);
+        QVERIFY(session->Modified());
+        QCOMPARE(HistoryText(session->History()),
+                 QStringLiteral("S; C 5 5 1; C 5 5 2; C 5 5 3; C 5 5 4; C 5 5 5; C 5 5 6; C 5 5 7; "
+                                "C 5 5 8; C 5 5 9"));
+        QCOMPARE(session->TraceLines(),
+                 QStringList{QStringLiteral("FAUX - L5  C5  sans candidats.")});
+        QCOMPARE(beeps.count(), 1);
+        for (int d = 1; d <= 9; ++d)
+            session->ApplyCellChoice(3, 2, 'C', d);
+        // Every later cell action reports every dead end again, in cell order (column by column).
+        session->ApplyCellChoice(9, 9, 'P', 1);
+        const QStringList trace = session->TraceLines();
+        QCOMPARE(trace.mid(trace.size() - 2),
+                 (QStringList{QStringLiteral("FAUX - L3  C2  sans candidats."),
+                              QStringLiteral("FAUX - L5  C5  sans candidats.")}));
+        // (5,5) once, then with each choice on (3,2), both after its last one, both at the end.
+        QCOMPARE(beeps.count(), 1 + 8 + 2 + 2);
+    }
+
+    void cellChoiceInPlayModeRunsTheAnalysis() {
+        auto session = NewGrid();
+        session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
+        session->BtJouerClick();
+        session->ApplyCellChoice(1, 1, 'P', 5);
+        QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
+        QCOMPARE(session->History().back(), Entry(1, 1, 5, 'P'));
+        QVERIFY(session->Modified());
+        QCOMPARE(session->Panel().FamilyLine(0),
+                 QStringLiteral("2 Candidat(s) seul(s) dans leur case"));
+        QCOMPARE(session->Panel().FamilyLine(1),
+                 QStringLiteral("6 Candidat(s) seul(s) dans une unité L/C ou R"));
+    }
+
+    void cellChoiceOffTheBoardIsIgnored() {
+        auto session = NewGrid();
+        session->ApplyCellChoice(10, 1, 'P', 5);
+        session->ApplyCellChoice(1, 1, 'P', 0);
+        session->ApplyCellChoice(1, 1, 'V', 5);
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
+        QVERIFY(!session->Modified());
+    }
+
+    void clockCountsOnlyInPlayMode() {
+        auto session = NewGrid();
+        session->TimerPartieTimer();
+        QCOMPARE(session->ElapsedSeconds(), 0);
+        session->BtJouerClick();
+        QSignalSpy labels(session.get(), &GameSession::timerLabelChanged);
+        for (int i = 0; i < 3661; ++i)
+            session->TimerPartieTimer();
+        QCOMPARE(session->ElapsedSeconds(), 3661);
+        QCOMPARE(session->TimerLabel(), QStringLiteral("01:01:01"));
+        QCOMPARE(labels.count(), 3661);
+    }
+
+    void modifiedStateAndCloseQuestion() {
+        auto session = NewGrid();
+        QSignalSpy changes(session.get(), &GameSession::modifiedChanged);
+        session->BtJouerClick();
+        QVERIFY(!session->CloseNeedsQuestion());
+        session->ApplyCellChoice(1, 1, 'P', 5);
+        QVERIFY(session->CloseNeedsQuestion());
+        session->SetModified(true);
+        QCOMPARE(changes.count(), 1);
+        session->SetModified(false);
+        QCOMPARE(changes.count(), 2);
+        QCOMPARE(changes.at(1).at(0).toBool(), false);
+        QVERIFY(!session->CloseNeedsQuestion());
+    }
+
+    void settingsPressTheSwitchesAndColourCandidates() {
+        game::GameSettings settings = DistinctSettings();
+        settings.Candidats = true;
+        settings.Protection = true;
+        auto session = NewGrid(settings);
+        QVERIFY(session->CandidateDisplayOn());
+        QVERIFY(session->ProtectionOn());
+        for (const game::CaseState& cell : session->Cells())
+            QVERIFY(cell.ViewCandidat);
+        session->SetCandidateDisplay(false);
+        for (const game::CaseState& cell : session->Cells())
+            QVERIFY(!cell.ViewCandidat);
+        QVERIFY(!NewGrid()->ProtectionOn());
+        // A new candidate colour shows only once applied.
+        settings.CouleurCandidat = 0x00ABCDEF;
+        session->SetSettings(settings);
+        QCOMPARE(session->Cell(1, 1).CouleurCandidat, game::Colour(3));
+        session->ApplyCandidateColour();
+        for (const game::CaseState& cell : session->Cells())
+            QCOMPARE(cell.CouleurCandidat, game::Colour(0x00ABCDEF));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestGameRules)
 #include "test_game_rules.moc"

@@ -3,6 +3,7 @@
 #include "game/model/grid_file.h"
 
 #include "tests/faults/file_size_limit.h"
+#include "tests/game/session_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,107 +14,93 @@
 #include <sys/stat.h>
 
 using namespace game;
+using fixture::ReadFile;
 
 class TestGridFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void everythingWrittenReadsBack();
-    void otherLineEndsRead_data();
-    void otherLineEndsRead();
-    void missingOrUnreadableFileIsRefused();
-    void writingReplacesTheFile();
-    void specialFileIsNeverReplaced();
-    void fullDiskKeepsThePreviousFile_data();
-    void fullDiskKeepsThePreviousFile();
-};
-
-void TestGridFile::everythingWrittenReadsBack() {
-    ActionHistory history = {{0, 0, 0, 'S'}, {9, 9, 9, 'P'}, {1, 2, 3, 'C'}, {0, 0, 0, 'R'},
-                             {0, 0, 0, 'T'}, {5, 5, 1, 'X'}, {0, 0, 0, 'T'}};
-    const GridFileContent content = ParseGridFile(EncodeGridFile(history, 123456), "f.xml");
-    QCOMPARE(content.Error, QString());
-    QVERIFY(content.HasTimeMarker);
-    QCOMPARE(content.Seconds, 123456);
-    history.pop_back();
-    QVERIFY(content.Entries == history);
-}
-
-void TestGridFile::otherLineEndsRead_data() {
-    QTest::addColumn<QByteArray>("lineEnd");
-    QTest::newRow("LF") << QByteArray("\n");
-    QTest::newRow("CR") << QByteArray("\r");
-}
-
-void TestGridFile::otherLineEndsRead() {
-    QFETCH(QByteArray, lineEnd);
-    const ActionHistory history = {{0, 0, 0, 'S'}, {4, 6, 8, 'P'}, {0, 0, 0, 'T'}};
-    QByteArray bytes = EncodeGridFile(history, 7);
-    bytes.replace("\r\n", lineEnd);
-    const GridFileContent content = ParseGridFile(bytes, "f.xml");
-    QCOMPARE(content.Error, QString());
-    QCOMPARE(content.Entries.size(), std::size_t(2));
-    QVERIFY(content.Entries[1] == history[1]);
-    QCOMPARE(content.Seconds, 7);
-}
-
-void TestGridFile::missingOrUnreadableFileIsRefused() {
-    QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("absente.xml"));
-    const QString missingError = ReadGridFile(missing).Error;
-    QVERIFY2(missingError.contains(missing), qPrintable(missingError));
-    QVERIFY(missingError.startsWith(QStringLiteral("Fichier non trouvé")));
-    const QString folderError = ReadGridFile(dir.path()).Error;
-    QVERIFY2(folderError.contains(dir.path()), qPrintable(folderError));
-}
-
-void TestGridFile::writingReplacesTheFile() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("g.xml"));
-    QCOMPARE(WriteGridFile(path, "first"), QString());
-    QCOMPARE(WriteGridFile(path, "second"), QString());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("second"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xml")});
-    const QString error = WriteGridFile(dir.path(), "third");
-    QVERIFY2(error.contains(dir.path()), qPrintable(error));
-}
-
-void TestGridFile::specialFileIsNeverReplaced() {
-    // Saving goes through a temporary file renamed over the target; over a device or a pipe
-    // (a grid saved as /dev/full) that rename would put a plain file in its place.
-    QTemporaryDir dir;
-    const QString pipe = dir.filePath(QStringLiteral("tube.xml"));
-    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString error = WriteGridFile(pipe, "grid");
-    QVERIFY2(error.contains(pipe), qPrintable(error));
-    QVERIFY(QFileInfo(pipe).exists());
-    QVERIFY(!QFileInfo(pipe).isFile());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
-}
-
-void TestGridFile::fullDiskKeepsThePreviousFile_data() {
-    test_faults::AddFullDiskRows();
-}
-
-void TestGridFile::fullDiskKeepsThePreviousFile() {
-    QFETCH(int, room);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("g.xml"));
-    QCOMPARE(WriteGridFile(path, "previous"), QString());
-    const QByteArray grid = EncodeGridFile({{0, 0, 0, 'S'}, {1, 1, 5, 'P'}, {0, 0, 0, 'T'}}, 9);
-    QString error;
-    {
-        const test_faults::FileSizeLimit diskFull(room);
-        error = WriteGridFile(path, grid);
+    void everythingWrittenReadsBack() {
+        ActionHistory history = {{0, 0, 0, 'S'}, {9, 9, 9, 'P'}, {1, 2, 3, 'C'}, {0, 0, 0, 'R'},
+                                 {0, 0, 0, 'T'}, {5, 5, 1, 'X'}, {0, 0, 0, 'T'}};
+        const GridFileContent content = ParseGridFile(EncodeGridFile(history, 123456), "f.xml");
+        QCOMPARE(content.Error, QString());
+        QVERIFY(content.HasTimeMarker);
+        QCOMPARE(content.Seconds, 123456);
+        history.pop_back();
+        QVERIFY(content.Entries == history);
     }
-    QVERIFY2(error.contains(path), qPrintable(error));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("previous"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xml")});
-}
+
+    void otherLineEndsRead_data() {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+
+    void otherLineEndsRead() {
+        QFETCH(QByteArray, lineEnd);
+        const ActionHistory history = {{0, 0, 0, 'S'}, {4, 6, 8, 'P'}, {0, 0, 0, 'T'}};
+        QByteArray bytes = EncodeGridFile(history, 7);
+        bytes.replace("\r\n", lineEnd);
+        const GridFileContent content = ParseGridFile(bytes, "f.xml");
+        QCOMPARE(content.Error, QString());
+        QCOMPARE(content.Entries.size(), std::size_t(2));
+        QVERIFY(content.Entries[1] == history[1]);
+        QCOMPARE(content.Seconds, 7);
+    }
+
+    void missingOrUnreadableFileIsRefused() {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("absente.xml"));
+        const QString missingError = ReadGridFile(missing).Error;
+        QVERIFY2(missingError.contains(missing), qPrintable(missingError));
+        QVERIFY(missingError.startsWith(QStringLiteral("Fichier non trouvé")));
+        const QString folderError = ReadGridFile(dir.path()).Error;
+        QVERIFY2(folderError.contains(dir.path()), qPrintable(folderError));
+    }
+
+    void writingReplacesTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("g.xml"));
+        QCOMPARE(WriteGridFile(path, "first"), QString());
+        QCOMPARE(WriteGridFile(path, "second"), QString());
+        QCOMPARE(ReadFile(path), QByteArray("second"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xml")});
+        const QString error = WriteGridFile(dir.path(), "third");
+        QVERIFY2(error.contains(dir.path()), qPrintable(error));
+    }
+
+    void specialFileIsNeverReplaced() {
+        // Saving goes through a temporary file renamed over the target; over a device or a pipe
+        // (a grid saved as /dev/full) that rename would put a plain file in its place.
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("tube.xml"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString error = WriteGridFile(pipe, "grid");
+        QVERIFY2(error.contains(pipe), qPrintable(error));
+        QVERIFY(QFileInfo(pipe).exists());
+        QVERIFY(!QFileInfo(pipe).isFile());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+    }
+
+    void fullDiskKeepsThePreviousFile_data() { test_faults::AddFullDiskRows(); }
+
+    void fullDiskKeepsThePreviousFile() {
+        QFETCH(int, room);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("g.xml"));
+        QCOMPARE(WriteGridFile(path, "previous"), QString());
+        const QByteArray grid = EncodeGridFile({{0, 0, 0, 'S'}, {1, 1, 5, 'P'}, {0, 0, 0, 'T'}}, 9);
+        QString error;
+        {
+            const test_faults::FileSizeLimit diskFull(room);
+            error = WriteGridFile(path, grid);
+        }
+        QVERIFY2(error.contains(path), qPrintable(error));
+        QCOMPARE(ReadFile(path), QByteArray("previous"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("g.xml")});
+    }
+};
 
 QTEST_GUILESS_MAIN(TestGridFile)
 #include "test_grid_file.moc"
