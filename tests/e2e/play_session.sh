@@ -100,22 +100,23 @@ cell() { # row col -> offsets of the cell's centre
     echo $((2 + 25 + 19 + ($2 - 1) * 46)) $((board_top + 25 + 19 + ($1 - 1) * 46))
 }
 
-# A digit placed through the selector (left button, "Poser" page, button 5).
-read -r dx dy < <(cell 5 5)
-click_in "$main" "$dx" "$dy" 1
-selector=$(wait_window "^Selecteur$")
-shot selector-poser
-click_in "$selector" $((56 + 20)) $((28 + 56 + 20)) 1
-wait_gone "^Selecteur$"
-shot digit-placed
+# Clicks a cell with a mouse button, then the selector's digit button on the page that opens
+# (buttons in a telephone-pad layout, 48 pixels apart, below the page tabs).
+choose() { # row col mouse-button digit screenshot-name
+    local dx dy selector
+    read -r dx dy < <(cell "$1" "$2")
+    click_in "$main" "$dx" "$dy" "$3"
+    selector=$(wait_window "^Selecteur$")
+    shot "$5"
+    click_in "$selector" $((8 + ($4 - 1) % 3 * 48 + 20)) $((28 + 8 + ($4 - 1) / 3 * 48 + 20)) 1
+    wait_gone "^Selecteur$"
+}
 
-# A candidate removed with the right button ("Candidats" page, button 9).
-read -r dx dy < <(cell 1 1)
-click_in "$main" "$dx" "$dy" 3
-selector=$(wait_window "^Selecteur$")
-shot selector-candidats
-click_in "$selector" $((104 + 20)) $((28 + 104 + 20)) 1
-wait_gone "^Selecteur$"
+# A digit placed through the selector (left button, "Poser" page), then a candidate removed with
+# the right button ("Candidats" page).
+choose 5 5 1 5 selector-poser
+shot digit-placed
+choose 1 1 3 9 selector-candidats
 
 # A family ticked: the naked singles, applied at once and after every move.
 click_in "$main" 674 $((menu_bar + 173)) 1
