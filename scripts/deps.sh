@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libqt6svg6-dev libgl-dev
     libjpeg62-turbo-dev
     libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool imagemagick poppler-utils
     fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info groff-base file
