@@ -1,6 +1,7 @@
 // The grid text import with the paste filter, through the grid model as the Paste command uses
-// it. Invariants: a refused text leaves the grid empty; an accepted one places exactly its givens,
-// and the board picture that Copy makes of it pastes back into a new grid as the same board.
+// it. Invariants: a refused text leaves the grid empty and unmodified; an accepted one places
+// exactly its givens, marks the grid modified when there were any, and the board picture that
+// Copy makes of it pastes back into a new grid as the same board.
 #include "fuzz/board_view.h"
 #include "fuzz/fuzz_check.h"
 
@@ -31,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!error.isEmpty()) {
         Require(grid->History() == kNewGridHistory, "a refused text leaves the history as it was");
         Require(grid->CountPlacedCells() == 0, "a refused text leaves the board empty");
+        Require(!grid->Modified(), "a refused text leaves the grid unmodified");
         return 0;
     }
 
@@ -45,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(board.Digits == expected, "the board holds exactly the givens");
     Require(grid->History().size() == reading.Givens.size() + 1,
             "every given is recorded in the history");
+    Require(grid->Modified() == !reading.Givens.empty(), "pasted givens mark the grid modified");
 
     const QString picture = grid->CopyGrid();
     Require(picture.count(QStringLiteral("\r\n")) == 10, "the board picture has 11 lines");

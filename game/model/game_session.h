@@ -174,7 +174,8 @@ public:
     // Places the givens of an 81-character grid text in the current mode. Returns an error text,
     // empty on success; a refused text leaves the board untouched.
     QString ImportText(const QString& text);
-    // Imports pasted clipboard text into an empty board. Returns an error text, empty on success.
+    // Imports pasted clipboard text into an empty board and, when that placed givens, marks the
+    // grid modified. Returns an error text, empty on success.
     QString PasteGrid(const QString& clipboardText);
     // The 11-line board picture for the clipboard.
     QString CopyGrid() const;

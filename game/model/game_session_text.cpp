@@ -20,7 +20,11 @@ QString GameSession::ImportText(const QString& text) {
 QString GameSession::PasteGrid(const QString& clipboardText) {
     if (CountPlacedCells() != 0)
         return QStringLiteral("La grille n'est pas vide");
-    return ImportText(FilterPastedText(clipboardText));
+    const QString error = ImportText(FilterPastedText(clipboardText));
+    // Pasted givens are a change to save; a refused or blank text placed nothing.
+    if (CountPlacedCells() != 0)
+        SetModified(true);
+    return error;
 }
 
 QString GameSession::CopyGrid() const {

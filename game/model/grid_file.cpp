@@ -11,6 +11,10 @@ namespace game {
 
 namespace {
 
+// About 120 bytes an action: a game of 10 000 actions (a grid takes 81 placements and at most 729
+// removals) is about a megabyte. A larger file is refused before it is read.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
 // 0-based positions of the fields inside an action line.
 constexpr int kLignePos = 20;
 constexpr int kColonnePos = 33;
@@ -150,8 +154,14 @@ GridFileContent ParseGridFile(const QByteArray& bytes, const QString& fileName) 
         content.Entries.push_back(entry);
         lastActionLine = i;
     }
+    // Empty, binary or UTF-16 bytes read as no action at all: nothing of a grid to open.
+    if (content.Entries.empty()) {
+        content.Error = Refusal(fileName, std::max<qsizetype>(lines.size(), 1),
+                                QStringLiteral("aucune ligne d'action"));
+        return content;
+    }
     // Only the last marker's time is read; earlier markers stay in the history, skipped by replay.
-    if (!content.Entries.empty() && content.Entries.back().Operation == operation::TimeMarker) {
+    if (content.Entries.back().Operation == operation::TimeMarker) {
         const int seconds = ReadSeconds(lines[lastActionLine].mid(kTextPos, kTextLength));
         if (seconds < 0) {
             content.Error = Refusal(fileName, lastActionLine + 1,
@@ -172,13 +182,20 @@ GridFileContent ReadGridFile(const QString& path) {
         missing.Error = QStringLiteral("Fichier non trouvé : %1").arg(path);
         return missing;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        GridFileContent unreadable;
-        unreadable.Error =
-            QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
-        return unreadable;
-    }
-    return ParseGridFile(file.readAll(), path);
+    const auto unreadable = [&path](const QString& reason) {
+        GridFileContent refused;
+        refused.Error = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, reason);
+        return refused;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable(file.errorString());
+    // The size is checked before reading; a pipe or a device tells none, so the reading stops
+    // just past the limit.
+    const bool tooLarge = file.size() > kMaxFileSize;
+    const QByteArray bytes = tooLarge ? QByteArray() : file.read(kMaxFileSize + 1);
+    if (tooLarge || bytes.size() > kMaxFileSize)
+        return unreadable(QStringLiteral("plus de 16 Mio, trop grand pour une grille"));
+    return ParseGridFile(bytes, path);
 }
 
 QString WriteGridFile(const QString& path, const QByteArray& bytes) {

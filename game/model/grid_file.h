@@ -30,11 +30,12 @@ struct GridFileContent {
     QString Error;              // set when the file is refused; nothing else is meaningful then
 };
 
-// Parses the bytes of a grid file. A malformed action line refuses the whole file; fileName only
-// names it in the message.
+// Parses the bytes of a grid file. A malformed action line, or no action line at all, refuses the
+// whole file; fileName only names it in the message.
 GridFileContent ParseGridFile(const QByteArray& bytes, const QString& fileName);
 
-// Reads and parses the file at path; a missing or unreadable file is refused with a message.
+// Reads and parses the file at path; a missing or unreadable file, or one over 16 MiB (checked
+// before reading), is refused with a message.
 GridFileContent ReadGridFile(const QString& path);
 
 // Replaces the file at path with bytes, atomically: on failure the previous file stays intact.

@@ -125,6 +125,28 @@ private slots:
                                   << QStringLiteral("0..5");
         QTest::newRow("no input") << QStringList{QStringLiteral("--auto"), QStringLiteral("0")}
                                   << QStringLiteral("INPUT");
+        // Files that hold no grid, whatever their name: none is read as an empty grid.
+        const QString noAction = QStringLiteral("aucune ligne d'action");
+        const struct {
+            const char* Row;
+            QByteArray Bytes;
+            qint64 Size; // grown to this size without writing (a sparse file); 0: as written
+            QString Mentions;
+        } files[] = {
+            {"empty file", {}, 0, noAction},
+            {"random bytes", QByteArray::fromHex("8f03d2e1c4007a19ff5e0b9c"), 0, noAction},
+            {"UTF-16", QByteArray::fromHex("fffe3c003f0078006d006c000d000a00"), 0, noAction},
+            {"300 MB", {}, 300'000'000, QStringLiteral("16 Mio")},
+        };
+        for (const auto& file : files) {
+            const QString path = dir_.filePath(QString::fromLatin1(file.Row));
+            WriteFile(path, file.Bytes);
+            if (file.Size != 0)
+                QFile::resize(path, file.Size);
+            QTest::newRow(file.Row) << QStringList{path} << file.Mentions;
+        }
+        QTest::newRow("endless device")
+            << QStringList{QStringLiteral("/dev/zero")} << QStringLiteral("16 Mio");
     }
 
     void badCommandLines() {
@@ -136,6 +158,9 @@ private slots:
         QCOMPARE(run.Err.size(), 1);
         QVERIFY2(run.Err.front().contains(mentions), qPrintable(run.Err.front()));
     }
+
+private:
+    QTemporaryDir dir_;
 };
 
 QTEST_GUILESS_MAIN(TestCliAnalyse)

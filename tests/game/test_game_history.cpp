@@ -2,7 +2,9 @@
 // file through the grid model.
 #include "tests/game/session_fixture.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +54,10 @@ QByteArray ActionLine(const char* ligne, const char* colonne, const char* chiffr
 
 const QByteArray kHeader = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n<Actions>\r\n";
 const QByteArray kFooter = "</Actions>\r\n";
+
+QByteArray GridFileOf(const QByteArray& actions) {
+    return kHeader + actions + kFooter;
+}
 
 } // namespace
 
@@ -289,11 +295,11 @@ private slots:
 
     void fileWithoutTimeMarkerLoadsWithZeroSeconds() {
         auto session = NewGrid();
-        QVERIFY(LoadActions(*session,
-                            ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
-                                ActionLine("4", "4", "2", 'P', "Ligne: 4 Colonne: 4 Mise") +
-                                ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
-                                ActionLine("0", "0", "0", 'X', "inconnu"))
+        QVERIFY(LoadFile(*session,
+                         GridFileOf(ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
+                                    ActionLine("4", "4", "2", 'P', "Ligne: 4 Colonne: 4 Mise") +
+                                    ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
+                                    ActionLine("0", "0", "0", 'X', "inconnu")))
                     .isEmpty());
         // The unknown operation stays in the history and is skipped by the replay.
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S; P 4 4 2; R; X"));
@@ -305,11 +311,12 @@ private slots:
 
     void clockOfTheLongestTimeStopsThere() {
         auto session = NewGrid();
-        QVERIFY(LoadActions(*session,
-                            ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
+        QVERIFY(
+            LoadFile(*session,
+                     GridFileOf(ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage") +
                                 ActionLine("0", "0", "0", 'R', "Ligne: 0 Colonne: 0 Passage") +
-                                ActionLine("0", "0", "0", 'T', "2147483647# duree de la partie"))
-                    .isEmpty());
+                                ActionLine("0", "0", "0", 'T', "2147483647# duree de la partie")))
+                .isEmpty());
         QCOMPARE(session->ElapsedSeconds(), 2147483647);
         session->TimerPartieTimer();
         QCOMPARE(session->ElapsedSeconds(), 2147483647);
@@ -318,36 +325,58 @@ private slots:
     }
 
     void refusedFileChangesNothing_data() {
-        QTest::addColumn<QByteArray>("actions");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("size"); // grown to this size without writing; 0: as written
         QTest::addColumn<QString>("where");
         const QByteArray start =
             ActionLine("0", "0", "0", 'S', "Ligne: 0 Colonne: 0 Passage en mode Saisie : 0");
         const QByteArray place = ActionLine("1", "1", "5", 'P', "Ligne: 1 Colonne: 1 Mise");
         // The header takes lines 1 and 2, so the first action line is line 3.
         QTest::newRow("row not a digit")
-            << start + place + ActionLine("x", "1", "5", 'P', "t") << QStringLiteral("ligne 5,");
-        QTest::newRow("column not a digit")
-            << start + ActionLine("1", " ", "5", 'P', "t") << QStringLiteral("ligne 4,");
-        QTest::newRow("digit not a digit")
-            << ActionLine("1", "1", "?", 'P', "t") + start << QStringLiteral("ligne 3,");
-        QTest::newRow("placing digit 0")
-            << start + ActionLine("1", "1", "0", 'P', "t") << QStringLiteral("ligne 4,");
-        QTest::newRow("removal in row 0")
-            << start + ActionLine("0", "3", "4", 'C', "t") << QStringLiteral("ligne 4,");
-        QTest::newRow("line too short")
-            << start + place + QByteArray("  <Action  Ligne = '1' Colonne ='1'\r\n")
+            << GridFileOf(start + place + ActionLine("x", "1", "5", 'P', "t")) << qint64(0)
             << QStringLiteral("ligne 5,");
+        QTest::newRow("column not a digit")
+            << GridFileOf(start + ActionLine("1", " ", "5", 'P', "t")) << qint64(0)
+            << QStringLiteral("ligne 4,");
+        QTest::newRow("digit not a digit")
+            << GridFileOf(ActionLine("1", "1", "?", 'P', "t") + start) << qint64(0)
+            << QStringLiteral("ligne 3,");
+        QTest::newRow("placing digit 0") << GridFileOf(start + ActionLine("1", "1", "0", 'P', "t"))
+                                         << qint64(0) << QStringLiteral("ligne 4,");
+        QTest::newRow("removal in row 0") << GridFileOf(start + ActionLine("0", "3", "4", 'C', "t"))
+                                          << qint64(0) << QStringLiteral("ligne 4,");
+        QTest::newRow("line too short")
+            << GridFileOf(start + place + QByteArray("  <Action  Ligne = '1' Colonne ='1'\r\n"))
+            << qint64(0) << QStringLiteral("ligne 5,");
         QTest::newRow("time marker without seconds")
-            << start + ActionLine("0", "0", "0", 'T', "duree") << QStringLiteral("ligne 4,");
+            << GridFileOf(start + ActionLine("0", "0", "0", 'T', "duree")) << qint64(0)
+            << QStringLiteral("ligne 4,");
+        // Files without a single action line used to open as an empty grid that Save then wrote
+        // over them.
+        const QString noAction = QStringLiteral("aucune ligne d'action");
+        QTest::newRow("empty") << QByteArray() << qint64(0)
+                               << QStringLiteral("ligne 1, ") + noAction;
+        QTest::newRow("header only")
+            << GridFileOf({}) << qint64(0) << QStringLiteral("ligne 3, ") + noAction;
+        QByteArray noise(4096, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        QTest::newRow("random bytes") << noise << qint64(0) << noAction;
+        QTest::newRow("UTF-16 with BOM")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(
+                   QString::fromLatin1(GridFileOf(start + place))))
+            << qint64(0) << noAction;
+        QTest::newRow("300 MB, sparse")
+            << GridFileOf(start + place) << qint64(300'000'000) << QStringLiteral("plus de 16 Mio");
     }
 
     void refusedFileChangesNothing() {
-        QFETCH(QByteArray, actions);
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, size);
         QFETCH(QString, where);
         auto session = ShortGame();
         const Position before = PositionOf(*session);
         const QStringList trace = session->TraceLines();
-        const QString error = LoadActions(*session, actions);
+        const QString error = LoadFile(*session, bytes, size);
         QVERIFY2(error.contains(dir_.filePath(QStringLiteral("chargee.xml"))), qPrintable(error));
         QVERIFY2(error.contains(where), qPrintable(error));
         QCOMPARE(HistoryText(session->History()), kShortGame);
@@ -357,10 +386,13 @@ private slots:
     }
 
 private:
-    // Writes the actions as a grid file and loads it into the session: LoadGrid's error.
-    QString LoadActions(GameSession& session, const QByteArray& actions) {
+    // Writes the bytes as a file, grown to size without writing when size is not 0 (a sparse
+    // file), and loads it into the session: LoadGrid's error.
+    QString LoadFile(GameSession& session, const QByteArray& bytes, qint64 size = 0) {
         const QString path = dir_.filePath(QStringLiteral("chargee.xml"));
-        WriteFile(path, kHeader + actions + kFooter);
+        WriteFile(path, bytes);
+        if (size != 0)
+            QFile::resize(path, size);
         session.SetFileName(path);
         return session.LoadGrid();
     }

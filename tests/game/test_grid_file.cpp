@@ -20,10 +20,25 @@ class TestGridFile : public QObject {
     Q_OBJECT
 
 private slots:
+    void everythingWrittenReadsBack_data() {
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("each operation") << 1;
+        // 50 000 entries, some 6 MB: far from the size a file is refused at.
+        QTest::newRow("a very long game") << 10000;
+    }
+
     void everythingWrittenReadsBack() {
-        ActionHistory history = {{0, 0, 0, 'S'}, {9, 9, 9, 'P'}, {1, 2, 3, 'C'}, {0, 0, 0, 'R'},
-                                 {0, 0, 0, 'T'}, {5, 5, 1, 'X'}, {0, 0, 0, 'T'}};
-        const GridFileContent content = ParseGridFile(EncodeGridFile(history, 123456), "f.xml");
+        QFETCH(int, rounds);
+        ActionHistory history = {{0, 0, 0, 'S'}};
+        for (int i = 0; i < rounds; ++i)
+            history.insert(
+                history.end(),
+                {{9, 9, 9, 'P'}, {1, 2, 3, 'C'}, {0, 0, 0, 'R'}, {0, 0, 0, 'T'}, {5, 5, 1, 'X'}});
+        history.push_back({0, 0, 0, 'T'});
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("f.xml"));
+        QCOMPARE(WriteGridFile(path, EncodeGridFile(history, 123456)), QString());
+        const GridFileContent content = ReadGridFile(path);
         QCOMPARE(content.Error, QString());
         QVERIFY(content.HasTimeMarker);
         QCOMPARE(content.Seconds, 123456);

@@ -97,6 +97,7 @@ private slots:
         session->ApplyAction(2, 2, 'P', 4);
         QCOMPARE(session->PasteGrid(kSolution), QStringLiteral("La grille n'est pas vide"));
         QCOMPARE(BoardText(*session).count(u'.'), 80);
+        QVERIFY(!session->Modified());
     }
 
     void pasteFiltersSeveralLines_data() {
@@ -117,6 +118,7 @@ private slots:
             << rowsWithZeros.join(u'\n') << kWrongLength << QString(81, u'.');
         QTest::newRow("nine lines with bars and tabs")
             << rowsWithDots.join(QStringLiteral("|\t\r\n")) << QString() << twoHoles;
+        QTest::newRow("no given") << QString(81, u'.') << QString() << QString(81, u'.');
         QTest::newRow("the copied picture")
             << kPicture.join(QStringLiteral("\r\n")) << QString()
             << QStringLiteral("5........") + QStringLiteral("....3....") + QString(9, u'.') +
@@ -130,6 +132,8 @@ private slots:
         auto session = NewGrid();
         QCOMPARE(session->PasteGrid(clipboard), error);
         QCOMPARE(BoardText(*session), board);
+        // Only a paste that placed givens leaves something to save.
+        QCOMPARE(session->Modified(), board != QString(81, u'.'));
     }
 
     void pasteInPlayModePlacesPlayDigits() {
