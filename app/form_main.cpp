@@ -111,18 +111,18 @@ void TFormMain::BuildActions() {
          "ouvrir"},
         {"ActionEnregistrer", "&Enregistrer", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_S),
          "Enregistrer", "enregistrer"},
-        {"ActionEnregSous", "Enregistrer &Sous... ", "Fichier", {}, "Enregistrer sous", nullptr},
+        {"ActionEnregSous", "Enregistrer &sous...", "Fichier", {}, "Enregistrer sous", nullptr},
         {"ActionImprime", "Imprimer", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_P), "Imprimer",
          "imprime"},
         {"ActionQuitter", "Quitter", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_F4), "Quitter",
          nullptr},
         {"ActionConfig", "Configurer", "Fichier", {}, "Configurer", "config"},
         {"EditCopier", "&Copier", "Edition", QKeySequence(Qt::CTRL | Qt::Key_C),
-         "Copier|Copier la grille dans le Presse-papiers", nullptr},
+         "Copier|Copier la grille dans le presse-papiers", nullptr},
         {"EditColler", "Co&ller", "Edition", QKeySequence(Qt::CTRL | Qt::Key_V),
-         "Coller|coller le presse papier dans la grille", nullptr},
+         "Coller|Coller le presse-papiers dans la grille", nullptr},
         {"ActionAide", "Aide du programme", "Aide", QKeySequence(Qt::Key_F1), "Aide", "aide"},
-        {"ActionAPropos", "A Propos de ...", "Aide", {}, "A propos de ...", nullptr},
+        {"ActionAPropos", "À propos de...", "Aide", {}, "À propos de...", nullptr},
         {"ActionAstuce", "ActionAstuce", "Aide", {}, "", nullptr},
         {"BrowseURL1", "Site web de l'auteur", "Aide", {}, "Site web de l'auteur", nullptr},
         {"ActionDupliquer", "Dupliquer", "Outils", QKeySequence(Qt::Key_F2), "", "dupliquer"},
@@ -210,7 +210,7 @@ void TFormMain::BuildMenus() {
     fichier->addSeparator();
     fichier->addAction(Action(QStringLiteral("ActionQuitter")));
 
-    QMenu* edition = menu("Menu_Edition", QStringLiteral("&Edition"));
+    QMenu* edition = menu("Menu_Edition", QStringLiteral("&Édition"));
     menuCopier_ = entry(edition, "MenuCopier", "EditCopier");
     menuColler_ = entry(edition, "MenuColler", "EditColler");
 
@@ -233,7 +233,7 @@ void TFormMain::BuildMenus() {
     aide->addSeparator();
     QAction* nouvelleVersion = aide->addAction(QStringLiteral("Nouvelle version"));
     nouvelleVersion->setObjectName(QStringLiteral("MenuNouvelleVersion"));
-    nouvelleVersion->setStatusTip(QStringLiteral("REchercher une nouelle version sur le net"));
+    nouvelleVersion->setStatusTip(QStringLiteral("Rechercher une nouvelle version sur le net"));
     connect(nouvelleVersion, &QAction::triggered, this, [this] { emit newVersionRequested(); });
     aide->addSeparator();
     entry(aide, "MenuSiteWeb", "BrowseURL1");

@@ -55,16 +55,16 @@ void TFormMain::BuildFileDialogs() {
     dialogs_.askNewGrid = [this] {
         game::TaskDialog question(
             QStringLiteral("Tessarine"), QStringLiteral("Quelle grille voulez-vous ?"),
-            QStringLiteral("vous avez le choix entre deux types de grille "), this);
+            QStringLiteral("Vous avez le choix entre deux types de grilles."), this);
         question.SetMainIcon(QIcon(QStringLiteral(":/pictures/tessarine.svg")));
         question.AddCommandLink(QStringLiteral("Grille Tessarine"),
-                                QStringLiteral("Le programme génére automatiquement une grille "
+                                QStringLiteral("Le programme génère automatiquement une grille "
                                                "jouable"),
                                 kGeneratedGrid);
         question.AddCommandLink(
             QStringLiteral("Grille vierge"),
-            QStringLiteral("vous devrez saisir le grille avant de pouvoir la jouer. Cette option "
-                           "doit être choisie si vous souhaitez recopier la grille d'un magasine"),
+            QStringLiteral("Vous devrez saisir la grille avant de pouvoir la jouer. Cette option "
+                           "doit être choisie si vous souhaitez recopier la grille d'un magazine."),
             kBlankGrid);
         return question.Run();
     };
@@ -116,7 +116,7 @@ game::TFramefille* TFormMain::CreateTab(const QString& caption, bool whiteFill) 
     connect(grid, &game::TFramefille::saveRequested, this, [this, grid] { SaveGrid(grid); });
     connect(&grid->Session(), &game::GameSession::gridSaved, this, [this](const QString& path) {
         ShowStatus(
-            Message(QStringLiteral("Le fichier %s a été enregistré avec succés."), 22, path));
+            Message(QStringLiteral("Le fichier %s a été enregistré avec succès."), 22, path));
         services_.AddRecentFile(path);
     });
     return grid;
@@ -210,7 +210,7 @@ void TFormMain::SaveGridAs(game::TFramefille* grid) {
         return;
     if (QFileInfo::exists(path) &&
         services_.MessageDialog(
-            QStringLiteral("Le fichier [%s] existe déjà.\r\nVoulez-vous  l'écraser"),
+            QStringLiteral("Le fichier [%s] existe déjà.\r\nVoulez-vous l'écraser ?"),
             QFileInfo(path).fileName(), {}, 25, services::MessageKind::Information,
             services::ButtonYes | services::ButtonNo, this) == services::ResultNo)
         return;

@@ -43,7 +43,7 @@ PrintConfigDialogs StandardDialogs(TFormMain& form, services::TDMFonction& servi
         // A fixed question, never translated; the name goes in as an argument so that nothing
         // in it is read as an escape.
         return services.MessageDialog(
-                   QStringLiteral("Le fichier %s existe déjà.\r\nVoulez-vous  l'écraser ?"),
+                   QStringLiteral("Le fichier %s existe déjà.\r\nVoulez-vous l'écraser ?"),
                    QFileInfo(path).fileName(), {}, 0, services::MessageKind::Information,
                    services::ButtonYes | services::ButtonNo, &form) == services::ResultYes;
     };

@@ -41,12 +41,24 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, QPoint pos
     return label;
 }
 
-game::LinkLabel* Link(QWidget* parent, const char* name, const QString& text, QPoint position) {
+// Where the last visible character of a left-aligned label ends.
+int TextEnd(const QLabel* label) {
+    QString text = label->text();
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return label->x() + label->contentsRect().left() + label->fontMetrics().horizontalAdvance(text);
+}
+
+// A link stands where the layout puts it, or further right when its title is wider in the font at
+// hand: at least one blank always separates the title from the link.
+game::LinkLabel* Link(QWidget* parent, const char* name, const QString& text, QPoint position,
+                      const QLabel* title) {
     auto* link = new game::LinkLabel(parent);
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);
     link->setPalette(palette);
-    PlaceLabel(link, name, text, position);
+    const int afterTitle = TextEnd(title) + title->fontMetrics().horizontalAdvance(u' ');
+    PlaceLabel(link, name, text, {std::max(position.x(), afterTitle), position.y()});
     return link;
 }
 
@@ -92,16 +104,16 @@ void TFormSplash::BuildLabels(services::TDMFonction& services) {
     Label(this, "InfoLbl2", QStringLiteral("Jeu de Sudoku"), {13, 150}, true);
     Label(this, "InfoLbl3", QStringLiteral("Logiciel libre, distribué sous licence GPL v3"),
           {13, 163}, true);
-    Label(this, "LblTitreEmail", QStringLiteral(" Email :"), {25, 208});
-    Label(this, "LblTitreSite", QStringLiteral("Site web : "), {13, 225});
+    const QLabel* titreEmail = Label(this, "LblTitreEmail", QStringLiteral(" Email :"), {25, 208});
+    const QLabel* titreSite = Label(this, "LblTitreSite", QStringLiteral("Site web : "), {13, 225});
     Label(this, "VersionLbl", QStringLiteral("Version : ") + services.FileVersionString(),
           {328, 224});
 
-    game::LinkLabel* lblEmail = Link(this, "LblEmail", AuthorMail(), {72, 208});
+    game::LinkLabel* lblEmail = Link(this, "LblEmail", AuthorMail(), {72, 208}, titreEmail);
     connect(lblEmail, &game::LinkLabel::clicked, this, [&services, lblEmail] {
         services.OpenUrl(QStringLiteral("mailto:") + lblEmail->text());
     });
-    game::LinkLabel* lblSite = Link(this, "LblSite", SiteAddress(), {72, 224});
+    game::LinkLabel* lblSite = Link(this, "LblSite", SiteAddress(), {72, 224}, titreSite);
     connect(lblSite, &game::LinkLabel::clicked, this,
             [&services, lblSite] { services.OpenUrl(lblSite->text()); });
 }

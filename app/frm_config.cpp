@@ -57,14 +57,14 @@ struct CheckPlace {
 
 constexpr CheckPlace kPreferenceBoxes[] = {
     {"CbCandidatsOnOff", "Candidats visibles par défaut", 34, &Settings::Candidats},
-    {"CbProtectionOnOFF", "mode protegé actif par défaut", 58, &Settings::Protection},
+    {"CbProtectionOnOFF", "Mode protégé actif par défaut", 58, &Settings::Protection},
 };
 
 // The "Lb" boxes are check boxes all the same: the names key the translation file.
 constexpr CheckPlace kEnvironmentBoxes[] = {
     {"LbShowTipsOnStartup", "Afficher les astuces au démarrage", 32, &Settings::ShowTipsOnStartup},
     {"LbSavePosWin", "Sauvegarder la position des fenêtres en quittant", 56, &Settings::SavePosWin},
-    {"CBReopenLastFile", "Réouvrir le dernier fichier utilisé", 80, &Settings::ReopenLastFile},
+    {"CBReopenLastFile", "Rouvrir le dernier fichier utilisé", 80, &Settings::ReopenLastFile},
     {"CbQuitConfirm", "Confirmer la fermeture de l'application", 104, &Settings::QuitConfirm},
 };
 

@@ -13,8 +13,9 @@ namespace {
 SettingsFile OpenSettingsFile(const DataFolderResult& folder) {
     if (!folder.usable)
         return SettingsFile::InMemory(
-            QStringLiteral("Le dossier « %1 » ne peut pas être créé ou écrit : les réglages de "
-                           "cette session ne seront pas enregistrés.")
+            QStringLiteral(
+                "Le dossier «\u00A0%1\u00A0» ne peut pas être créé ou écrit : les réglages de "
+                "cette session ne seront pas enregistrés.")
                 .arg(folder.path));
     return SettingsFile::OnDisk(folder.path + QStringLiteral("Settings.ini"));
 }

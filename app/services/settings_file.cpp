@@ -21,8 +21,9 @@ IniFile SettingsFile::Load() {
         return memory_;
     const TextFile file = ReadTextFile(path_);
     if (file.status == TextFileStatus::Unreadable) {
-        problem_ = QStringLiteral("Le fichier « %1 » ne peut pas être lu : les réglages de cette "
-                                  "session ne seront pas enregistrés.")
+        problem_ = QStringLiteral(
+                       "Le fichier «\u00A0%1\u00A0» ne peut pas être lu : les réglages de cette "
+                       "session ne seront pas enregistrés.")
                        .arg(path_);
         path_.clear();
         return memory_;

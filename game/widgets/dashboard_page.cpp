@@ -27,9 +27,13 @@ QGroupBox* Group(const char* name, const QString& title, QWidget* parent, QRect 
     return group;
 }
 
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent, QRect geometry) {
+// kind is the token under which the translation file finds the button: "TBitBtn" for a push
+// button with a picture, "TSpeedButton" for a flat one.
+QPushButton* Button(const char* name, const QString& caption, const char* kind, QWidget* parent,
+                    QRect geometry) {
     auto* button = Make<QPushButton>(name, parent, geometry);
     button->setText(caption);
+    button->setProperty("kindToken", QLatin1String(kind));
     return button;
 }
 
@@ -72,24 +76,28 @@ DashboardPage::DashboardPage(const FrameServices& services, QWidget* parent) : Q
     setPalette(page);
 
     auto* commands = Group("GroupBox3", QStringLiteral("Commandes"), this, {9, 6, 157, 112});
-    BtPrecedent =
-        Button("Bt_PRECEDENT", QStringLiteral("Annuler         "), commands, {10, 22, 137, 36});
+    BtPrecedent = Button("Bt_PRECEDENT", QStringLiteral("Annuler         "), "TBitBtn", commands,
+                         {10, 22, 137, 36});
     BtPrecedent->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    BtEffTout = Button("BT_EFF_TOUT", QStringLiteral("Poubelle     "), commands, {10, 66, 137, 36});
+    BtEffTout = Button("BT_EFF_TOUT", QStringLiteral("Poubelle     "), "TBitBtn", commands,
+                       {10, 66, 137, 36});
     BtEffTout->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    BtRefaire = Button("BT_REFAIRE", QStringLiteral("Recommencer"), commands, {10, 66, 137, 36});
+    BtRefaire =
+        Button("BT_REFAIRE", QStringLiteral("Recommencer"), "TBitBtn", commands, {10, 66, 137, 36});
     BtRefaire->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
     auto* candidats = Group("GroupBox5", QStringLiteral("Candidats"), this, {9, 124, 157, 58});
-    SbCandidatOn = Button("SB_CandidatOn", QStringLiteral("Voir"), candidats, {10, 22, 66, 26});
-    SbCandidatOff = Button("SB_CandidatOff", QStringLiteral("Cacher"), candidats, {81, 22, 66, 26});
+    SbCandidatOn = Button("SB_CandidatOn", QStringLiteral("Voir"), "TSpeedButton", candidats,
+                          {10, 22, 66, 26});
+    SbCandidatOff = Button("SB_CandidatOff", QStringLiteral("Cacher"), "TSpeedButton", candidats,
+                           {81, 22, 66, 26});
     SwitchPair(SbCandidatOn, SbCandidatOff);
 
     auto* protection = Group("GroupBox4", QStringLiteral("Protection"), this, {9, 188, 157, 58});
-    SbProtectionOn =
-        Button("SB_ProtectionOn", QStringLiteral("Activée"), protection, {10, 22, 66, 26});
-    SbProtectionOff =
-        Button("SB_ProtectionOff", QStringLiteral("Désactivée"), protection, {81, 22, 66, 26});
+    SbProtectionOn = Button("SB_ProtectionOn", QStringLiteral("Activée"), "TSpeedButton",
+                            protection, {10, 22, 66, 26});
+    SbProtectionOff = Button("SB_ProtectionOff", QStringLiteral("Désactivée"), "TSpeedButton",
+                             protection, {81, 22, 66, 26});
     SwitchPair(SbProtectionOn, SbProtectionOff);
 
     auto* timer = Group("GBTimer", QStringLiteral("Temps passé"), this, {9, 252, 157, 70});
@@ -117,7 +125,7 @@ DashboardPage::DashboardPage(const FrameServices& services, QWidget* parent) : Q
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     hint->setText(QStringLiteral("Saisissez les chiffres de la grille, puis commencez la partie."));
-    BtJouer = Button("BtJouer", QStringLiteral("Jouer ! "), GbMode, {18, 196, 121, 48});
+    BtJouer = Button("BtJouer", QStringLiteral("Jouer ! "), "TBitBtn", GbMode, {18, 196, 121, 48});
     QFont jouer = BtJouer->font();
     jouer.setPixelSize(18);
     jouer.setBold(true);

@@ -59,6 +59,8 @@ TFramefille::TFramefille(const FrameServices& services, QWidget* parent)
     timerPartie_->setObjectName(QStringLiteral("TimerPartie"));
     timerPartie_->setInterval(1000);
     Connect();
+    setProperty("translationSection", QStringLiteral("Framefille"));
+    services_.TranslateWindow(this);
 }
 
 void TFramefille::BuildBoard() {
@@ -243,7 +245,7 @@ void TFramefille::CellMouseUp(TSudoCase* cell, Qt::MouseButton button) {
 
     TFrmSelecteur selector(this);
     services_.TranslateWindow(&selector);
-    selector.setWindowTitle(services_.MessageText(QStringLiteral("Selecteur"), 44));
+    selector.setWindowTitle(services_.MessageText(QStringLiteral("Sélecteur"), 44));
     selector.SetButtonsColour(ToQColor(setup.PlaceColour), TFrmSelecteur::kPlaceTag);
     selector.EnableButtons(setup.PlaceDigits, TFrmSelecteur::kPlaceTag);
     selector.EnableButtons(setup.CandidateDigits, TFrmSelecteur::kCandidateTag);
@@ -261,7 +263,7 @@ void TFramefille::BT_EFF_TOUTClick() {
 }
 
 void TFramefille::BT_REFAIREClick() {
-    if (services_.Confirm(QStringLiteral("Recommencez la grille ?")))
+    if (services_.Confirm(QStringLiteral("Recommencer la grille ?")))
         session_.BT_REFAIREClick();
 }
 
@@ -290,17 +292,17 @@ bool TFramefille::CanClose() {
         return true;
     TaskDialog question(QStringLiteral("Tessarine"), QStringLiteral("Action demandée"),
                         QStringLiteral("La grille '") + session_.FileName() +
-                            QStringLiteral("' à été modifiée depuis sa création ou son chargement"),
+                            QStringLiteral("' a été modifiée depuis sa création ou son chargement"),
                         this);
     question.SetMainIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     question.AddCommandLink(
         QStringLiteral("Enregistrer"),
-        QStringLiteral("Enregistrer la grille avant de fermer cet onglet. vous pourrez ainsi "
-                       "charger à nouveau cette grille  dans Tessarine"),
+        QStringLiteral("Enregistrer la grille avant de fermer cet onglet. Vous pourrez ainsi "
+                       "charger à nouveau cette grille dans Tessarine."),
         kSaveResult);
     question.AddCommandLink(
         QStringLiteral("Fermer"),
-        QStringLiteral("Fermer l'onglet sans enregistrer. Les modifications seront perdues "),
+        QStringLiteral("Fermer l'onglet sans enregistrer. Les modifications seront perdues."),
         kCloseResult);
     switch (question.Run()) {
     case kSaveResult:

@@ -33,7 +33,7 @@ void GridPrinter::PrintSetup(const QString& programName) {
 
 QString GridPrinter::PrintPage(const print::PageLayout& page) {
     if (!painter_.begin(&printer_))
-        return QStringLiteral("Impossible d'imprimer sur « %1 ».")
+        return QStringLiteral("Impossible d'imprimer sur «\u00A0%1\u00A0».")
             .arg(printer_.outputFileName().isEmpty() ? printer_.printerName()
                                                      : printer_.outputFileName());
     painter_.setBrush(Qt::NoBrush);

@@ -81,13 +81,13 @@ private slots:
         QTest::newRow("OK") << "O&k" << 1;
         QTest::newRow("Cancel") << "&Annuler" << 2;
         QTest::newRow("Abort") << "A&bandonner" << 3;
-        QTest::newRow("Retry") << "R&epeter" << 4;
+        QTest::newRow("Retry") << "R&épéter" << 4;
         QTest::newRow("Ignore") << "I&gnorer" << 5;
         QTest::newRow("Yes") << "&Oui" << 6;
         QTest::newRow("No") << "&Non" << 7;
         QTest::newRow("All") << "&Tout" << 8;
-        QTest::newRow("No to all") << "&Non a to&us" << 9;
-        QTest::newRow("Yes to all") << "&Oui a tou&s" << 10;
+        QTest::newRow("No to all") << "&Non à to&us" << 9;
+        QTest::newRow("Yes to all") << "&Oui à tou&s" << 10;
     }
 
     void everyButtonAnswersItsNumber() {
@@ -97,8 +97,8 @@ private slots:
         QCOMPARE(ShowAndPress(caption, seen, {}, "Texte", MessageKind::Custom, kAllButtons),
                  result);
         QStringList expected = {"&Oui",         "&Non",         "O&k",      "&Annuler",
-                                "A&bandonner",  "R&epeter",     "I&gnorer", "&Tout",
-                                "&Non a to&us", "&Oui a tou&s", "A&ide"};
+                                "A&bandonner",  "R&épéter",     "I&gnorer", "&Tout",
+                                "&Non à to&us", "&Oui à tou&s", "A&ide"};
         expected.sort();
         QCOMPARE(seen.captions, expected);
     }
@@ -107,7 +107,7 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("icon");
-        QTest::newRow("warning") << int(MessageKind::Warning) << "Warning"
+        QTest::newRow("warning") << int(MessageKind::Warning) << "Avertissement"
                                  << int(QMessageBox::Warning);
         QTest::newRow("error") << int(MessageKind::Error) << "Erreur" << int(QMessageBox::Critical);
         QTest::newRow("information")

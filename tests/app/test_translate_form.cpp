@@ -1,12 +1,16 @@
+#include "app/frame_services_adapter.h"
 #include "app/services/ui/dm_fonction.h"
+#include "app/services/ui/form_translation.h"
 #include "app/services/ui/kind_token.h"
 #include "app/services/ui/language_menu.h"
 
+#include "game/widgets/framefille.h"
 #include "tests/app/services_test_support.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -15,10 +19,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -94,6 +100,19 @@ struct ConfigWindow {
         innerLabel = Make<QLabel>(inner, "LbInner", "Dedans");
     }
 };
+
+// The text a player reads on a frame component: a tab's caption for a page.
+QString ShownText(const QWidget* component) {
+    if (const auto* stack = qobject_cast<const QStackedWidget*>(component->parentWidget())) {
+        const auto* tabs = qobject_cast<const QTabWidget*>(stack->parentWidget());
+        return tabs->tabText(tabs->indexOf(const_cast<QWidget*>(component)));
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(component))
+        return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(component))
+        return group->title();
+    return qobject_cast<const QLabel*>(component)->text();
+}
 
 } // namespace
 
@@ -312,6 +331,50 @@ private slots:
         QCOMPARE(module_->GetMessageText("&Oui", 1), QStringLiteral("&Yes"));
         QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirm before quitting"));
         QVERIFY(services_test::ReadBytes(folder_->SettingsPath()).contains("Language=en\n"));
+    }
+
+    void framesFollowTheLanguage_data() {
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("french");
+        QTest::addColumn<QString>("english");
+        for (auto [component, french, english] : {
+                 std::array{"TabSheet1", "Tableau de bord", "Dashboard"},
+                 std::array{"TabSheet2", "Traceur", "Tracer"},
+                 std::array{"TabSheet3", "Analyses", "Analysis"},
+                 std::array{"GroupBox3", "Commandes", "Commands"},
+                 std::array{"BT_REFAIRE", "Recommencer", "Restart"},
+                 std::array{"SB_CandidatOn", "Voir", "Show"},
+                 std::array{"GBCaseAtrouver", "Cases découvertes", "Cells filled"},
+                 std::array{"LabelSaisie",
+                            "Saisissez les chiffres de la grille, puis commencez la partie.",
+                            "Type the digits of the grid, then start the game."},
+                 std::array{"BtJouer", "Jouer ! ", "Play!"},
+             })
+            QTest::newRow(component) << QString::fromUtf8(component) << QString::fromUtf8(french)
+                                     << QString::fromUtf8(english);
+    }
+
+    // With the shipped file: a frame shown in the main window takes section "Framefille" when it
+    // is created and again at each change of language.
+    void framesFollowTheLanguage() {
+        QFETCH(QString, component);
+        QFETCH(QString, french);
+        QFETCH(QString, english);
+        module_->ProgramFolder = QCoreApplication::applicationDirPath() + u'/';
+        const app::FrameServicesAdapter frameServices(*module_);
+        QWidget formMain;
+        formMain.setObjectName(QStringLiteral("FormMain"));
+        auto* earlier = new game::TFramefille(frameServices, &formMain);
+        earlier->setObjectName(QStringLiteral("QWERTY"));
+        auto text = [&component](const QWidget* frame) {
+            return ShownText(frame->findChild<QWidget*>(component));
+        };
+        QCOMPARE(text(earlier), french);
+        module_->SetLanguage(QStringLiteral("en"));
+        QCOMPARE(text(earlier), english);
+        QCOMPARE(text(new game::TFramefille(frameServices, &formMain)), english);
+        module_->SetLanguage(QStringLiteral("fr"));
+        QCOMPARE(text(earlier), french);
     }
 
 private:

@@ -139,26 +139,43 @@ private slots:
         QCOMPARE(splash.TimerSplash()->interval(), 2000);
     }
 
-    void texts_data() { // rows named after their label
+    void texts_data() { // rows named after their label; a link follows its title
         QTest::addColumn<QString>("text");
         QTest::addColumn<QPoint>("position");
-        QTest::newRow("InfoLbl2") << "Jeu de Sudoku" << QPoint(13, 150);
-        QTest::newRow("LblTitreEmail") << " Email :" << QPoint(25, 208);
-        QTest::newRow("LblEmail") << "contact@tessarine.example.org" << QPoint(72, 208);
-        QTest::newRow("LblTitreSite") << "Site web : " << QPoint(13, 225);
-        QTest::newRow("LblSite") << "https://sudoku.example.net/tessarine/" << QPoint(72, 224);
-        QTest::newRow("VersionLbl") << "Version : 1.00" << QPoint(328, 224);
+        QTest::addColumn<QString>("title");
+        QTest::newRow("InfoLbl2") << "Jeu de Sudoku" << QPoint(13, 150) << "";
+        QTest::newRow("LblTitreEmail") << " Email :" << QPoint(25, 208) << "";
+        QTest::newRow("LblEmail") << "contact@tessarine.example.org" << QPoint(72, 208)
+                                  << "LblTitreEmail";
+        QTest::newRow("LblTitreSite") << "Site web : " << QPoint(13, 225) << "";
+        QTest::newRow("LblSite") << "https://sudoku.example.net/tessarine/" << QPoint(72, 224)
+                                 << "LblTitreSite";
+        QTest::newRow("VersionLbl") << "Version : 1.00" << QPoint(328, 224) << "";
     }
 
     void texts() {
         QFETCH(QString, text);
         QFETCH(QPoint, position);
+        QFETCH(QString, title);
         MainWindow shell;
         TFormSplash splash(*shell.services);
         const QLabel* label = Label(splash, QTest::currentDataTag());
         QVERIFY(label != nullptr);
         QCOMPARE(label->text(), text);
-        QCOMPARE(label->pos(), position);
+        if (title.isEmpty()) {
+            QCOMPARE(label->pos(), position);
+        } else {
+            // At its place, or further right: never closer than one blank to its title's text.
+            const QLabel* titleLabel = Label(splash, qPrintable(title));
+            QString titleText = titleLabel->text();
+            while (titleText.endsWith(u' '))
+                titleText.chop(1);
+            const int gap = label->x() - titleLabel->x() -
+                            titleLabel->fontMetrics().horizontalAdvance(titleText + u' ');
+            QVERIFY2(gap >= 0, qPrintable(QString::number(gap)));
+            QVERIFY(label->x() >= position.x());
+            QCOMPARE(label->y(), position.y());
+        }
         // Wide enough for its whole text, and the picture shows through.
         QVERIFY(label->width() >= label->sizeHint().width());
         QVERIFY(!label->autoFillBackground());

@@ -106,10 +106,10 @@ choose() { # row col mouse-button digit screenshot-name
     local dx dy selector
     read -r dx dy < <(cell "$1" "$2")
     click_in "$main" "$dx" "$dy" "$3"
-    selector=$(wait_window "^Selecteur$")
+    selector=$(wait_window "^S.+lecteur$")
     shot "$5"
     click_in "$selector" $((8 + ($4 - 1) % 3 * 48 + 20)) $((28 + 8 + ($4 - 1) / 3 * 48 + 20)) 1
-    wait_gone "^Selecteur$"
+    wait_gone "^S.+lecteur$"
 }
 
 # A digit placed through the selector (left button, "Poser" page), then a candidate removed with

@@ -159,7 +159,7 @@ private slots:
         });
         shell_->Trigger("ActionGrilleToJPG");
         QVERIFY(answers.AllAnswered());
-        QCOMPARE(question, "Le fichier grid.jpg existe déjà.\r\nVoulez-vous  l'écraser ?");
+        QCOMPARE(question, "Le fichier grid.jpg existe déjà.\r\nVoulez-vous l'écraser ?");
         QCOMPARE(ReadBytes(path) == before, !replaced);
         QCOMPARE(!QImage(path, "JPEG").isNull(), replaced);
         QVERIFY(shell_->errors.isEmpty());

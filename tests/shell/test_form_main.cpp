@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(shell.dialogTitles.size(), 1); // written at once, no dialog
         QVERIFY(ReadBytes(shell.chosenFile).contains("Chiffre = '5'"));
         QCOMPARE(shell.window->findChild<QLabel*>(QStringLiteral("StatusPanel"))->text(),
-                 "  Le fichier " + shell.chosenFile + " a été enregistré avec succés.");
+                 "  Le fichier " + shell.chosenFile + " a été enregistré avec succès.");
     }
 
     void saveAsOntoExistingFileAnsweredNo() {
@@ -156,7 +156,7 @@ private slots:
         });
         shell.window->ActionEnregSousExecute();
         QVERIFY(answers.AllAnswered());
-        QCOMPARE(question, "Le fichier [autre.xml] existe déjà.\r\nVoulez-vous  l'écraser");
+        QCOMPARE(question, "Le fichier [autre.xml] existe déjà.\r\nVoulez-vous l'écraser ?");
         QCOMPARE(ReadBytes(existing), QByteArray("kept"));
         QCOMPARE(Captions(shell), Padded(QStringList{"SansNom 1"}));
         QVERIFY(shell.Grid(0).FileName().isEmpty());
@@ -274,7 +274,7 @@ private slots:
         QStatusTipEvent hover(shell.window->Action(QStringLiteral("EditCopier"))->statusTip());
         QApplication::sendEvent(shell.window.get(), &hover);
         auto* status = shell.window->findChild<QLabel*>(QStringLiteral("StatusPanel"));
-        QCOMPARE(status->text(), "  Copier la grille dans le Presse-papiers");
+        QCOMPARE(status->text(), "  Copier la grille dans le presse-papiers");
         QStatusTipEvent nothing{QString()};
         QApplication::sendEvent(shell.window.get(), &nothing);
         QCOMPARE(status->text(), "  ");

@@ -271,7 +271,7 @@ private slots:
         QCOMPARE(frame.CanClose(), canClose);
         QVERIFY(answers.AllAnswered());
         QCOMPARE(saves.count(), saveRequested ? 1 : 0);
-        QCOMPARE(text, "La grille '' à été modifiée depuis sa création ou son chargement");
+        QCOMPARE(text, "La grille '' a été modifiée depuis sa création ou son chargement");
     }
 
     void panelListsLightsAndApplies() {

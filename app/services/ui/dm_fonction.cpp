@@ -58,7 +58,8 @@ QStringList TDMFonction::WindowSection(const QString& name) const {
 
 void TDMFonction::TranslateForm(QWidget* window) const {
     if (QFileInfo::exists(TranslationsPath()))
-        TranslateComponents(window, WindowSection(window->objectName()), Language);
+        TranslateComponents(
+            window, [this](const QString& section) { return WindowSection(section); }, Language);
 }
 
 void TDMFonction::TranslateMenuItems(QMenu* menu) const {

@@ -69,18 +69,28 @@ bool IsNestedWindow(const QObject* object) {
     return widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget);
 }
 
-void TranslateBeneath(QObject* owner, const QStringList& lines, const QString& language) {
+QString OwnSection(const QObject* object) {
+    return object->property(kTranslationSectionProperty).toString();
+}
+
+void TranslateBeneath(QObject* owner, const QStringList& lines, const SectionReader& readSection,
+                      const QString& language) {
     for (QObject* child : owner->children()) {
-        Translate(child, KindToken(child), lines, language, WithHint::Yes);
+        const QString section = OwnSection(child);
+        const QStringList childLines = section.isEmpty() ? lines : readSection(section);
+        Translate(child, KindToken(child), childLines, language, WithHint::Yes);
         if (!IsNestedWindow(child))
-            TranslateBeneath(child, lines, language);
+            TranslateBeneath(child, childLines, readSection, language);
     }
 }
 
 } // namespace
 
-void TranslateComponents(QWidget* window, const QStringList& lines, const QString& language) {
-    TranslateBeneath(window, lines, language);
+void TranslateComponents(QWidget* window, const SectionReader& readSection,
+                         const QString& language) {
+    const QString section = OwnSection(window);
+    TranslateBeneath(window, readSection(section.isEmpty() ? window->objectName() : section),
+                     readSection, language);
 }
 
 void TranslateMenuEntries(QMenu* menu, const QStringList& lines, const QString& language) {

@@ -9,16 +9,30 @@
 // the component (the title of a group box, menu or nested window, the text of a tab); a hint goes
 // to the status tip of actions and menus, which the main window shows in its status bar, and to
 // the tooltip of widgets and tabs.
+//
+// A widget that carries the dynamic property "translationSection" is translated, with everything
+// beneath it, from that section instead of its window's: a game frame, whose objectName is the
+// random name of its tab, takes "Framefille", whether it is translated on its own or as part of the
+// main window.
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QMenu;
 class QWidget;
 
 namespace services {
 
-void TranslateComponents(QWidget* window, const QStringList& lines, const QString& language);
+inline constexpr char kTranslationSectionProperty[] = "translationSection";
+
+// The current language's whole lines of a section of the translation file.
+using SectionReader = std::function<QStringList(const QString& section)>;
+
+// The section of the window is its "translationSection" or else its objectName.
+void TranslateComponents(QWidget* window, const SectionReader& readSection,
+                         const QString& language);
 
 // The entries that the menu owns (its actions and submenus), every one as a "TMenuItem", captions
 // only.

@@ -28,11 +28,11 @@ constexpr std::array<ButtonDescription, 11> kButtons = {{
     {ButtonOk, ResultOk, 3, "O&k", QMessageBox::AcceptRole},
     {ButtonCancel, ResultCancel, 4, "&Annuler", QMessageBox::RejectRole},
     {ButtonAbort, ResultAbort, 5, "A&bandonner", QMessageBox::RejectRole},
-    {ButtonRetry, ResultRetry, 6, "R&epeter", QMessageBox::AcceptRole},
+    {ButtonRetry, ResultRetry, 6, "R&épéter", QMessageBox::AcceptRole},
     {ButtonIgnore, ResultIgnore, 7, "I&gnorer", QMessageBox::AcceptRole},
     {ButtonAll, ResultAll, 8, "&Tout", QMessageBox::YesRole},
-    {ButtonNoToAll, ResultNoToAll, 9, "&Non a to&us", QMessageBox::NoRole},
-    {ButtonYesToAll, ResultYesToAll, 10, "&Oui a tou&s", QMessageBox::YesRole},
+    {ButtonNoToAll, ResultNoToAll, 9, "&Non à to&us", QMessageBox::NoRole},
+    {ButtonYesToAll, ResultYesToAll, 10, "&Oui à tou&s", QMessageBox::YesRole},
     {ButtonHelp, ResultHelp, 11, "A&ide", QMessageBox::HelpRole},
 }};
 
@@ -44,7 +44,7 @@ struct KindDescription {
 
 // Indexed by MessageKind.
 constexpr std::array<KindDescription, 5> kKinds = {{
-    {12, "Warning", QMessageBox::Warning},
+    {12, "Avertissement", QMessageBox::Warning},
     {13, "Erreur", QMessageBox::Critical},
     {14, "Information", QMessageBox::Information},
     {15, "Confirmation", QMessageBox::Question},
