@@ -51,11 +51,12 @@ GridTextReading ReadGridText(const QString& text) {
             emptyMarker = c;
         if (c != emptyMarker) {
             reading.Givens.clear();
-            reading.Error = QStringLiteral("Sudoku non récupérable : caractère « %1 » inattendu en "
-                                           "position %2 (les cases vides sont marquées par « %3 »)")
-                                .arg(c)
-                                .arg(i + 1)
-                                .arg(emptyMarker);
+            reading.Error =
+                QStringLiteral("Sudoku non récupérable : caractère «\u00A0%1\u00A0» inattendu en "
+                               "position %2 (les cases vides sont marquées par «\u00A0%3\u00A0»)")
+                    .arg(c)
+                    .arg(i + 1)
+                    .arg(emptyMarker);
             return reading;
         }
     }

@@ -60,8 +60,8 @@ private slots:
         secondFiller[40] = u'x';
         QTest::newRow("a second kind of filler")
             << secondFiller
-            << QStringList{QStringLiteral("« x »"), QStringLiteral("position 41"),
-                           QStringLiteral("« . »")}
+            << QStringList{QStringLiteral("«\u00A0x\u00A0»"), QStringLiteral("position 41"),
+                           QStringLiteral("«\u00A0.\u00A0»")}
             << empty;
     }
 
