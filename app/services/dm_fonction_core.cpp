@@ -2,6 +2,7 @@
 
 #include "app/services/file_version.h"
 #include "app/services/folders.h"
+#include "app/services/text_file.h"
 #include "game/model/duration.h"
 
 #include <QFileInfo>
@@ -11,12 +12,15 @@ namespace services {
 namespace {
 
 SettingsFile OpenSettingsFile(const DataFolderResult& folder) {
+    const QString path = folder.path + QStringLiteral("Settings.ini");
+    // A folder that cannot be written may still hold a file: its settings hold for the session.
     if (!folder.usable)
         return SettingsFile::InMemory(
             QStringLiteral("Le dossier « %1 » ne peut pas être créé ou écrit : les réglages de "
                            "cette session ne seront pas enregistrés.")
-                .arg(folder.path));
-    return SettingsFile::OnDisk(folder.path + QStringLiteral("Settings.ini"));
+                .arg(folder.path),
+            IniFile::Parse(ReadTextFile(path).text));
+    return SettingsFile::OnDisk(path);
 }
 
 } // namespace

@@ -248,6 +248,22 @@ private slots:
         QCOMPARE(ReadBytes(blocker), QByteArray("file"));
     }
 
+    void unwritableDataFolderStillGivesItsSettings() {
+        const QByteArray settings = "[GeneralSettings]\nLanguage=en\n";
+        QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
+        const services_test::ImmutablePath immutable(folder_->Path());
+        if (!immutable.IsSet())
+            QSKIP("chattr +i does not work here; root ignores plain permissions");
+        TDMFonctionCore module;
+        QVERIFY(module.StorageProblem().contains(folder_->Path()));
+        QCOMPARE(module.Language, QStringLiteral("en"));
+        module.Language = QStringLiteral("fr");
+        QVERIFY(!module.SaveSettings());
+        module.LoadSettings();
+        QCOMPARE(module.Language, QStringLiteral("fr"));
+        QCOMPARE(ReadBytes(folder_->SettingsPath()), settings);
+    }
+
     void folderAndProgramNames() {
         const TDMFonctionCore module;
         QCOMPARE(module.ProgramName, QStringLiteral("test_settings"));
