@@ -5,7 +5,9 @@
 #include "app/services/text_file.h"
 #include "game/model/duration.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 
 namespace services {
 
@@ -33,6 +35,7 @@ TDMFonctionCore::TDMFonctionCore() {
     settingsFile_ = OpenSettingsFile(folder);
     LoadSettings();
     LoadMessages();
+    LoadQtTranslations();
 }
 
 TDMFonctionCore::~TDMFonctionCore() {
@@ -108,6 +111,14 @@ QString TDMFonctionCore::GetMessageText(const QString& defaultText, int number, 
 
 QStringList TDMFonctionCore::LanguageCodes() const {
     return services::LanguageCodes(TranslationsPath());
+}
+
+void TDMFonctionCore::LoadQtTranslations() {
+    QCoreApplication::removeTranslator(&qtTranslations_);
+    // "qt_fr.qm" gathers the translations of every Qt module.
+    if (qtTranslations_.load(QStringLiteral("qt_") + Language,
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslations_);
 }
 
 } // namespace services
