@@ -1,5 +1,6 @@
 #include "app/services/dm_fonction_core.h"
 
+#include "app/services/file_error.h"
 #include "app/services/file_version.h"
 #include "app/services/folders.h"
 #include "app/services/text_file.h"
@@ -102,6 +103,7 @@ QStringList TDMFonctionCore::ReadTranslationSection(const QString& path, const Q
 void TDMFonctionCore::LoadMessages() {
     if (QFileInfo::exists(TranslationsPath()))
         Messages = ReadTranslationSection(TranslationsPath(), QStringLiteral("Messages"), true);
+    SetFileErrorMessages(Messages);
 }
 
 QString TDMFonctionCore::GetMessageText(const QString& defaultText, int number, const QString& a1,

@@ -68,7 +68,8 @@ public:
     QString TranslationsPath() const { return ProgramFolder + kTranslationsFileName; }
     QStringList ReadTranslationSection(const QString& path, const QString& section,
                                        bool valuesOnly) const;
-    // Fills Messages from section "Messages" when the translation file exists.
+    // Fills Messages from section "Messages" when the translation file exists, and hands them to
+    // FileErrorReason.
     void LoadMessages();
     QString GetMessageText(const QString& defaultText, int number, const QString& a1 = {},
                            const QString& a2 = {}) const;
