@@ -15,8 +15,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // No display name: the platform would append " — Tessarine" to every window title.
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tessarine"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tessarine"));
 
     // Lives for the whole run; destroyed last, it writes "Settings.ini".

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libqt6svg6-dev libgl-dev
+    qt6-base-dev libqt6svg6-dev libgl-dev qt6-translations-l10n
     libjpeg62-turbo-dev
     libbenchmark-dev
     clang libclang-rt-14-dev clang-format

@@ -2,22 +2,29 @@
 
 #include "app/services/file_version.h"
 #include "app/services/folders.h"
+#include "app/services/text_file.h"
 #include "game/model/duration.h"
+#include "game/model/file_error.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 
 namespace services {
 
 namespace {
 
 SettingsFile OpenSettingsFile(const DataFolderResult& folder) {
+    const QString path = folder.path + QStringLiteral("Settings.ini");
+    // A folder that cannot be written may still hold a file: its settings hold for the session.
     if (!folder.usable)
         return SettingsFile::InMemory(
             QStringLiteral(
                 "Le dossier «\u00A0%1\u00A0» ne peut pas être créé ou écrit : les réglages de "
                 "cette session ne seront pas enregistrés.")
-                .arg(folder.path));
-    return SettingsFile::OnDisk(folder.path + QStringLiteral("Settings.ini"));
+                .arg(folder.path),
+            IniFile::Parse(ReadTextFile(path).text));
+    return SettingsFile::OnDisk(path);
 }
 
 } // namespace
@@ -30,6 +37,7 @@ TDMFonctionCore::TDMFonctionCore() {
     settingsFile_ = OpenSettingsFile(folder);
     LoadSettings();
     LoadMessages();
+    LoadQtTranslations();
 }
 
 TDMFonctionCore::~TDMFonctionCore() {
@@ -96,6 +104,7 @@ QStringList TDMFonctionCore::ReadTranslationSection(const QString& path, const Q
 void TDMFonctionCore::LoadMessages() {
     if (QFileInfo::exists(TranslationsPath()))
         Messages = ReadTranslationSection(TranslationsPath(), QStringLiteral("Messages"), true);
+    game::SetFileErrorMessages(Messages);
 }
 
 QString TDMFonctionCore::GetMessageText(const QString& defaultText, int number, const QString& a1,
@@ -105,6 +114,14 @@ QString TDMFonctionCore::GetMessageText(const QString& defaultText, int number, 
 
 QStringList TDMFonctionCore::LanguageCodes() const {
     return services::LanguageCodes(TranslationsPath());
+}
+
+void TDMFonctionCore::LoadQtTranslations() {
+    QCoreApplication::removeTranslator(&qtTranslations_);
+    // "qt_fr.qm" gathers the translations of every Qt module.
+    if (qtTranslations_.load(QStringLiteral("qt_") + Language,
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslations_);
 }
 
 } // namespace services

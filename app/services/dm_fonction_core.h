@@ -4,7 +4,7 @@
 // services. TDMFonction (app/services/ui/dm_fonction.h) adds what needs widgets.
 //
 // Creation needs the QCoreApplication (for the program folder); it finds the folders, loads the
-// settings and the messages. Destruction saves the settings.
+// settings, the messages and Qt's own translations. Destruction saves the settings.
 
 #include "app/services/ini_file.h"
 #include "app/services/recent_files.h"
@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 
 #include <array>
 
@@ -67,12 +68,16 @@ public:
     QString TranslationsPath() const { return ProgramFolder + kTranslationsFileName; }
     QStringList ReadTranslationSection(const QString& path, const QString& section,
                                        bool valuesOnly) const;
-    // Fills Messages from section "Messages" when the translation file exists.
+    // Fills Messages from section "Messages" when the translation file exists, and hands them to
+    // FileErrorReason.
     void LoadMessages();
     QString GetMessageText(const QString& defaultText, int number, const QString& a1 = {},
                            const QString& a2 = {}) const;
     // The codes the language menu offers, in file order.
     QStringList LanguageCodes() const;
+    // Puts Qt's own texts (file and print dialogs, colour chooser, standard buttons, context
+    // menus) in the current language, from Qt's translation files; English when there are none.
+    void LoadQtTranslations();
 
 protected:
     // Lets a menu shown beside RecentFiles follow every change of the list.
@@ -80,6 +85,7 @@ protected:
 
 private:
     SettingsFile settingsFile_;
+    QTranslator qtTranslations_;
 };
 
 } // namespace services

@@ -2,18 +2,13 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace services {
 
 RecentFileChange AddRecentPath(QStringList& recentFiles, const QString& path) {
     RecentFileChange change;
     if (!QFileInfo(path).isFile())
         return change;
-    const auto found =
-        std::find_if(recentFiles.cbegin(), recentFiles.cend(),
-                     [&](const QString& p) { return p.compare(path, Qt::CaseInsensitive) == 0; });
-    const qsizetype position = found == recentFiles.cend() ? -1 : found - recentFiles.cbegin();
+    const qsizetype position = recentFiles.indexOf(path);
     if (position == 0)
         return change;
     if (position > 0) {

@@ -1,6 +1,7 @@
 #pragma once
 // The list of recent grid files, most recent first. A file joins the list only if it exists; a
-// path already listed (compared without regard to case) moves to the top, spelled as given.
+// path already listed moves to the top. Paths are compared with regard to case: on Linux
+// "A.xml" and "a.xml" are two files.
 
 #include <QString>
 #include <QStringList>

@@ -59,9 +59,12 @@ void ReadSettings(const IniFile& ini, Settings& settings) {
                        [&](int Settings::*f) {
                            settings.*f = ini.ReadInteger(entry.section, key, defaults.*f);
                        },
+                       // A value outside 0..0xFFFFFF (-1 would paint white on white) is no
+                       // colour: the default takes its place.
                        [&](Colour Settings::*f) {
-                           settings.*f = static_cast<Colour>(
-                               ini.ReadInteger(entry.section, key, static_cast<int>(defaults.*f)));
+                           const int value = ini.ReadInteger(entry.section, key, -1);
+                           settings.*f =
+                               value >= 0 && value <= kWhite ? Colour(value) : defaults.*f;
                        },
                    },
                    entry.field);

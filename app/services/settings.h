@@ -10,6 +10,8 @@ namespace services {
 
 // A colour laid out 0x00BBGGRR (red in the lowest byte).
 using Colour = std::uint32_t;
+// The largest colour; a setting above it, or below 0, is malformed.
+constexpr int kWhite = 0xFFFFFF;
 
 inline const QString kGeneralSettings = QStringLiteral("GeneralSettings");
 inline const QString kRecentDirectories = QStringLiteral("RecentDirectories");
@@ -37,7 +39,8 @@ struct Settings {
 
 class IniFile;
 
-// Fills every field from its entry, or with its default when the entry is missing or malformed.
+// Fills every field from its entry, or with its default when the entry is missing or malformed
+// (a colour outside 0..kWhite is malformed).
 void ReadSettings(const IniFile& ini, Settings& settings);
 // Writes every field, in the order that lays out a new file.
 void WriteSettings(const Settings& settings, IniFile& ini);

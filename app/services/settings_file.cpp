@@ -4,9 +4,10 @@
 
 namespace services {
 
-SettingsFile SettingsFile::InMemory(const QString& problem) {
+SettingsFile SettingsFile::InMemory(const QString& problem, const IniFile& start) {
     SettingsFile file;
     file.problem_ = problem;
+    file.memory_ = start;
     return file;
 }
 

@@ -2,7 +2,8 @@
 // "Settings.ini": every read loads the file afresh and every write rewrites it whole, atomically.
 // When the data folder cannot be used, or the file exists but cannot be read (rewriting it could
 // destroy what it holds), the settings live in memory for the rest of the run and Problem() says
-// why, in a sentence the program can show once.
+// why, in a sentence the program can show once. A data folder that cannot be written still has its
+// file read: the session starts from those settings and keeps its changes in memory.
 
 #include "app/services/ini_file.h"
 
@@ -12,8 +13,8 @@ namespace services {
 
 class SettingsFile {
 public:
-    // Settings kept in memory only, for the reason given.
-    static SettingsFile InMemory(const QString& problem);
+    // Settings kept in memory only, for the reason given, starting from those given.
+    static SettingsFile InMemory(const QString& problem, const IniFile& start = {});
     static SettingsFile OnDisk(const QString& path);
 
     IniFile Load();

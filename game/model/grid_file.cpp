@@ -1,5 +1,7 @@
 #include "game/model/grid_file.h"
 
+#include "game/model/file_error.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -188,7 +190,7 @@ GridFileContent ReadGridFile(const QString& path) {
         return refused;
     };
     if (!file.open(QIODevice::ReadOnly))
-        return unreadable(file.errorString());
+        return unreadable(FileErrorReason(file));
     // The size is checked before reading; a pipe or a device tells none, so the reading stops
     // just past the limit.
     const bool tooLarge = file.size() > kMaxFileSize;
@@ -212,7 +214,7 @@ QString WriteGridFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         !file.commit())
-        return refusal(file.errorString());
+        return refusal(FileErrorReason(file));
     return {};
 }
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,27 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// Makes a file or folder immutable (chattr +i) for as long as it lives: even root can then neither
+// replace the file nor create a file in the folder. IsSet() is false where chattr does not work.
+class ImmutablePath {
+public:
+    explicit ImmutablePath(const QString& path) : path_(path), set_(Chattr("+i")) {}
+    ~ImmutablePath() {
+        if (set_)
+            Chattr("-i");
+    }
+    ImmutablePath(const ImmutablePath&) = delete;
+    ImmutablePath& operator=(const ImmutablePath&) = delete;
+    bool IsSet() const { return set_; }
+
+private:
+    bool Chattr(const char* flag) const {
+        return QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), path_}) == 0;
+    }
+    QString path_;
+    bool set_;
 };
 
 inline bool WriteBytes(const QString& path, const QByteArray& bytes) {

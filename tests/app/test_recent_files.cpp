@@ -59,8 +59,7 @@ private slots:
         QVERIFY(!menu_->findChild<QAction*>(QStringLiteral("OpenRecent3MI")));
     }
 
-    void knownFileMovesToTopInItsNewSpelling() {
-        // Two spellings of one name, both present so that either exists.
+    void knownFileMovesToTopAndCaseMakesAnotherFile() {
         const QString lower = Grid("grille.xml");
         const QString upper = Grid("GRILLE.XML");
         for (const QString name : {"a.xml", "b.xml", "c.xml"}) {
@@ -68,16 +67,17 @@ private slots:
                 module_->AddRecentFile(lower);
             module_->AddRecentFile(Grid(name));
         }
-        // Most recent first: c, b, grille, a.
-        QCOMPARE(module_->RecentFile(2), lower);
-        const QString movedName = EntryNames().at(2);
+        // Most recent first: c, b, grille, a. The other spelling is another file.
         module_->AddRecentFile(upper);
-        QCOMPARE(module_->RecentFileCount(), 4);
-        QCOMPARE(module_->RecentFile(0), upper);
-        QCOMPARE(module_->RecentFile(1), folder_->Path() + "c.xml");
-        QCOMPARE(module_->RecentFile(3), folder_->Path() + "a.xml");
+        QCOMPARE(EntryCaptions(),
+                 (QStringList{"GRILLE.XML", "c.xml", "b.xml", "grille.xml", "a.xml"}));
+        const QString movedName = EntryNames().at(3);
+        module_->AddRecentFile(lower);
+        QCOMPARE(module_->RecentFileCount(), 5);
+        QCOMPARE(module_->RecentFile(0), lower);
         QCOMPARE(EntryNames().first(), movedName);
-        QCOMPARE(EntryCaptions(), (QStringList{"grille.xml", "c.xml", "b.xml", "a.xml"}));
+        QCOMPARE(EntryCaptions(),
+                 (QStringList{"grille.xml", "GRILLE.XML", "c.xml", "b.xml", "a.xml"}));
     }
 
     void missingOrTopFilesChangeNothing() {

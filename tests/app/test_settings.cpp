@@ -85,6 +85,12 @@ private slots:
                                 << QVariant(255u);
         QTest::newRow("colour in hexadecimal")
             << QByteArray("CouleurCandidat=0x00FF00") << "CouleurCandidat" << QVariant(0xFF00u);
+        QTest::newRow("colour white")
+            << QByteArray("CouleurChiffre=0xFFFFFF") << "CouleurChiffre" << QVariant(0xFFFFFFu);
+        QTest::newRow("colour below 0")
+            << QByteArray("CouleurChiffre=-1") << "CouleurChiffre" << QVariant(16711680u);
+        QTest::newRow("colour above white")
+            << QByteArray("CouleurCandidat=0x1000000") << "CouleurCandidat" << QVariant(16744576u);
         QTest::newRow("colour malformed")
             << QByteArray("CouleurCandidat=red") << "CouleurCandidat" << QVariant(16744576u);
         QTest::newRow("key without regard to case")
@@ -240,6 +246,22 @@ private slots:
         module.LoadSettings();
         QCOMPARE(module.Language, QStringLiteral("en"));
         QCOMPARE(ReadBytes(blocker), QByteArray("file"));
+    }
+
+    void unwritableDataFolderStillGivesItsSettings() {
+        const QByteArray settings = "[GeneralSettings]\nLanguage=en\n";
+        QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
+        const services_test::ImmutablePath immutable(folder_->Path());
+        if (!immutable.IsSet())
+            QSKIP("chattr +i does not work here; root ignores plain permissions");
+        TDMFonctionCore module;
+        QVERIFY(module.StorageProblem().contains(folder_->Path()));
+        QCOMPARE(module.Language, QStringLiteral("en"));
+        module.Language = QStringLiteral("fr");
+        QVERIFY(!module.SaveSettings());
+        module.LoadSettings();
+        QCOMPARE(module.Language, QStringLiteral("fr"));
+        QCOMPARE(ReadBytes(folder_->SettingsPath()), settings);
     }
 
     void folderAndProgramNames() {

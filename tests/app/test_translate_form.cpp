@@ -12,9 +12,12 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -319,11 +322,18 @@ private slots:
                           "[FrmConfig]\n"
                           "en_TCheckBox_CbQuitConfirm=Confirm before quitting\n");
         const ConfigWindow config; // a window that exists: translated with the others
+        // Qt's own texts follow, in French where Qt's translations are installed.
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        const QString cancelFrench = buttons.button(QDialogButtonBox::Cancel)->text();
+        if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qt_fr.qm"))
+            QCOMPARE(cancelFrench, QStringLiteral("Annuler"));
         QMenu langues;
         langues.setObjectName(QStringLiteral("Langues"));
         FillLanguageMenu(*module_, &langues, [](QAction*) {});
         QAction* en = langues.actions().at(1);
         ChooseLanguageEntry(*module_, &langues, en);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); // Qt posts them
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
         QCOMPARE(module_->Language, QStringLiteral("en"));
         QVERIFY(en->isChecked());
         QVERIFY(!langues.actions().at(0)->isChecked());
@@ -331,6 +341,9 @@ private slots:
         QCOMPARE(module_->GetMessageText("&Oui", 1), QStringLiteral("&Yes"));
         QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirm before quitting"));
         QVERIFY(services_test::ReadBytes(folder_->SettingsPath()).contains("Language=en\n"));
+        ChooseLanguageEntry(*module_, &langues, langues.actions().at(0));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancelFrench);
     }
 
     void framesFollowTheLanguage_data() {

@@ -70,6 +70,7 @@ void TDMFonction::TranslateMenuItems(QMenu* menu) const {
 void TDMFonction::SetLanguage(const QString& code) {
     Language = code;
     SaveSettings();
+    LoadQtTranslations();
     TranslateAll();
 }
 

@@ -34,7 +34,8 @@ public:
     void TranslateForm(QWidget* window) const;
     // Applies section [objectName] to the entries the menu owns (captions only).
     void TranslateMenuItems(QMenu* menu) const;
-    // Makes a language current: saves the settings and translates everything again.
+    // Makes a language current: saves the settings and translates everything again, Qt's own
+    // texts included.
     void SetLanguage(const QString& code);
     // Reloads the messages and translates every window that exists.
     void TranslateAll();
