@@ -283,6 +283,7 @@ private slots:
         auto* page = frame.findChild<AnalysisPage*>();
         QListWidget* families = page->CheckListFamille;
         QCOMPARE(families->item(0)->text(), "1 Candidat(s) seul(s) dans leur case");
+        QCOMPARE(page->StringGrid->rowHeight(0), 15);
 
         families->setCurrentRow(0);
         emit families->itemClicked(families->item(0));
@@ -305,6 +306,11 @@ private slots:
         // The tracer gets the deduction's text and the placement's line, in that order.
         auto* memo = frame.findChild<QPlainTextEdit*>(QStringLiteral("MemoTrace"));
         QTRY_COMPARE(memo->toPlainText(), "Le 9 seul dans la case L1C9\nL1 C9 reçoit le : 9");
+
+        // A tick selects its line, whose findings the grid then lists.
+        families->item(2)->setCheckState(Qt::Checked);
+        QCOMPARE(families->currentRow(), 2);
+        QCOMPARE(frame.Session().Panel().SelectedFamily(), 2);
     }
 };
 
