@@ -348,9 +348,13 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormMain::FormCloseQuery() {
-    for (int i = 0; i < pageExtControl1_->count(); ++i)
-        if (!Grid(i)->CanClose())
+    for (int i = 0; i < pageExtControl1_->count(); ++i) {
+        // The grid asked about is the one the player sees.
+        if (Grid(i)->Session().CloseNeedsQuestion())
+            pageExtControl1_->setCurrentIndex(i);
+        if (!ReleaseGrid(Grid(i)))
             return false;
+    }
     return true;
 }
 

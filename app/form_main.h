@@ -67,7 +67,8 @@ public:
     void ActionEnregistrerExecute();
     void ActionEnregSousExecute();
     void ActionDupliquerExecute();
-    // The close button of tab index; true when the tab was closed.
+    // The close button of tab index; true when the tab was closed. A modified grid closes only
+    // once saved or when the player chose not to save it.
     bool PageExtControl1TabClose(int index);
 
     static QString RandomTabName(int length);
@@ -100,10 +101,15 @@ private:
     bool FormClose();
 
     game::TFramefille* CreateTab(const QString& caption, bool whiteFill);
-    void SaveGrid(game::TFramefille* grid);
-    void SaveGridAs(game::TFramefille* grid);
+    // Save and Save As; true when the grid was written. A cancelled dialog, a refused overwrite
+    // or a failed write (its error shown) gives false, and the grid keeps its file name.
+    bool SaveGrid(game::TFramefille* grid);
+    bool SaveGridAs(game::TFramefille* grid);
     // SaveGrid on the grid's file; false (and the error shown) when the write failed.
     bool WriteGridFile(game::TFramefille* grid);
+    // The close question of a grid, and its save when the player asks for it; true when the grid
+    // may go.
+    bool ReleaseGrid(game::TFramefille* grid);
     int IndexOf(const game::TFramefille* grid) const;
     QString Message(const QString& defaultText, int number, const QString& a1 = {}) const;
 

@@ -113,7 +113,6 @@ game::TFramefille* TFormMain::CreateTab(const QString& caption, bool whiteFill) 
     auto* fill = new QVBoxLayout(tab);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(grid);
-    connect(grid, &game::TFramefille::saveRequested, this, [this, grid] { SaveGrid(grid); });
     connect(&grid->Session(), &game::GameSession::gridSaved, this, [this](const QString& path) {
         ShowStatus(
             Message(QStringLiteral("Le fichier %s a été enregistré avec succés."), 22, path));
@@ -184,11 +183,8 @@ void TFormMain::ActionEnregSousExecute() {
         SaveGridAs(grid);
 }
 
-void TFormMain::SaveGrid(game::TFramefille* grid) {
-    if (grid->Session().HasFile())
-        WriteGridFile(grid);
-    else
-        SaveGridAs(grid);
+bool TFormMain::SaveGrid(game::TFramefille* grid) {
+    return grid->Session().HasFile() ? WriteGridFile(grid) : SaveGridAs(grid);
 }
 
 bool TFormMain::WriteGridFile(game::TFramefille* grid) {
@@ -198,7 +194,7 @@ bool TFormMain::WriteGridFile(game::TFramefille* grid) {
     return error.isEmpty();
 }
 
-void TFormMain::SaveGridAs(game::TFramefille* grid) {
+bool TFormMain::SaveGridAs(game::TFramefille* grid) {
     QString folder =
         services_.ReadSetting(QStringLiteral("RecentDirectories"),
                               QStringLiteral("RecentSaveFileAsDir"), services_.DataFolder);
@@ -207,19 +203,28 @@ void TFormMain::SaveGridAs(game::TFramefille* grid) {
     const QString path =
         dialogs_.chooseSaveFile(Message(QStringLiteral("Enregistrer sous..."), 23), folder);
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(path) &&
         services_.MessageDialog(
             QStringLiteral("Le fichier [%s] existe déjà.\r\nVoulez-vous  l'écraser"),
             QFileInfo(path).fileName(), {}, 25, services::MessageKind::Information,
             services::ButtonYes | services::ButtonNo, this) == services::ResultNo)
-        return;
-    grid->Session().SetFileName(path);
-    grid->Session().SetHasFile(true);
+        return false;
+    game::GameSession& session = grid->Session();
+    const QString oldName = session.FileName();
+    const bool hadFile = session.HasFile();
+    session.SetFileName(path);
+    session.SetHasFile(true);
+    if (!WriteGridFile(grid)) {
+        // The grid stays bound to what it was, so the next Save asks for a name again.
+        session.SetFileName(oldName);
+        session.SetHasFile(hadFile);
+        return false;
+    }
     pageExtControl1_->setTabText(IndexOf(grid), CaptionOf(path) + CaptionPadding());
-    if (WriteGridFile(grid))
-        services_.WriteSetting(QStringLiteral("RecentDirectories"),
-                               QStringLiteral("RecentSaveFileAsDir"), FolderOf(path));
+    services_.WriteSetting(QStringLiteral("RecentDirectories"),
+                           QStringLiteral("RecentSaveFileAsDir"), FolderOf(path));
+    return true;
 }
 
 void TFormMain::ActionDupliquerExecute() {
@@ -232,9 +237,21 @@ void TFormMain::ActionDupliquerExecute() {
     copy->InitBoard(&pendingHistory_);
 }
 
+bool TFormMain::ReleaseGrid(game::TFramefille* grid) {
+    switch (grid->CanClose()) {
+    case game::TFramefille::CloseChoice::Save:
+        return SaveGrid(grid);
+    case game::TFramefille::CloseChoice::Discard:
+        return true;
+    case game::TFramefille::CloseChoice::Keep:
+        break;
+    }
+    return false;
+}
+
 bool TFormMain::PageExtControl1TabClose(int index) {
     game::TFramefille* grid = Grid(index);
-    if (grid == nullptr || !grid->CanClose())
+    if (grid == nullptr || !ReleaseGrid(grid))
         return false;
     MajAction(true);
     QWidget* tab = pageExtControl1_->widget(index);
