@@ -291,8 +291,12 @@ void TFormMain::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     menuBarreOutils_->setChecked(services_.ToolBar);
     toolBarMain_->setVisible(services_.ToolBar);
-    if (services_.ReopenLastFile && services_.RecentFileCount() > 0)
+    if (!commandLineFiles_.isEmpty()) {
+        for (const QString& path : std::as_const(commandLineFiles_))
+            OpenFile(path);
+    } else if (services_.ReopenLastFile && services_.RecentFileCount() > 0) {
         OpenFile(services_.RecentFile(0));
+    }
     MajAction(false);
 }
 

@@ -47,6 +47,9 @@ public:
     // Recent files, language, and the tips window when the settings ask for it. Called once the
     // window's signals are connected, before it is shown.
     void FormCreate();
+    // Grid files named on the command line, opened when the window is first shown in place of the
+    // most recent file.
+    void SetCommandLineFiles(const QStringList& paths) { commandLineFiles_ = paths; }
 
     ShellDialogs& Dialogs() { return dialogs_; }
     PageExtControl* Tabs() const { return pageExtControl1_; }
@@ -62,7 +65,8 @@ public:
     // File commands.
     void ActionNouveauExecute();
     void ActionOuvrirExecute();
-    // Opens a grid file on a new tab; false (and the error shown) when it cannot be read.
+    // Opens a grid file on a new tab, or shows the tab that already holds it; false (and the error
+    // shown) when it cannot be read.
     bool OpenFile(const QString& path);
     void ActionEnregistrerExecute();
     void ActionEnregSousExecute();
@@ -111,6 +115,8 @@ private:
     // may go.
     bool ReleaseGrid(game::TFramefille* grid);
     int IndexOf(const game::TFramefille* grid) const;
+    // The tab whose grid is the file at path, -1 when none.
+    int IndexOfFile(const QString& path) const;
     QString Message(const QString& defaultText, int number, const QString& a1 = {}) const;
 
     services::TDMFonction& services_;
@@ -125,6 +131,7 @@ private:
     QAction* menuBarreOutils_ = nullptr;
     QAction* menuCopier_ = nullptr;
     QAction* menuColler_ = nullptr;
+    QStringList commandLineFiles_;
     bool shownOnce_ = false;
 };
 

@@ -29,6 +29,14 @@ QString FolderOf(const QString& path) {
     return QFileInfo(path).absolutePath() + QLatin1Char('/');
 }
 
+// What two spellings of one file have in common: the path with links resolved, or the absolute
+// path of a file that is not there. Compared case-sensitively, as the file system does.
+QString SameFileKey(const QString& path) {
+    const QFileInfo file(path);
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath()) : canonical;
+}
+
 // The file name without folder and without extension (from the last "." on).
 QString CaptionOf(const QString& path) {
     const QString name = QFileInfo(path).fileName();
@@ -147,7 +155,22 @@ void TFormMain::ActionOuvrirExecute() {
         services_.RecentOpenFileDir = FolderOf(path);
 }
 
+int TFormMain::IndexOfFile(const QString& path) const {
+    const QString key = SameFileKey(path);
+    for (int i = 0; i < pageExtControl1_->count(); ++i) {
+        const game::GameSession& session = Grid(i)->Session();
+        if (session.HasFile() && SameFileKey(session.FileName()) == key)
+            return i;
+    }
+    return -1;
+}
+
 bool TFormMain::OpenFile(const QString& path) {
+    // A second tab on the same file would let one save silently overwrite the other.
+    if (const int open = IndexOfFile(path); open >= 0) {
+        pageExtControl1_->setCurrentIndex(open);
+        return true;
+    }
     if (!QFileInfo(path).isFile()) {
         dialogs_.showError(Message(QStringLiteral("Fichier non trouvé :"), 27) +
                            QStringLiteral("\r\n") + path);

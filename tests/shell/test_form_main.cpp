@@ -81,9 +81,11 @@ private slots:
         shell.window->ActionNouveauExecute();
         shell.newGridAnswer = kGenerated;
         shell.window->ActionNouveauExecute();
-        shell.Grid(0).SetFileName(shell.FilePath(QStringLiteral("grille.xml")));
+        shell.Grid(0).SetFileName(shell.FilePath(QStringLiteral("modele.xml")));
         shell.Grid(0).SetHasFile(true);
         QCOMPARE(shell.Grid(0).SaveGrid(), QString());
+        QVERIFY(
+            QFile::copy(shell.Grid(0).FileName(), shell.FilePath(QStringLiteral("grille.xml"))));
         shell.chosenFile = shell.FilePath(QStringLiteral("grille.xml"));
         shell.window->ActionOuvrirExecute();
         shell.window->Tabs()->setCurrentIndex(0);
@@ -308,6 +310,46 @@ private slots:
         QVERIFY(shell.window->close());
         QCOMPARE(answers.Shown(), 2);
         QVERIFY(answers.AllAnswered());
+    }
+
+    // Grid files a.xml and b.xml (the most recent), and a link to a.xml; the program starts with
+    // files named on its command line, then a.xml is opened and the link is opened.
+    void namedFilesAndOpenTabs_data() {
+        QTest::addColumn<QStringList>("commandLine");
+        QTest::addColumn<QStringList>("tabs"); // once started
+        QTest::newRow("nothing named: the most recent reopens")
+            << QStringList() << QStringList{"b"};
+        QTest::newRow("the most recent named") << QStringList{"b.xml"} << QStringList{"b"};
+        QTest::newRow("another file named") << QStringList{"a.xml"} << QStringList{"a"};
+        QTest::newRow("a missing file named") << QStringList{"absent.xml"} << QStringList();
+        QTest::newRow("one file under two names")
+            << QStringList{"a.xml", "lien.xml"} << QStringList{"a"};
+    }
+
+    void namedFilesAndOpenTabs() {
+        QFETCH(QStringList, commandLine);
+        QFETCH(QStringList, tabs);
+        Shell shell;
+        for (const char* name : {"a.xml", "b.xml"}) {
+            shell.window->ActionNouveauExecute();
+            shell.chosenFile = shell.FilePath(QLatin1String(name));
+            shell.window->ActionEnregSousExecute();
+        }
+        const QString a = shell.FilePath(QStringLiteral("a.xml"));
+        QVERIFY(QFile::link(a, shell.FilePath(QStringLiteral("lien.xml"))));
+        for (QString& path : commandLine)
+            path = shell.FilePath(path);
+        shell.Start(commandLine);
+        QCOMPARE(Captions(shell), Padded(tabs));
+        // Opening a file that is open shows its tab.
+        if (!tabs.contains(QStringLiteral("a")))
+            tabs << QStringLiteral("a");
+        shell.window->Tabs()->setCurrentIndex(0);
+        shell.chosenFile = a;
+        shell.window->ActionOuvrirExecute();
+        QVERIFY(shell.window->OpenFile(shell.FilePath(QStringLiteral("lien.xml"))));
+        QCOMPARE(Captions(shell), Padded(tabs));
+        QCOMPARE(shell.window->ActiveGrid()->Session().FileName(), a);
     }
 
     void copyThenPaste() {
