@@ -291,8 +291,12 @@ void TFormMain::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     menuBarreOutils_->setChecked(services_.ToolBar);
     toolBarMain_->setVisible(services_.ToolBar);
-    if (services_.ReopenLastFile && services_.RecentFileCount() > 0)
+    if (!commandLineFiles_.isEmpty()) {
+        for (const QString& path : std::as_const(commandLineFiles_))
+            OpenFile(path);
+    } else if (services_.ReopenLastFile && services_.RecentFileCount() > 0) {
         OpenFile(services_.RecentFile(0));
+    }
     MajAction(false);
 }
 
@@ -348,9 +352,13 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormMain::FormCloseQuery() {
-    for (int i = 0; i < pageExtControl1_->count(); ++i)
-        if (!Grid(i)->CanClose())
+    for (int i = 0; i < pageExtControl1_->count(); ++i) {
+        // The grid asked about is the one the player sees.
+        if (Grid(i)->Session().CloseNeedsQuestion())
+            pageExtControl1_->setCurrentIndex(i);
+        if (!ReleaseGrid(Grid(i)))
             return false;
+    }
     return true;
 }
 

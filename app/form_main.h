@@ -47,6 +47,9 @@ public:
     // Recent files, language, and the tips window when the settings ask for it. Called once the
     // window's signals are connected, before it is shown.
     void FormCreate();
+    // Grid files named on the command line, opened when the window is first shown in place of the
+    // most recent file.
+    void SetCommandLineFiles(const QStringList& paths) { commandLineFiles_ = paths; }
 
     ShellDialogs& Dialogs() { return dialogs_; }
     PageExtControl* Tabs() const { return pageExtControl1_; }
@@ -62,12 +65,14 @@ public:
     // File commands.
     void ActionNouveauExecute();
     void ActionOuvrirExecute();
-    // Opens a grid file on a new tab; false (and the error shown) when it cannot be read.
+    // Opens a grid file on a new tab, or shows the tab that already holds it; false (and the error
+    // shown) when it cannot be read.
     bool OpenFile(const QString& path);
     void ActionEnregistrerExecute();
     void ActionEnregSousExecute();
     void ActionDupliquerExecute();
-    // The close button of tab index; true when the tab was closed.
+    // The close button of tab index; true when the tab was closed. A modified grid closes only
+    // once saved or when the player chose not to save it.
     bool PageExtControl1TabClose(int index);
 
     static QString RandomTabName(int length);
@@ -100,11 +105,18 @@ private:
     bool FormClose();
 
     game::TFramefille* CreateTab(const QString& caption, bool whiteFill);
-    void SaveGrid(game::TFramefille* grid);
-    void SaveGridAs(game::TFramefille* grid);
+    // Save and Save As; true when the grid was written. A cancelled dialog, a refused overwrite
+    // or a failed write (its error shown) gives false, and the grid keeps its file name.
+    bool SaveGrid(game::TFramefille* grid);
+    bool SaveGridAs(game::TFramefille* grid);
     // SaveGrid on the grid's file; false (and the error shown) when the write failed.
     bool WriteGridFile(game::TFramefille* grid);
+    // The close question of a grid, and its save when the player asks for it; true when the grid
+    // may go.
+    bool ReleaseGrid(game::TFramefille* grid);
     int IndexOf(const game::TFramefille* grid) const;
+    // The tab whose grid is the file at path, -1 when none.
+    int IndexOfFile(const QString& path) const;
     QString Message(const QString& defaultText, int number, const QString& a1 = {}) const;
 
     services::TDMFonction& services_;
@@ -119,6 +131,7 @@ private:
     QAction* menuBarreOutils_ = nullptr;
     QAction* menuCopier_ = nullptr;
     QAction* menuColler_ = nullptr;
+    QStringList commandLineFiles_;
     bool shownOnce_ = false;
 };
 

@@ -29,6 +29,14 @@ QString FolderOf(const QString& path) {
     return QFileInfo(path).absolutePath() + QLatin1Char('/');
 }
 
+// What two spellings of one file have in common: the path with links resolved, or the absolute
+// path of a file that is not there. Compared case-sensitively, as the file system does.
+QString SameFileKey(const QString& path) {
+    const QFileInfo file(path);
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath()) : canonical;
+}
+
 // The file name without folder and without extension (from the last "." on).
 QString CaptionOf(const QString& path) {
     const QString name = QFileInfo(path).fileName();
@@ -113,7 +121,6 @@ game::TFramefille* TFormMain::CreateTab(const QString& caption, bool whiteFill) 
     auto* fill = new QVBoxLayout(tab);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(grid);
-    connect(grid, &game::TFramefille::saveRequested, this, [this, grid] { SaveGrid(grid); });
     connect(&grid->Session(), &game::GameSession::gridSaved, this, [this](const QString& path) {
         ShowStatus(
             Message(QStringLiteral("Le fichier %s a été enregistré avec succès."), 22, path));
@@ -148,7 +155,22 @@ void TFormMain::ActionOuvrirExecute() {
         services_.RecentOpenFileDir = FolderOf(path);
 }
 
+int TFormMain::IndexOfFile(const QString& path) const {
+    const QString key = SameFileKey(path);
+    for (int i = 0; i < pageExtControl1_->count(); ++i) {
+        const game::GameSession& session = Grid(i)->Session();
+        if (session.HasFile() && SameFileKey(session.FileName()) == key)
+            return i;
+    }
+    return -1;
+}
+
 bool TFormMain::OpenFile(const QString& path) {
+    // A second tab on the same file would let one save silently overwrite the other.
+    if (const int open = IndexOfFile(path); open >= 0) {
+        pageExtControl1_->setCurrentIndex(open);
+        return true;
+    }
     if (!QFileInfo(path).isFile()) {
         dialogs_.showError(Message(QStringLiteral("Fichier non trouvé :"), 27) +
                            QStringLiteral("\r\n") + path);
@@ -184,11 +206,8 @@ void TFormMain::ActionEnregSousExecute() {
         SaveGridAs(grid);
 }
 
-void TFormMain::SaveGrid(game::TFramefille* grid) {
-    if (grid->Session().HasFile())
-        WriteGridFile(grid);
-    else
-        SaveGridAs(grid);
+bool TFormMain::SaveGrid(game::TFramefille* grid) {
+    return grid->Session().HasFile() ? WriteGridFile(grid) : SaveGridAs(grid);
 }
 
 bool TFormMain::WriteGridFile(game::TFramefille* grid) {
@@ -198,7 +217,7 @@ bool TFormMain::WriteGridFile(game::TFramefille* grid) {
     return error.isEmpty();
 }
 
-void TFormMain::SaveGridAs(game::TFramefille* grid) {
+bool TFormMain::SaveGridAs(game::TFramefille* grid) {
     QString folder =
         services_.ReadSetting(QStringLiteral("RecentDirectories"),
                               QStringLiteral("RecentSaveFileAsDir"), services_.DataFolder);
@@ -207,19 +226,28 @@ void TFormMain::SaveGridAs(game::TFramefille* grid) {
     const QString path =
         dialogs_.chooseSaveFile(Message(QStringLiteral("Enregistrer sous..."), 23), folder);
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(path) &&
         services_.MessageDialog(
             QStringLiteral("Le fichier [%s] existe déjà.\r\nVoulez-vous l'écraser ?"),
             QFileInfo(path).fileName(), {}, 25, services::MessageKind::Information,
             services::ButtonYes | services::ButtonNo, this) == services::ResultNo)
-        return;
-    grid->Session().SetFileName(path);
-    grid->Session().SetHasFile(true);
+        return false;
+    game::GameSession& session = grid->Session();
+    const QString oldName = session.FileName();
+    const bool hadFile = session.HasFile();
+    session.SetFileName(path);
+    session.SetHasFile(true);
+    if (!WriteGridFile(grid)) {
+        // The grid stays bound to what it was, so the next Save asks for a name again.
+        session.SetFileName(oldName);
+        session.SetHasFile(hadFile);
+        return false;
+    }
     pageExtControl1_->setTabText(IndexOf(grid), CaptionOf(path) + CaptionPadding());
-    if (WriteGridFile(grid))
-        services_.WriteSetting(QStringLiteral("RecentDirectories"),
-                               QStringLiteral("RecentSaveFileAsDir"), FolderOf(path));
+    services_.WriteSetting(QStringLiteral("RecentDirectories"),
+                           QStringLiteral("RecentSaveFileAsDir"), FolderOf(path));
+    return true;
 }
 
 void TFormMain::ActionDupliquerExecute() {
@@ -232,9 +260,21 @@ void TFormMain::ActionDupliquerExecute() {
     copy->InitBoard(&pendingHistory_);
 }
 
+bool TFormMain::ReleaseGrid(game::TFramefille* grid) {
+    switch (grid->CanClose()) {
+    case game::TFramefille::CloseChoice::Save:
+        return SaveGrid(grid);
+    case game::TFramefille::CloseChoice::Discard:
+        return true;
+    case game::TFramefille::CloseChoice::Keep:
+        break;
+    }
+    return false;
+}
+
 bool TFormMain::PageExtControl1TabClose(int index) {
     game::TFramefille* grid = Grid(index);
-    if (grid == nullptr || !grid->CanClose())
+    if (grid == nullptr || !ReleaseGrid(grid))
         return false;
     MajAction(true);
     QWidget* tab = pageExtControl1_->widget(index);

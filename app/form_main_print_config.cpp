@@ -4,6 +4,7 @@
 #include "app/frame_services_adapter.h"
 #include "app/frm_config.h"
 #include "app/jpeg_writer.h"
+#include "app/page_ext_control.h"
 #include "app/services/ui/dm_fonction.h"
 #include "game/widgets/framefille.h"
 #include "game/widgets/modal_seam.h"
@@ -91,8 +92,9 @@ void PrintConfigCommands::ActionConfigExecute() {
     if (!dialogs_.runConfig(frmConfig))
         return;
     frmConfig.WriteTo(services_);
-    if (game::TFramefille* grid = form_.ActiveGrid())
-        RedrawInNewColours(grid->Session(), FrameServicesAdapter(services_).Settings());
+    const game::GameSettings settings = FrameServicesAdapter(services_).Settings();
+    for (int i = 0; i < form_.Tabs()->count(); ++i)
+        RedrawInNewColours(form_.Grid(i)->Session(), settings);
 }
 
 QImage BoardPicture(game::TFramefille& grid) {

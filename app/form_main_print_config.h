@@ -1,7 +1,7 @@
 #pragma once
 // The main window's print, picture export and configuration commands: ActionImprime prints the
 // active grid, ActionGrilleToJPG saves its board as a JPEG picture, ActionConfig opens TFrmConfig
-// and, on OK, takes its values over and redraws the active grid in the new colours.
+// and, on OK, takes its values over and redraws every open grid in the new colours.
 
 #include "game/widgets/grid_printer.h"
 

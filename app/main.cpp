@@ -30,10 +30,12 @@ int main(int argc, char** argv) {
         app::ConnectTipsSplashAndVersion(formMain, dmFonction);
         app::ConnectPrintAndConfig(formMain, dmFonction);
         formMain.FormCreate();
-        formMain.show();
         // Grid files named on the command line (a file manager's "Open with"), each on a tab.
+        QStringList commandLineFiles;
         for (const QString& path : QApplication::arguments().mid(1))
-            formMain.OpenFile(QFileInfo(path).absoluteFilePath());
+            commandLineFiles << QFileInfo(path).absoluteFilePath();
+        formMain.SetCommandLineFiles(commandLineFiles);
+        formMain.show();
         const QString problem = dmFonction.StorageProblem();
         if (!problem.isEmpty())
             QTimer::singleShot(0, &formMain, [&formMain, problem] {

@@ -33,8 +33,10 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
         session_.CheckListFamilleClick(CheckListFamille->row(item));
     });
     connect(CheckListFamille, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        session_.CheckListFamilleClickCheck(CheckListFamille->row(item),
-                                            item->checkState() == Qt::Checked);
+        const int family = CheckListFamille->row(item);
+        session_.CheckListFamilleClickCheck(family, item->checkState() == Qt::Checked);
+        // The ticked line becomes the selected one and lists its findings, as a click on it does.
+        session_.CheckListFamilleClick(family);
     });
 
     StringGrid = new QTableWidget(1, kColumns, this);
@@ -42,8 +44,9 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
     StringGrid->setGeometry(4, 160, 326, 232);
     StringGrid->horizontalHeader()->hide();
     StringGrid->verticalHeader()->hide();
-    StringGrid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    // The minimum first: the default size is held above the minimum the style gives (18).
     StringGrid->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    StringGrid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     StringGrid->setColumnWidth(0, kTextColumnWidth);
     for (int column = 1; column < kColumns; ++column)
         StringGrid->setColumnHidden(column, true);
@@ -66,11 +69,12 @@ void AnalysisPage::ShowFamilyLines() {
         line->setText(panel.FamilyLine(family));
         line->setCheckState(panel.IsChecked(family) ? Qt::Checked : Qt::Unchecked);
     }
-    const int selected = panel.SelectedFamily();
-    CheckListFamille->setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
 }
 
 void AnalysisPage::ShowResults() {
+    // The selected line is the family whose findings the grid lists.
+    CheckListFamille->setCurrentRow(session_.Panel().SelectedFamily(),
+                                    QItemSelectionModel::ClearAndSelect);
     const std::vector<ListedFinding>& rows = session_.Panel().Rows();
     StringGrid->clearContents();
     // An empty list is one row whose cells are all empty.

@@ -1,6 +1,6 @@
 #pragma once
 // The "Analyses" page: the family check list above, the results grid of the family line last
-// clicked below. Shows the session's panel state and turns clicks into its operations.
+// clicked or ticked below. Shows the session's panel state and turns clicks into its operations.
 
 #include <QWidget>
 
@@ -22,7 +22,7 @@ public:
 
     // Re-reads the family lines and their check marks.
     void ShowFamilyLines();
-    // Re-reads the rows of the results grid.
+    // Re-reads the rows of the results grid and selects the family line they belong to.
     void ShowResults();
 
 signals:

@@ -179,6 +179,8 @@ void TFramefille::Connect() {
         ShowSaveIndicator(modified);
         lbStatus_->setText(session_.FileName());
     });
+    // Save As may give the grid a new name without changing its modified state.
+    connect(&session_, &GameSession::gridSaved, lbStatus_, &QLabel::setText);
     connect(&session_, &GameSession::familyLinesChanged, analysis_, &AnalysisPage::ShowFamilyLines);
     connect(&session_, &GameSession::resultsChanged, analysis_, &AnalysisPage::ShowResults);
     connect(analysis_, &AnalysisPage::configurationApplied, this,
@@ -287,9 +289,9 @@ void TFramefille::resizeEvent(QResizeEvent* event) {
     statusStrip_->setGeometry(0, height() - kStatusStripHeight, width(), kStatusStripHeight);
 }
 
-bool TFramefille::CanClose() {
+TFramefille::CloseChoice TFramefille::CanClose() {
     if (!session_.CloseNeedsQuestion())
-        return true;
+        return CloseChoice::Discard;
     TaskDialog question(QStringLiteral("Tessarine"), QStringLiteral("Action demandée"),
                         QStringLiteral("La grille '") + session_.FileName() +
                             QStringLiteral("' a été modifiée depuis sa création ou son chargement"),
@@ -306,12 +308,11 @@ bool TFramefille::CanClose() {
         kCloseResult);
     switch (question.Run()) {
     case kSaveResult:
-        emit saveRequested();
-        return true;
+        return CloseChoice::Save;
     case kCloseResult:
-        return true;
+        return CloseChoice::Discard;
     default:
-        return false;
+        return CloseChoice::Keep;
     }
 }
 

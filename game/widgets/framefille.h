@@ -29,6 +29,14 @@ public:
     // The frame's designed size; the board keeps its place when the tab is smaller.
     static constexpr QSize kDesignSize{795, 537};
 
+    // The player's answer to the close question.
+    enum class CloseChoice {
+        Save,    // "Enregistrer": save first, close only once saved
+        Discard, // "Fermer", or nothing to save: close as it is
+        Keep,    // the question dismissed: the grid stays open
+    };
+    Q_ENUM(CloseChoice)
+
     TFramefille(const FrameServices& services, QWidget* parent = nullptr);
 
     GameSession& Session() { return session_; }
@@ -36,8 +44,9 @@ public:
 
     // Starts the grid; a pending history (Duplicate) is adopted and emptied.
     void InitBoard(PendingHistory* pending = nullptr);
-    // Asks whether a modified grid may close; "Enregistrer" emits saveRequested first.
-    bool CanClose();
+    // Asks about a modified grid before it closes; Discard without a question when nothing would
+    // be lost. Saving is the caller's.
+    CloseChoice CanClose();
     // The board's digits to the clipboard, and back.
     void CopyGrid();
     void PasteGrid();
@@ -45,10 +54,6 @@ public:
     // The board area with its row and column numbers, as a player sees it.
     QRect BoardArea() const;
     TSudoCase* Case(int ligne, int colonne) const;
-
-signals:
-    // CanClose wants this grid saved through the main window's Save steps.
-    void saveRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

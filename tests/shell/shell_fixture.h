@@ -32,6 +32,13 @@ struct Shell {
     explicit Shell(bool quitConfirm = false) {
         services->QuitConfirm = quitConfirm;
         services->ShowTipsOnStartup = false;
+        Start();
+    }
+
+    // Opens the main window (anew, over the same services), with the grid files named on the
+    // command line.
+    void Start(const QStringList& commandLine = {}) {
+        window.reset();
         window = std::make_unique<app::TFormMain>(*services);
         app::ShellDialogs& dialogs = window->Dialogs();
         dialogs.askNewGrid = [this] { return newGridAnswer; };
@@ -43,6 +50,7 @@ struct Shell {
             };
         dialogs.showError = [this](const QString& text) { errors << text; };
         window->FormCreate();
+        window->SetCommandLineFiles(commandLine);
         window->show();
     }
 

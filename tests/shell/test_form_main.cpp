@@ -81,9 +81,11 @@ private slots:
         shell.window->ActionNouveauExecute();
         shell.newGridAnswer = kGenerated;
         shell.window->ActionNouveauExecute();
-        shell.Grid(0).SetFileName(shell.FilePath(QStringLiteral("grille.xml")));
+        shell.Grid(0).SetFileName(shell.FilePath(QStringLiteral("modele.xml")));
         shell.Grid(0).SetHasFile(true);
         QCOMPARE(shell.Grid(0).SaveGrid(), QString());
+        QVERIFY(
+            QFile::copy(shell.Grid(0).FileName(), shell.FilePath(QStringLiteral("grille.xml"))));
         shell.chosenFile = shell.FilePath(QStringLiteral("grille.xml"));
         shell.window->ActionOuvrirExecute();
         shell.window->Tabs()->setCurrentIndex(0);
@@ -140,6 +142,19 @@ private slots:
         QVERIFY(ReadBytes(shell.chosenFile).contains("Chiffre = '5'"));
         QCOMPARE(shell.window->findChild<QLabel*>(QStringLiteral("StatusPanel"))->text(),
                  "  Le fichier " + shell.chosenFile + " a été enregistré avec succès.");
+
+        // Save As of the unmodified grid: the frame's status line follows the new name; a Save As
+        // that cannot write leaves the grid on the name it had.
+        auto* frameStatus = shell.window->Grid(0)->findChild<QLabel*>(QStringLiteral("LbStatus"));
+        shell.chosenFile = shell.FilePath(QStringLiteral("c.xml"));
+        shell.window->ActionEnregSousExecute();
+        QCOMPARE(frameStatus->text(), shell.chosenFile);
+        shell.chosenFile = shell.FilePath(QStringLiteral("absent/d.xml"));
+        shell.window->ActionEnregSousExecute();
+        QCOMPARE(shell.errors.size(), 1);
+        QCOMPARE(shell.Grid(0).FileName(), shell.FilePath(QStringLiteral("c.xml")));
+        QCOMPARE(frameStatus->text(), shell.Grid(0).FileName());
+        QCOMPARE(Captions(shell), Padded(QStringList{"c"}));
     }
 
     void saveAsOntoExistingFileAnsweredNo() {
@@ -204,22 +219,75 @@ private slots:
         }
     }
 
-    void closingModifiedNonActiveTabSavesThatGrid() {
+    // Closing tab 0 (tab 1 being the active one), or quitting, with both grids modified; the
+    // first grid's close question gets the answer, and Save As the file chosen.
+    void closeAndQuitOutcomes_data() {
+        QTest::addColumn<bool>("quit");
+        QTest::addColumn<QString>("answer"); // a command link, empty: Escape
+        QTest::addColumn<QString>("saveAs"); // empty: Save As cancelled
+        QTest::addColumn<bool>("released");  // the first grid may go
+        for (const bool quit : {false, true}) {
+            const char* how = quit ? "quit" : "tab";
+            QTest::addRow("%s, Enregistrer, Save As cancelled", how) << quit << "Enregistrer"
+                                                                     << "" << false;
+            QTest::addRow("%s, Enregistrer, folder gone", how) << quit << "Enregistrer"
+                                                               << "absent/premier.xml" << false;
+            QTest::addRow("%s, Enregistrer, saved", how) << quit << "Enregistrer"
+                                                         << "premier.xml" << true;
+            QTest::addRow("%s, Fermer", how) << quit << "Fermer"
+                                             << "premier.xml" << true;
+            QTest::addRow("%s, dismissed", how) << quit << ""
+                                                << "premier.xml" << false;
+        }
+    }
+
+    void closeAndQuitOutcomes() {
+        QFETCH(bool, quit);
+        QFETCH(QString, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, released);
         Shell shell;
         shell.window->ActionNouveauExecute();
         shell.window->ActionNouveauExecute();
         shell.Grid(0).ApplyCellChoice(2, 2, 'P', 6);
         shell.Grid(1).ApplyCellChoice(3, 3, 'P', 7);
-        shell.chosenFile = shell.FilePath(QStringLiteral("premier.xml"));
+        shell.chosenFile = saveAs.isEmpty() ? QString() : shell.FilePath(saveAs);
+        QList<int> askedTabs; // the current tab while each question is shown
         ModalAnswers answers;
-        answers.Press(QStringLiteral("Enregistrer"));
-        QVERIFY(shell.window->PageExtControl1TabClose(0));
+        const auto queue = [&](const QString& link) {
+            answers.Queue([&askedTabs, &shell, link](QDialog& question) {
+                askedTabs << shell.window->Tabs()->currentIndex();
+                if (link.isEmpty())
+                    QTest::keyClick(&question, Qt::Key_Escape);
+                else
+                    QVERIFY(ModalAnswers::PressButton(question, link));
+            });
+        };
+        queue(answer);
+        if (quit && released)
+            queue(QStringLiteral("Fermer")); // the second grid is asked about only then
+        const bool closed = quit ? shell.window->close() : shell.window->PageExtControl1TabClose(0);
         QVERIFY(answers.AllAnswered());
-        QCOMPARE(shell.Tabs(), 1);
-        const QByteArray saved = ReadBytes(shell.chosenFile);
-        QVERIFY(saved.contains("Ligne = '2' Colonne ='2' Chiffre = '6'"));
-        QVERIFY(!saved.contains("Chiffre = '7'"));
-        QVERIFY(shell.Grid(0).Modified()); // the other grid was not touched
+        QCOMPARE(closed, released);
+        QCOMPARE(shell.window->isVisible(), !(quit && released));
+        QCOMPARE(shell.Tabs(), quit || !released ? 2 : 1);
+        const QList<int> asked = !quit      ? QList<int>{1}
+                                 : released ? QList<int>{0, 1}
+                                            : QList<int>{0};
+        QCOMPARE(askedTabs, asked);
+        const bool saved = released && answer == QLatin1String("Enregistrer");
+        QCOMPARE(QFileInfo::exists(shell.chosenFile), saved);
+        QCOMPARE(shell.errors.size(), int(saveAs.startsWith(QLatin1String("absent")) &&
+                                          answer == QLatin1String("Enregistrer")));
+        if (saved) {
+            const QByteArray bytes = ReadBytes(shell.chosenFile);
+            QVERIFY(bytes.contains("Ligne = '2' Colonne ='2' Chiffre = '6'"));
+            QVERIFY(!bytes.contains("Chiffre = '7'"));
+        }
+        if (!released) {
+            QVERIFY(shell.Grid(0).Modified());
+            QVERIFY(!shell.Grid(0).HasFile()); // a failed Save As names no file
+        }
     }
 
     void quitSequence() {
@@ -232,27 +300,56 @@ private slots:
         }
         Shell shell(true);
         shell.window->ActionNouveauExecute();
-        shell.window->ActionNouveauExecute();
-        shell.Grid(0).ApplyCellChoice(1, 1, 'P', 1);
-        shell.Grid(1).ApplyCellChoice(1, 1, 'P', 2);
-        // Cancelling the first grid's question keeps both tabs and never asks about the second.
-        ModalAnswers answers;
-        answers.Queue([](QDialog& question) { QTest::keyClick(&question, Qt::Key_Escape); });
-        QVERIFY(!shell.window->close());
-        QCOMPARE(answers.Shown(), 1);
-        QCOMPARE(shell.Tabs(), 2);
-
-        shell.Grid(0).SetModified(false);
-        shell.Grid(1).SetModified(false);
         QAction* quit = shell.window->Action(QStringLiteral("ActionQuitter"));
         QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+        ModalAnswers answers;
         answers.Press(QStringLiteral("Non"));
         quit->trigger();
         QVERIFY(shell.window->isVisible());
         answers.Press(QStringLiteral("Oui"));
         QVERIFY(shell.window->close());
-        QCOMPARE(answers.Shown(), 3);
+        QCOMPARE(answers.Shown(), 2);
         QVERIFY(answers.AllAnswered());
+    }
+
+    // Grid files a.xml and b.xml (the most recent), and a link to a.xml; the program starts with
+    // files named on its command line, then a.xml is opened and the link is opened.
+    void namedFilesAndOpenTabs_data() {
+        QTest::addColumn<QStringList>("commandLine");
+        QTest::addColumn<QStringList>("tabs"); // once started
+        QTest::newRow("nothing named: the most recent reopens")
+            << QStringList() << QStringList{"b"};
+        QTest::newRow("the most recent named") << QStringList{"b.xml"} << QStringList{"b"};
+        QTest::newRow("another file named") << QStringList{"a.xml"} << QStringList{"a"};
+        QTest::newRow("a missing file named") << QStringList{"absent.xml"} << QStringList();
+        QTest::newRow("one file under two names")
+            << QStringList{"a.xml", "lien.xml"} << QStringList{"a"};
+    }
+
+    void namedFilesAndOpenTabs() {
+        QFETCH(QStringList, commandLine);
+        QFETCH(QStringList, tabs);
+        Shell shell;
+        for (const char* name : {"a.xml", "b.xml"}) {
+            shell.window->ActionNouveauExecute();
+            shell.chosenFile = shell.FilePath(QLatin1String(name));
+            shell.window->ActionEnregSousExecute();
+        }
+        const QString a = shell.FilePath(QStringLiteral("a.xml"));
+        QVERIFY(QFile::link(a, shell.FilePath(QStringLiteral("lien.xml"))));
+        for (QString& path : commandLine)
+            path = shell.FilePath(path);
+        shell.Start(commandLine);
+        QCOMPARE(Captions(shell), Padded(tabs));
+        // Opening a file that is open shows its tab.
+        if (!tabs.contains(QStringLiteral("a")))
+            tabs << QStringLiteral("a");
+        shell.window->Tabs()->setCurrentIndex(0);
+        shell.chosenFile = a;
+        shell.window->ActionOuvrirExecute();
+        QVERIFY(shell.window->OpenFile(shell.FilePath(QStringLiteral("lien.xml"))));
+        QCOMPARE(Captions(shell), Padded(tabs));
+        QCOMPARE(shell.window->ActiveGrid()->Session().FileName(), a);
     }
 
     void copyThenPaste() {
