@@ -1,7 +1,5 @@
 #include "game/model/file_error.h"
 
-#include "app/services/translations.h"
-
 #include <QFileDevice>
 
 #include <array>
@@ -41,7 +39,8 @@ void SetFileErrorMessages(const QStringList& messages) {
 QString FileErrorReason(int error, const QString& systemText) {
     for (const Reason& reason : kReasons)
         if (reason.error == error)
-            return GetMessageText(Messages(), QString::fromUtf8(reason.french), reason.number);
+            return reason.number <= Messages().size() ? Messages().at(reason.number - 1)
+                                                      : QString::fromUtf8(reason.french);
     return systemText;
 }
 

@@ -156,13 +156,13 @@ private slots:
             const char *french, *file;
         };
         const Row rows[] = {
-            {"not found", ENOENT, 55, "fichier ou dossier introuvable", "absent/grille.xml"},
-            {"permission denied", EACCES, 56, "accès refusé", ""},
-            {"operation not permitted", EPERM, 56, "accès refusé", ""},
-            {"disk full", ENOSPC, 57, "le disque est plein", ""},
-            {"quota exceeded", EDQUOT, 57, "le disque est plein", ""},
-            {"read-only file system", EROFS, 58, "le disque est en lecture seule", ""},
-            {"is a folder", EISDIR, 59, "c'est un dossier", "."},
+            {"not found", ENOENT, 45, "fichier ou dossier introuvable", "absent/grille.xml"},
+            {"permission denied", EACCES, 46, "accès refusé", ""},
+            {"operation not permitted", EPERM, 46, "accès refusé", ""},
+            {"disk full", ENOSPC, 47, "le disque est plein", ""},
+            {"quota exceeded", EDQUOT, 47, "le disque est plein", ""},
+            {"read-only file system", EROFS, 48, "le disque est en lecture seule", ""},
+            {"is a folder", EISDIR, 49, "c'est un dossier", "."},
             {"other", EFBIG, 0, "File too large", ""},
         };
         for (const Row& row : rows)
