@@ -9,6 +9,7 @@
 #include "game/widgets/modal_seam.h"
 
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QTimer>
 
 namespace app {
@@ -44,12 +45,29 @@ void ActionAProposExecute(TFormMain& form, services::TDMFonction& services) {
 
 void MenuNouvelleVersionClick(TFormMain& form, services::TDMFonction& services,
                               const DownloadLimits& limits) {
-    const VersionCheckResult result = CheckForNewVersion(services.DataFolder, SiteAddress(),
-                                                         services.FileVersionString(), limits);
+    // The window waits with a progress window over it; its Cancel (or Escape, or closing it)
+    // aborts the download, and the check then shows nothing.
+    auto waitFor = [&form, &services](Download& download) {
+        QProgressDialog progress(
+            services.GetMessageText(QStringLiteral("Recherche d'une nouvelle version..."), 52),
+            services.GetMessageText(QStringLiteral("&Annuler"), 4), 0, 0, &form);
+        progress.setWindowTitle(QStringLiteral("Tessarine"));
+        QObject::connect(&progress, &QProgressDialog::canceled, &progress, &QDialog::reject);
+        QObject::connect(&download, &Download::finished, &progress, &QDialog::accept);
+        form.setCursor(Qt::WaitCursor);
+        if (!download.IsFinished() && game::RunModal(progress) != QDialog::Accepted)
+            download.Cancel();
+        form.unsetCursor();
+    };
+    const VersionCheckResult result =
+        CheckForNewVersion(services.DataFolder, SiteAddress(), services.FileVersionString(),
+                           services.Messages, waitFor, limits);
     if (!result.error.isEmpty()) {
         form.Dialogs().showError(result.error);
         return;
     }
+    if (result.message.isEmpty())
+        return;
     QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Tessarine"), result.message,
                         QMessageBox::Ok, &form);
     // The info lines come from the network: never read them as markup.

@@ -20,7 +20,8 @@ void ConnectTipsSplashAndVersion(TFormMain& form, services::TDMFonction& service
 void ActionAstuceExecute(TFormMain& form, services::TDMFonction& services);
 // The splash window with its timer off, modal until a key or a click.
 void ActionAProposExecute(TFormMain& form, services::TDMFonction& services);
-// Downloads the site's "version.txt" and tells whether the program is up to date.
+// Downloads the site's "version.txt" under a progress window whose Cancel stops it, and tells
+// whether the program is up to date, or why it cannot tell.
 void MenuNouvelleVersionClick(TFormMain& form, services::TDMFonction& services,
                               const DownloadLimits& limits = {});
 

@@ -1,94 +1,101 @@
 #include "app/version_check.h"
 
 #include "app/services/text_file.h"
+#include "app/services/translations.h"
 #include "app/version_file.h"
 
-#include <QEventLoop>
+#include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
-#include <QTimer>
 
 namespace app {
 
+Download::Download(const QUrl& url, const DownloadLimits& limits)
+    : limits_(limits), manager_(std::make_unique<QNetworkAccessManager>()),
+      reply_(manager_->get(QNetworkRequest(url))) {
+    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+        const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > limits_.maxBytes)
+            reply_->abort();
+    });
+    connect(reply_, &QNetworkReply::readyRead, this, &Download::Take);
+    connect(reply_, &QNetworkReply::finished, this, &Download::Finish);
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, reply_, &QNetworkReply::abort);
+    deadline_.start(limits.time);
+}
+
+Download::~Download() = default;
+
+void Download::Cancel() {
+    cancelled_ = true;
+    reply_->abort();
+}
+
+void Download::Take() {
+    body_ += reply_->readAll();
+    if (body_.size() > limits_.maxBytes)
+        reply_->abort();
+}
+
+void Download::Finish() {
+    deadline_.stop();
+    body_ += reply_->readAll();
+    const QVariant status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    // An abort (a limit, or a cancel) leaves the reply with an error.
+    succeeded_ = reply_->error() == QNetworkReply::NoError && body_.size() <= limits_.maxBytes &&
+                 (!status.isValid() || status.toInt() / 100 == 2);
+    if (!succeeded_)
+        body_.clear();
+    finished_ = true;
+    emit finished();
+}
+
 namespace {
 
-QString DownloadErrorText(const QUrl& url) {
-    return QStringLiteral("Erreur de téléchargement de l'URL : ") + url.toString();
-}
-
-// The body of the reply, or the error text when it did not arrive whole within the limits.
-DownloadResult Fetch(const QUrl& url, const DownloadLimits& limits) {
-    DownloadResult result;
-    bool withinLimits = true;
-    QNetworkAccessManager manager;
-    QNetworkReply* const reply = manager.get(QNetworkRequest(url));
-    auto refuse = [&withinLimits, reply] {
-        withinLimits = false;
-        reply->abort();
-    };
-    auto take = [&result, &limits, refuse, reply] {
-        result.content += reply->readAll();
-        if (result.content.size() > limits.maxBytes)
-            refuse();
-    };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&limits, refuse, reply] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > limits.maxBytes)
-            refuse();
-    });
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, take);
-
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        refuse();
-        loop.quit();
-    });
-    deadline.start(limits.time);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-
-    if (withinLimits)
-        take();
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const bool succeeded = withinLimits && reply->error() == QNetworkReply::NoError &&
-                           (!status.isValid() || status.toInt() / 100 == 2);
-    if (!succeeded)
-        return {DownloadErrorText(url), {}};
-    return result;
-}
-
-bool WriteWhole(const QString& path, const QByteArray& content) {
+// The reason the write failed, or an empty text.
+QString WriteWhole(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
     // commit() does not report a buffered write that fails at close (a full disk): flush first.
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-           file.flush() && file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&
+        file.commit())
+        return {};
+    return file.errorString();
 }
 
 } // namespace
 
-DownloadResult DownloadToFile(const QUrl& url, const QString& localPath,
-                              const DownloadLimits& limits) {
-    DownloadResult result = Fetch(url, limits);
-    if (result.error.isEmpty() && !WriteWhole(localPath, result.content))
-        return {DownloadErrorText(url), {}};
-    return result;
-}
-
 VersionCheckResult CheckForNewVersion(const QString& dataFolder, const QString& siteAddress,
-                                      const QString& programVersion, const DownloadLimits& limits) {
+                                      const QString& programVersion, const QStringList& messages,
+                                      const WaitForDownload& waitFor,
+                                      const DownloadLimits& limits) {
     const QString localPath = dataFolder + kVersionFileName;
     QFile::remove(localPath);
     const QUrl url(siteAddress + kVersionFileName);
-    const DownloadResult download = DownloadToFile(url, localPath, limits);
-    if (!download.error.isEmpty())
-        return {download.error, {}};
-    const VersionFile file = ParseVersionFile(services::DecodeText(download.content));
-    return {{}, VersionCheckMessage(file, programVersion)};
+    Download download(url, limits);
+    waitFor(download);
+    if (download.WasCancelled())
+        return {};
+    if (!download.Succeeded())
+        return {QStringLiteral("Erreur de téléchargement de l'URL : ") + url.toString(), {}};
+    const QString writeProblem = WriteWhole(localPath, download.Body());
+    if (!writeProblem.isEmpty())
+        return {services::GetMessageText(messages,
+                                         QStringLiteral("Impossible d'écrire le fichier %s : %s"),
+                                         51, QDir::toNativeSeparators(localPath), writeProblem),
+                {}};
+    const VersionFile file = ParseVersionFile(services::DecodeText(download.Body()));
+    const QString message = VersionCheckMessage(file, programVersion);
+    if (message.isEmpty())
+        return {services::GetMessageText(
+                    messages,
+                    QStringLiteral("Les informations de version reçues de %s sont illisibles."), 50,
+                    url.toString()),
+                {}};
+    return {{}, message};
 }
 
 } // namespace app

@@ -18,8 +18,12 @@ VersionFile ParseVersionFile(const QString& text) {
 }
 
 QString VersionCheckMessage(const VersionFile& file, const QString& programVersion) {
+    if (file.numero.isEmpty())
+        return {};
     if (file.numero == programVersion)
         return kUpToDate;
+    if (file.info1.isEmpty() && file.info2.isEmpty() && file.info3.isEmpty())
+        return {};
     return QStringList{file.info1, file.info2, file.info3}.join(services::kLineBreak);
 }
 

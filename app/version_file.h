@@ -23,7 +23,8 @@ VersionFile ParseVersionFile(const QString& text);
 
 // kUpToDate when numero equals programVersion character for character; otherwise the three
 // info lines, one per line, the empty ones included. Any difference counts as news, an older
-// number on the site too.
+// number on the site too. Empty when the file tells nothing: no number (an empty file, an error
+// page, any text without "numero" in section "version"), or another number with no info line.
 QString VersionCheckMessage(const VersionFile& file, const QString& programVersion);
 
 } // namespace app

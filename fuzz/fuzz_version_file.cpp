@@ -1,7 +1,8 @@
 // The "version.txt" parser, from the downloaded bytes as the version check reads them.
-// Invariants: its values are single lines without blanks at their ends; the check says the
-// version is up to date exactly when the numbers match, and otherwise shows the three info lines;
-// the values written back into a new "version.txt" read back the same.
+// Invariants: its values are single lines without blanks at their ends; a file without a number
+// tells nothing; otherwise the check says the version is up to date exactly when the numbers
+// match, and else shows the three info lines, or nothing when they are all empty; the values
+// written back into a new "version.txt" read back the same.
 #include "fuzz/fuzz_check.h"
 
 #include "app/services/ini_file.h"
@@ -37,13 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& value : {file.numero, file.info1, file.info2, file.info3})
         Require(IsSingleTrimmedLine(value), "values are single lines without blanks at the ends");
 
-    Require(app::VersionCheckMessage(file, file.numero) == app::kUpToDate,
-            "the same number is up to date");
+    const bool hasNumber = !file.numero.isEmpty();
+    Require(app::VersionCheckMessage(file, file.numero) == (hasNumber ? app::kUpToDate : QString()),
+            "the same number is up to date; no number tells nothing");
     const QString message = app::VersionCheckMessage(file, kProgramVersion);
-    if (file.numero != kProgramVersion)
-        Require(message.split(services::kLineBreak) ==
-                    QStringList{file.info1, file.info2, file.info3},
-                "another number shows the three info lines");
+    const QStringList infoLines{file.info1, file.info2, file.info3};
+    if (file.numero != kProgramVersion) {
+        const bool tells = hasNumber && !infoLines.join(QString()).isEmpty();
+        Require(tells ? message.split(services::kLineBreak) == infoLines : message.isEmpty(),
+                "another number shows the three info lines, or nothing when there are none");
+    }
 
     const app::VersionFile again = app::ParseVersionFile(Rewritten(file));
     Require(again.numero == file.numero && again.info1 == file.info1 && again.info2 == file.info2 &&

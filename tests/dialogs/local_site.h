@@ -7,6 +7,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <functional>
+
 namespace dialogs_test {
 
 // An HTTP/1.1 response that closes the connection after the body. Without a declared length the
@@ -37,6 +39,8 @@ public:
 
     // The request lines received ("GET /version.txt HTTP/1.1").
     QList<QByteArray> requests;
+    // Called on each request once its line is recorded, before any answer.
+    std::function<void()> onRequest = [] {};
 
 private:
     void Accept() {
@@ -53,6 +57,7 @@ private:
             return;
         requests << received.left(received.indexOf("\r\n"));
         received.clear();
+        onRequest();
         if (response_.isEmpty())
             return;
         socket->write(response_);

@@ -1,17 +1,19 @@
-// The new-version check: reading "version.txt", the message it leads to, and the whole check
-// against a web site on 127.0.0.1 — up to date, news, a missing file, a refused connection, a
-// server that never answers, a file too large, and a stale local copy.
+// The new-version check: reading "version.txt", and the whole menu command against a web site on
+// 127.0.0.1 — up to date, news, files that tell nothing, a local file that cannot be written, a
+// missing file, a refused connection, a server that never answers, a cancel, a file too large,
+// and a stale local copy.
 
 #include "app/version_check.h"
 #include "app/version_file.h"
 #include "tests/dialogs/dialogs_test_support.h"
 #include "tests/dialogs/local_site.h"
 
-#include <QDir>
 #include <QMessageBox>
 #include <QNetworkProxy>
-#include <QTemporaryDir>
+#include <QProgressDialog>
 #include <QtTest>
+
+#include <cerrno>
 
 using dialogs_test::HttpResponse;
 using dialogs_test::LocalSite;
@@ -20,6 +22,14 @@ namespace {
 
 constexpr int kNeverAnswers = 0;
 constexpr int kRefused = -1;
+
+// What the check ends with.
+constexpr int kMessage = 0;
+constexpr int kUnreadable = 1;
+constexpr int kWriteFailed = 2;
+constexpr int kDownloadFailed = 3;
+constexpr int kCancelled = 4;
+
 constexpr qint64 kSizeLimit = 64 * 1024;
 
 QByteArray VersionText(const QByteArray& numero, const QByteArray& info1 = "Tessarine 1.01",
@@ -32,11 +42,6 @@ QByteArray VersionText(const QByteArray& numero, const QByteArray& info1 = "Tess
 QByteArray VersionTextOfSize(qint64 size) {
     const QByteArray text = VersionText("1.00");
     return text + QByteArray(size - text.size() - 1, ';') + "\n";
-}
-
-QString DownloadError(const QString& siteAddress) {
-    return QStringLiteral("Erreur de téléchargement de l'URL : ") + siteAddress +
-           QStringLiteral("version.txt");
 }
 
 } // namespace
@@ -69,40 +74,58 @@ private slots:
         QCOMPARE((QStringList{file.numero, file.info1, file.info2, file.info3}), expected);
     }
 
+    // The whole command, as the menu runs it: the progress window (left to run, or cancelled once
+    // the request has arrived), then the message box or the error box.
     void check_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("declareLength");
         QTest::addColumn<QByteArray>("staleFile");
-        QTest::addColumn<QString>("expectedMessage"); // empty: the download fails
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("expectedMessage"); // the box's text, for kMessage
 
         const QByteArray none;
+        const QString noBox;
         QTest::newRow("equal version")
-            << 200 << VersionText("1.00") << true << none << "Votre version est à jour";
+            << 200 << VersionText("1.00") << true << none << kMessage << "Votre version est à jour";
         QTest::newRow("different version, empty middle line")
             << 200 << VersionText("1.01", "Nouvelle version", "", "Voir le site") << true << none
-            << "Nouvelle version\n\nVoir le site";
+            << kMessage << "Nouvelle version\n\nVoir le site";
         QTest::newRow("1.0 against 1.00")
-            << 200 << VersionText("1.0", "a", "b", "c") << true << none << "a\nb\nc";
-        QTest::newRow("an older number is news too")
-            << 200 << VersionText("0.99", "a", "", "c") << true << none << "a\n\nc";
+            << 200 << VersionText("1.0", "a", "b", "c") << true << none << kMessage << "a\nb\nc";
+        QTest::newRow("an older number is news too, info lines shown as they are")
+            << 200 << VersionText("0.99", "<b>a</b>", "", "&amp;") << true << none << kMessage
+            << "<b>a</b>\n\n&amp;";
+        QTest::newRow("empty file")
+            << 200 << QByteArray("") << true << none << kUnreadable << noBox;
+        QTest::newRow("garbage") << 200 << QByteArrayLiteral("\x00\xff=\x01[\n;;") << true << none
+                                 << kUnreadable << noBox;
         QTest::newRow("page that is no INI file, no number")
-            << 200 << QByteArray("<html>Bienvenue</html>") << true << none << "\n\n";
+            << 200 << QByteArray("<html>Bienvenue</html>") << true << none << kUnreadable << noBox;
+        QTest::newRow("another number without any info line")
+            << 200 << VersionText("1.01", "", "", "") << true << none << kUnreadable << noBox;
+        QTest::newRow("data folder gone, nothing can be written there")
+            << 200 << VersionText("1.01") << true << none << kWriteFailed << noBox;
         QTest::newRow("not found (404)")
-            << 404 << QByteArray("<h1>Not Found</h1>") << true << none << QString();
-        QTest::newRow("refused connection") << kRefused << none << true << none << QString();
+            << 404 << QByteArray("<h1>Not Found</h1>") << true << none << kDownloadFailed << noBox;
+        QTest::newRow("refused connection")
+            << kRefused << none << true << none << kDownloadFailed << noBox;
         QTest::newRow("server that never answers")
-            << kNeverAnswers << none << true << none << QString();
+            << kNeverAnswers << none << true << none << kDownloadFailed << noBox;
+        QTest::newRow("cancelled while the server is silent")
+            << kNeverAnswers << none << true << VersionText("1.00") << kCancelled << noBox;
         QTest::newRow("largest file accepted, 64 KiB")
-            << 200 << VersionTextOfSize(kSizeLimit) << true << none << "Votre version est à jour";
+            << 200 << VersionTextOfSize(kSizeLimit) << true << none << kMessage
+            << "Votre version est à jour";
         QTest::newRow("huge file, declared length")
-            << 200 << VersionTextOfSize(1024 * 1024) << true << none << QString();
+            << 200 << VersionTextOfSize(1024 * 1024) << true << none << kDownloadFailed << noBox;
         QTest::newRow("one byte too many, no declared length")
-            << 200 << VersionTextOfSize(kSizeLimit + 1) << false << none << QString();
+            << 200 << VersionTextOfSize(kSizeLimit + 1) << false << none << kDownloadFailed
+            << noBox;
         QTest::newRow("stale local file, failed download")
-            << 404 << none << true << VersionText("1.00") << QString();
+            << 404 << none << true << VersionText("1.00") << kDownloadFailed << noBox;
         QTest::newRow("stale local file, new one downloaded")
-            << 200 << VersionText("1.01", "x", "y", "z") << true << VersionText("1.00")
+            << 200 << VersionText("1.01", "x", "y", "z") << true << VersionText("1.00") << kMessage
             << "x\ny\nz";
     }
 
@@ -111,6 +134,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(bool, declareLength);
         QFETCH(QByteArray, staleFile);
+        QFETCH(int, outcome);
         QFETCH(QString, expectedMessage);
 
         LocalSite site;
@@ -119,53 +143,26 @@ private slots:
             site.Answer(HttpResponse(status, body, declareLength));
         const QString address =
             status == kRefused ? dialogs_test::RefusingAddress() : site.Address();
-        QTemporaryDir dataFolder;
-        const QString folder = dataFolder.path() + u'/';
+        qputenv("TESSARINE_SITE_URL", address.toUtf8());
+        dialogs_test::MainWindow shell;
+        if (outcome == kWriteFailed)
+            shell.services->DataFolder += QStringLiteral("absent/");
+        const QString localPath = shell.services->DataFolder + QStringLiteral("version.txt");
         if (!staleFile.isEmpty())
-            QVERIFY(services_test::WriteBytes(folder + QStringLiteral("version.txt"), staleFile));
+            QVERIFY(services_test::WriteBytes(localPath, staleFile));
         app::DownloadLimits limits;
-        if (status == kNeverAnswers)
+        if (status == kNeverAnswers && outcome != kCancelled)
             limits.time = std::chrono::milliseconds(200);
 
-        const app::VersionCheckResult result =
-            app::CheckForNewVersion(folder, address, QStringLiteral("1.00"), limits);
-
-        const QStringList leftInFolder =
-            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        if (expectedMessage.isNull()) {
-            QCOMPARE(result.error, DownloadError(address));
-            QVERIFY(result.message.isEmpty());
-            QCOMPARE(leftInFolder, QStringList());
-        } else {
-            QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
-            QCOMPARE(result.message, expectedMessage);
-            QCOMPARE(leftInFolder, QStringList{QStringLiteral("version.txt")});
-            QCOMPARE(services_test::ReadBytes(folder + QStringLiteral("version.txt")), body);
-        }
-        if (status != kRefused)
-            QCOMPARE(site.requests.value(0), QByteArray("GET /version.txt HTTP/1.1"));
-    }
-
-    void menuCommand_data() {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("expectedMessage"); // empty: the error box shows instead
-        QTest::newRow("up to date") << 200 << VersionText("1.00") << "Votre version est à jour";
-        QTest::newRow("info lines are shown as they are")
-            << 200 << VersionText("1.01", "<b>1.01</b>", "", "&amp;") << "<b>1.01</b>\n\n&amp;";
-        QTest::newRow("not found") << 404 << QByteArray() << QString();
-    }
-
-    void menuCommand() {
-        QFETCH(int, status);
-        QFETCH(QByteArray, body);
-        QFETCH(QString, expectedMessage);
-        LocalSite site;
-        site.Answer(HttpResponse(status, body));
-        qputenv("TESSARINE_SITE_URL", site.Address().toUtf8());
-        dialogs_test::MainWindow shell;
         QStringList shown;
         ModalAnswers answers;
+        answers.Queue([&](QDialog& progress) {
+            QVERIFY(qobject_cast<QProgressDialog*>(&progress) != nullptr);
+            QCOMPARE(shell.window->cursor().shape(), Qt::WaitCursor);
+            if (outcome == kCancelled)
+                site.onRequest = [&progress] { ModalAnswers::PressButton(progress, "Annuler"); };
+            progress.exec();
+        });
         answers.Queue([&shown](QDialog& modal) {
             auto* box = qobject_cast<QMessageBox*>(&modal);
             QVERIFY(box != nullptr);
@@ -175,16 +172,29 @@ private slots:
             shown << box->text();
             box->accept();
         });
-        emit shell.window->newVersionRequested();
+        app::MenuNouvelleVersionClick(*shell.window, *shell.services, limits);
         qunsetenv("TESSARINE_SITE_URL");
-        if (expectedMessage.isNull()) {
-            QCOMPARE(shell.errors, QStringList{DownloadError(site.Address())});
-            QVERIFY(shown.isEmpty());
-        } else {
-            QVERIFY(shell.errors.isEmpty());
-            QCOMPARE(shown, QStringList{expectedMessage});
-            QVERIFY(QFile::exists(shell.data.Path() + QStringLiteral("version.txt")));
-        }
+
+        const QString url = address + QStringLiteral("version.txt");
+        const QString expectedError =
+            outcome == kUnreadable
+                ? QStringLiteral("Les informations de version reçues de %1 sont illisibles.")
+                      .arg(url)
+            : outcome == kWriteFailed ? QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+                                            .arg(localPath, qt_error_string(ENOENT))
+            : outcome == kDownloadFailed
+                ? QStringLiteral("Erreur de téléchargement de l'URL : ") + url
+                : QString();
+        QCOMPARE(shell.errors, expectedError.isNull() ? QStringList() : QStringList{expectedError});
+        QCOMPARE(shown, expectedMessage.isNull() ? QStringList() : QStringList{expectedMessage});
+        QCOMPARE(shell.window->cursor().shape(), Qt::ArrowCursor);
+        // What arrived whole stays at the local name; after anything else nothing is there.
+        if (outcome == kMessage || outcome == kUnreadable)
+            QCOMPARE(services_test::ReadBytes(localPath), body);
+        else
+            QVERIFY(!QFile::exists(localPath));
+        if (status != kRefused)
+            QCOMPARE(site.requests.value(0), QByteArray("GET /version.txt HTTP/1.1"));
     }
 };
 
