@@ -23,6 +23,8 @@ namespace {
 
 constexpr int kGeneratedGrid = 101;
 constexpr int kBlankGrid = 100;
+// The message that refuses to save a grid onto the file of another tab.
+constexpr int kFileOpenInAnotherTab = 90;
 
 // The folder of path, with its trailing separator.
 QString FolderOf(const QString& path) {
@@ -227,6 +229,14 @@ bool TFormMain::SaveGridAs(game::TFramefille* grid) {
         dialogs_.chooseSaveFile(Message(QStringLiteral("Enregistrer sous..."), 23), folder);
     if (path.isEmpty())
         return false;
+    // Two tabs on one file would each overwrite the other's saves without a word.
+    if (const int open = IndexOfFile(path); open >= 0 && Grid(open) != grid) {
+        dialogs_.showError(Message(QStringLiteral("Le fichier %s est déjà ouvert dans un autre "
+                                                  "onglet : fermez cet onglet avant d'enregistrer "
+                                                  "sous ce nom."),
+                                   kFileOpenInAnotherTab, path));
+        return false;
+    }
     if (QFileInfo::exists(path) &&
         services_.MessageDialog(
             QStringLiteral("Le fichier [%s] existe déjà.\r\nVoulez-vous l'écraser ?"),

@@ -107,6 +107,8 @@ choose() { # row col mouse-button digit screenshot-name
     read -r dx dy < <(cell "$1" "$2")
     click_in "$main" "$dx" "$dy" "$3"
     selector=$(wait_window "^S.+lecteur$")
+    # The title the window manager shows (_NET_WM_NAME) is the window's own, nothing appended.
+    [[ $(xdotool getwindowname "$selector") == "Sélecteur" ]] || fail "selector title: $(xdotool getwindowname "$selector")"
     shot "$5"
     click_in "$selector" $((8 + ($4 - 1) % 3 * 48 + 20)) $((28 + 8 + ($4 - 1) / 3 * 48 + 20)) 1
     wait_gone "^S.+lecteur$"

@@ -155,6 +155,18 @@ private slots:
         QCOMPARE(shell.Grid(0).FileName(), shell.FilePath(QStringLiteral("c.xml")));
         QCOMPARE(frameStatus->text(), shell.Grid(0).FileName());
         QCOMPARE(Captions(shell), Padded(QStringList{"c"}));
+
+        // Another tab may not take the file of the first: each would overwrite the other's saves.
+        shell.window->ActionNouveauExecute();
+        shell.Grid(1).ApplyCellChoice(9, 9, 'P', 1);
+        const QByteArray firstGrid = ReadBytes(shell.FilePath(QStringLiteral("c.xml")));
+        shell.chosenFile = shell.FilePath(QStringLiteral("c.xml"));
+        shell.window->ActionEnregSousExecute();
+        QCOMPARE(shell.errors.size(), 2);
+        QVERIFY(shell.errors.last().contains(QStringLiteral("déjà ouvert dans un autre onglet")));
+        QCOMPARE(ReadBytes(shell.chosenFile), firstGrid);
+        QVERIFY(!shell.Grid(1).HasFile());
+        QVERIFY(shell.Grid(1).Modified());
     }
 
     void saveAsOntoExistingFileAnsweredNo() {
