@@ -4,7 +4,7 @@
 #include "app/services/folders.h"
 #include "app/services/text_file.h"
 #include "game/model/duration.h"
-#include "game/model/file_error.h"
+#include "game/model/model_messages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,12 +18,7 @@ SettingsFile OpenSettingsFile(const DataFolderResult& folder) {
     const QString path = folder.path + QStringLiteral("Settings.ini");
     // A folder that cannot be written may still hold a file: its settings hold for the session.
     if (!folder.usable)
-        return SettingsFile::InMemory(
-            QStringLiteral(
-                "Le dossier «\u00A0%1\u00A0» ne peut pas être créé ou écrit : les réglages de "
-                "cette session ne seront pas enregistrés.")
-                .arg(folder.path),
-            IniFile::Parse(ReadTextFile(path).text));
+        return SettingsFile::InMemory(folder.path, IniFile::Parse(ReadTextFile(path).text));
     return SettingsFile::OnDisk(path);
 }
 
@@ -104,7 +99,7 @@ QStringList TDMFonctionCore::ReadTranslationSection(const QString& path, const Q
 void TDMFonctionCore::LoadMessages() {
     if (QFileInfo::exists(TranslationsPath()))
         Messages = ReadTranslationSection(TranslationsPath(), QStringLiteral("Messages"), true);
-    game::SetFileErrorMessages(Messages);
+    game::SetMessages(Messages);
 }
 
 QString TDMFonctionCore::GetMessageText(const QString& defaultText, int number, const QString& a1,

@@ -69,7 +69,7 @@ public:
     QStringList ReadTranslationSection(const QString& path, const QString& section,
                                        bool valuesOnly) const;
     // Fills Messages from section "Messages" when the translation file exists, and hands them to
-    // FileErrorReason.
+    // the game model (game::SetMessages).
     void LoadMessages();
     QString GetMessageText(const QString& defaultText, int number, const QString& a1 = {},
                            const QString& a2 = {}) const;

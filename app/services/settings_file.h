@@ -13,19 +13,23 @@ namespace services {
 
 class SettingsFile {
 public:
-    // Settings kept in memory only, for the reason given, starting from those given.
-    static SettingsFile InMemory(const QString& problem, const IniFile& start = {});
+    // Settings kept in memory only, because the data folder given cannot be created or written,
+    // starting from those given.
+    static SettingsFile InMemory(const QString& folder, const IniFile& start = {});
     static SettingsFile OnDisk(const QString& path);
 
     IniFile Load();
     // Returns false when the settings could not reach the disk (they are kept in memory).
     bool Save(const IniFile& ini);
 
-    QString Problem() const { return problem_; }
+    // In the interface's language at the time it is asked; empty while the settings reach the disk.
+    QString Problem() const;
 
 private:
-    QString path_; // empty while the settings live in memory
-    QString problem_;
+    QString path_;           // empty while the settings live in memory
+    int problemMessage_ = 0; // 0 while the settings reach the disk
+    QString problemDefault_;
+    QString problemPath_;
     IniFile memory_;
 };
 

@@ -2,6 +2,7 @@
 #include "game/model/game_session.h"
 
 #include "game/model/grid_text.h"
+#include "game/model/model_messages.h"
 
 namespace game {
 
@@ -19,7 +20,7 @@ QString GameSession::ImportText(const QString& text) {
 
 QString GameSession::PasteGrid(const QString& clipboardText) {
     if (CountPlacedCells() != 0)
-        return QStringLiteral("La grille n'est pas vide");
+        return MessageText(67, QStringLiteral("La grille n'est pas vide"));
     const QString error = ImportText(FilterPastedText(clipboardText));
     // Pasted givens are a change to save; a refused or blank text placed nothing.
     if (CountPlacedCells() != 0)

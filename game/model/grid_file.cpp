@@ -1,6 +1,6 @@
 #include "game/model/grid_file.h"
 
-#include "game/model/file_error.h"
+#include "game/model/model_messages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -74,11 +74,12 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
+// The messages below are looked up in the interface's language (MessageText), their %1, %2, %3
+// filled afterwards; one .arg() call for all of them, so that a % in a file name stays as it is.
 QString Refusal(const QString& fileName, qsizetype lineNumber, const QString& reason) {
-    return QStringLiteral("Le fichier %1 n'est pas une grille valide : ligne %2, %3.")
-        .arg(fileName)
-        .arg(lineNumber)
-        .arg(reason);
+    return MessageText(55,
+                       QStringLiteral("Le fichier %1 n'est pas une grille valide : ligne %2, %3."))
+        .arg(fileName, QString::number(lineNumber), reason);
 }
 
 // The digit at pos, or -1 when that character is not a decimal digit.
@@ -90,7 +91,7 @@ int DigitAt(const QString& line, int pos) {
 // Fills entry from one action line; returns the reason it is malformed, empty when it is sound.
 QString ReadActionLine(const QString& line, HistoryEntry& entry) {
     if (line.size() <= kOperationPos)
-        return QStringLiteral("ligne trop courte");
+        return MessageText(56, QStringLiteral("ligne trop courte"));
     const struct {
         int Pos;
         QLatin1String Name;
@@ -101,14 +102,16 @@ QString ReadActionLine(const QString& line, HistoryEntry& entry) {
     for (const auto& field : fields) {
         const int value = DigitAt(line, field.Pos);
         if (value < 0)
-            return QStringLiteral("la valeur de %1 n'est pas un chiffre").arg(field.Name);
+            return MessageText(57, QStringLiteral("la valeur de %1 n'est pas un chiffre"))
+                .arg(field.Name);
         *field.Field = std::uint8_t(value);
     }
     entry.Operation = line[kOperationPos].toLatin1();
     if (entry.Operation == operation::Place || entry.Operation == operation::RemoveCandidate) {
         for (const auto& field : fields)
             if (*field.Field < 1)
-                return QStringLiteral("la valeur de %1 doit être comprise entre 1 et 9")
+                return MessageText(
+                           58, QStringLiteral("la valeur de %1 doit être comprise entre 1 et 9"))
                     .arg(field.Name);
     }
     return {};
@@ -159,15 +162,16 @@ GridFileContent ParseGridFile(const QByteArray& bytes, const QString& fileName) 
     // Empty, binary or UTF-16 bytes read as no action at all: nothing of a grid to open.
     if (content.Entries.empty()) {
         content.Error = Refusal(fileName, std::max<qsizetype>(lines.size(), 1),
-                                QStringLiteral("aucune ligne d'action"));
+                                MessageText(59, QStringLiteral("aucune ligne d'action")));
         return content;
     }
     // Only the last marker's time is read; earlier markers stay in the history, skipped by replay.
     if (content.Entries.back().Operation == operation::TimeMarker) {
         const int seconds = ReadSeconds(lines[lastActionLine].mid(kTextPos, kTextLength));
         if (seconds < 0) {
-            content.Error = Refusal(fileName, lastActionLine + 1,
-                                    QStringLiteral("la durée de la partie est illisible"));
+            content.Error =
+                Refusal(fileName, lastActionLine + 1,
+                        MessageText(60, QStringLiteral("la durée de la partie est illisible")));
             return content;
         }
         content.HasTimeMarker = true;
@@ -181,12 +185,13 @@ GridFileContent ReadGridFile(const QString& path) {
     QFile file(path);
     if (!file.exists()) {
         GridFileContent missing;
-        missing.Error = QStringLiteral("Fichier non trouvé : %1").arg(path);
+        missing.Error = MessageText(27, QStringLiteral("Fichier non trouvé :")) + u' ' + path;
         return missing;
     }
     const auto unreadable = [&path](const QString& reason) {
         GridFileContent refused;
-        refused.Error = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, reason);
+        refused.Error = MessageText(61, QStringLiteral("Impossible de lire le fichier %1 : %2"))
+                            .arg(path, reason);
         return refused;
     };
     if (!file.open(QIODevice::ReadOnly))
@@ -196,19 +201,21 @@ GridFileContent ReadGridFile(const QString& path) {
     const bool tooLarge = file.size() > kMaxFileSize;
     const QByteArray bytes = tooLarge ? QByteArray() : file.read(kMaxFileSize + 1);
     if (tooLarge || bytes.size() > kMaxFileSize)
-        return unreadable(QStringLiteral("plus de 16 Mio, trop grand pour une grille"));
+        return unreadable(
+            MessageText(62, QStringLiteral("plus de 16 Mio, trop grand pour une grille")));
     return ParseGridFile(bytes, path);
 }
 
 QString WriteGridFile(const QString& path, const QByteArray& bytes) {
     const auto refusal = [&path](const QString& reason) {
-        return QStringLiteral("Impossible d'enregistrer le fichier %1 : %2").arg(path, reason);
+        return MessageText(63, QStringLiteral("Impossible d'enregistrer le fichier %1 : %2"))
+            .arg(path, reason);
     };
     // The new file is written beside the target and renamed over it: a device such as /dev/full
     // in its place would be replaced by a plain file instead of being written to.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return refusal(QStringLiteral("ce n'est pas un fichier ordinaire"));
+        return refusal(MessageText(64, QStringLiteral("ce n'est pas un fichier ordinaire")));
     // commit() does not report a buffered write that fails when it closes the file (a full disk):
     // it would put a truncated file in place of the previous one. flush() does report it.
     QSaveFile file(path);

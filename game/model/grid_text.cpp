@@ -1,5 +1,7 @@
 #include "game/model/grid_text.h"
 
+#include "game/model/model_messages.h"
+
 #include <QStringList>
 
 namespace game {
@@ -37,7 +39,8 @@ GridTextReading ReadGridText(const QString& text) {
     GridTextReading reading;
     const QString s = TrimBlanksAndControls(text);
     if (s.size() != 81) {
-        reading.Error = QStringLiteral("Sudoku non récuparable,81 Caractères attendus");
+        reading.Error =
+            MessageText(65, QStringLiteral("Sudoku non récuparable,81 Caractères attendus"));
         return reading;
     }
     QChar emptyMarker;
@@ -51,12 +54,13 @@ GridTextReading ReadGridText(const QString& text) {
             emptyMarker = c;
         if (c != emptyMarker) {
             reading.Givens.clear();
+            // Looked up in the interface's language, then %1, %2, %3 filled in one .arg() call.
             reading.Error =
-                QStringLiteral("Sudoku non récupérable : caractère «\u00A0%1\u00A0» inattendu en "
-                               "position %2 (les cases vides sont marquées par «\u00A0%3\u00A0»)")
-                    .arg(c)
-                    .arg(i + 1)
-                    .arg(emptyMarker);
+                MessageText(66,
+                            QStringLiteral("Sudoku non récupérable : caractère «\u00A0%1\u00A0» "
+                                           "inattendu en position %2 (les cases vides sont "
+                                           "marquées par «\u00A0%3\u00A0»)"))
+                    .arg(QString(c), QString::number(i + 1), QString(emptyMarker));
             return reading;
         }
     }

@@ -1,7 +1,10 @@
 #include "app/services/dm_fonction_core.h"
+#include "app/services/settings_file.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
-#include "game/model/file_error.h"
+#include "game/model/grid_file.h"
+#include "game/model/grid_text.h"
+#include "game/model/model_messages.h"
 
 #include "tests/app/services_test_support.h"
 
@@ -12,7 +15,7 @@
 
 using namespace services;
 using game::FileErrorReason;
-using game::SetFileErrorMessages;
+using game::SetMessages;
 using services_test::WriteBytes;
 
 class TestTranslations : public QObject {
@@ -176,7 +179,7 @@ private slots:
         QFETCH(QString, french);
         QFETCH(QString, file);
         const QString system = QStringLiteral("File too large");
-        SetFileErrorMessages({});
+        SetMessages({});
         QCOMPARE(FileErrorReason(error, system), french);
         if (!file.isEmpty()) {
             QFile failing(folder_->Path() + file);
@@ -186,9 +189,54 @@ private slots:
         QStringList messages;
         for (int n = 1; n <= 49; ++n)
             messages << QStringLiteral("message %1").arg(n);
-        SetFileErrorMessages(messages);
+        SetMessages(messages);
         QCOMPARE(FileErrorReason(error, system),
                  number ? QStringLiteral("message %1").arg(number) : system);
+    }
+
+    void showsTheModelsMessagesInTheInterfacesLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("French: the defaults")
+            << "fr"
+            << QStringList{
+                   "Le fichier g%2.xml n'est pas une grille valide : ligne 1, ligne trop courte.",
+                   "Le fichier g.xml n'est pas une grille valide : ligne 1, la valeur de Ligne "
+                   "n'est pas un chiffre.",
+                   "Fichier non trouvé : /absent/g.xml",
+                   "Sudoku non récuparable,81 Caractères attendus",
+                   "Sudoku non récupérable : caractère «\u00A0-\u00A0» inattendu en position 81 "
+                   "(les cases vides sont marquées par «\u00A0.\u00A0»)",
+                   "Le dossier «\u00A0/absent/\u00A0» ne peut pas être créé ou écrit : les "
+                   "réglages de cette session ne seront pas enregistrés."};
+        QTest::newRow("English")
+            << "en"
+            << QStringList{"The file g%2.xml is not a valid grid: line 1, line too short.",
+                           "The file g.xml is not a valid grid: line 1, the value of Ligne is not "
+                           "a digit.",
+                           "File not found: /absent/g.xml",
+                           "Sudoku cannot be recovered, 81 characters expected",
+                           "Sudoku cannot be recovered: unexpected character \"-\" at position 81 "
+                           "(empty cells are marked by \".\")",
+                           "The folder \"/absent/\" cannot be created or written: the settings of "
+                           "this session will not be saved."};
+    }
+
+    void showsTheModelsMessagesInTheInterfacesLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        TDMFonctionCore module; // reads the copy beside the test program
+        module.Language = language;
+        module.LoadMessages();
+        const QStringList shown = {
+            game::ParseGridFile("  x", "g%2.xml").Error,
+            game::ParseGridFile("  " + QByteArray(70, 'x'), "g.xml").Error,
+            game::ReadGridFile("/absent/g.xml").Error,
+            game::ReadGridText("1").Error,
+            game::ReadGridText(QString(80, u'.') + u'-').Error,
+            SettingsFile::InMemory("/absent/").Problem(),
+        };
+        QCOMPARE(shown, expected);
     }
 
     void replacesAll_data() {

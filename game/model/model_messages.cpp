@@ -1,4 +1,4 @@
-#include "game/model/file_error.h"
+#include "game/model/model_messages.h"
 
 #include <QFileDevice>
 
@@ -32,15 +32,18 @@ QStringList& Messages() {
 
 } // namespace
 
-void SetFileErrorMessages(const QStringList& messages) {
+void SetMessages(const QStringList& messages) {
     Messages() = messages;
+}
+
+QString MessageText(int number, const QString& frenchDefault) {
+    return number >= 1 && number <= Messages().size() ? Messages().at(number - 1) : frenchDefault;
 }
 
 QString FileErrorReason(int error, const QString& systemText) {
     for (const Reason& reason : kReasons)
         if (reason.error == error)
-            return reason.number <= Messages().size() ? Messages().at(reason.number - 1)
-                                                      : QString::fromUtf8(reason.french);
+            return MessageText(reason.number, QString::fromUtf8(reason.french));
     return systemText;
 }
 
