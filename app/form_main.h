@@ -118,6 +118,8 @@ private:
     // The tab whose grid is the file at path, -1 when none.
     int IndexOfFile(const QString& path) const;
     QString Message(const QString& defaultText, int number, const QString& a1 = {}) const;
+    // "SansNom 1", "SansNom 2"... in the interface's language; each call takes the next number.
+    QString UntitledCaption();
 
     services::TDMFonction& services_;
     std::unique_ptr<FrameServicesAdapter> frameServices_;

@@ -24,7 +24,7 @@ namespace {
 constexpr int kGeneratedGrid = 101;
 constexpr int kBlankGrid = 100;
 // The message that refuses to save a grid onto the file of another tab.
-constexpr int kFileOpenInAnotherTab = 90;
+constexpr int kFileOpenInAnotherTab = 84;
 
 // The folder of path, with its trailing separator.
 QString FolderOf(const QString& path) {
@@ -64,17 +64,20 @@ QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
 void TFormMain::BuildFileDialogs() {
     dialogs_.askNewGrid = [this] {
         game::TaskDialog question(
-            QStringLiteral("Tessarine"), QStringLiteral("Quelle grille voulez-vous ?"),
-            QStringLiteral("Vous avez le choix entre deux types de grilles."), this);
+            QStringLiteral("Tessarine"), Message(QStringLiteral("Quelle grille voulez-vous ?"), 68),
+            Message(QStringLiteral("Vous avez le choix entre deux types de grilles."), 69), this);
         question.SetMainIcon(QIcon(QStringLiteral(":/pictures/tessarine.svg")));
-        question.AddCommandLink(QStringLiteral("Grille Tessarine"),
-                                QStringLiteral("Le programme génère automatiquement une grille "
-                                               "jouable"),
-                                kGeneratedGrid);
+        question.SetCancelText(Message(QStringLiteral("&Annuler"), 4));
         question.AddCommandLink(
-            QStringLiteral("Grille vierge"),
-            QStringLiteral("Vous devrez saisir la grille avant de pouvoir la jouer. Cette option "
-                           "doit être choisie si vous souhaitez recopier la grille d'un magazine."),
+            Message(QStringLiteral("Grille Tessarine"), 70),
+            Message(QStringLiteral("Le programme génère automatiquement une grille jouable"), 71),
+            kGeneratedGrid);
+        question.AddCommandLink(
+            Message(QStringLiteral("Grille vierge"), 72),
+            Message(QStringLiteral("Vous devrez saisir la grille avant de pouvoir la jouer. Cette "
+                                   "option doit être choisie si vous souhaitez recopier la grille "
+                                   "d'un magazine."),
+                    73),
             kBlankGrid);
         return question.Run();
     };
@@ -85,6 +88,10 @@ void TFormMain::BuildFileDialogs() {
     dialogs_.chooseSaveFile = [this, filter](const QString& title, const QString& folder) {
         return ChooseFile(this, QFileDialog::AcceptSave, title, folder, filter);
     };
+}
+
+QString TFormMain::UntitledCaption() {
+    return Message(QStringLiteral("SansNom"), 82) + QLatin1Char(' ') + services_.NextGridNumber();
 }
 
 QString TFormMain::RandomTabName(int length) {
@@ -135,8 +142,7 @@ void TFormMain::ActionNouveauExecute() {
     const int answer = dialogs_.askNewGrid();
     if (answer == game::TaskDialog::kCancel)
         return;
-    game::TFramefille* grid =
-        CreateTab(QStringLiteral("SansNom ") + services_.NextGridNumber(), true);
+    game::TFramefille* grid = CreateTab(UntitledCaption(), true);
     grid->InitBoard();
     if (answer == kGeneratedGrid) {
         grid->Session().ImportText(QString::fromStdString(engine::GenerateGrid()).left(81));
@@ -265,8 +271,7 @@ void TFormMain::ActionDupliquerExecute() {
     if (source == nullptr)
         return;
     pendingHistory_ = source->Session().DuplicateHistory();
-    game::TFramefille* copy =
-        CreateTab(QStringLiteral("SansNom ") + services_.NextGridNumber(), false);
+    game::TFramefille* copy = CreateTab(UntitledCaption(), false);
     copy->InitBoard(&pendingHistory_);
 }
 

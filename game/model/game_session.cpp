@@ -1,6 +1,7 @@
 #include "game/model/game_session.h"
 
 #include "game/model/duration.h"
+#include "game/model/model_messages.h"
 
 #include <limits>
 
@@ -61,7 +62,8 @@ int GameSession::CountPlacedCells() {
     for (const CaseState& cell : cells_)
         if (cell.Digit() != 0)
             ++placed;
-    const QString label = QString::number(placed) + QStringLiteral("/81 cases");
+    const QString label =
+        QString::number(placed) + QStringLiteral("/81 ") + MessageText(83, QStringLiteral("cases"));
     if (label != casesLabel_) {
         casesLabel_ = label;
         emit casesLabelChanged(casesLabel_);

@@ -260,12 +260,13 @@ void TFramefille::CellMouseUp(TSudoCase* cell, Qt::MouseButton button) {
 }
 
 void TFramefille::BT_EFF_TOUTClick() {
-    if (services_.Confirm(QStringLiteral("Confirmez l'effacement total de la grille ?")))
+    if (services_.Confirm(services_.MessageText(
+            QStringLiteral("Confirmez l'effacement total de la grille ?"), 80)))
         session_.BT_EFF_TOUTClick();
 }
 
 void TFramefille::BT_REFAIREClick() {
-    if (services_.Confirm(QStringLiteral("Recommencer la grille ?")))
+    if (services_.Confirm(services_.MessageText(QStringLiteral("Recommencer la grille ?"), 81)))
         session_.BT_REFAIREClick();
 }
 
@@ -292,19 +293,25 @@ void TFramefille::resizeEvent(QResizeEvent* event) {
 TFramefille::CloseChoice TFramefille::CanClose() {
     if (!session_.CloseNeedsQuestion())
         return CloseChoice::Discard;
-    TaskDialog question(QStringLiteral("Tessarine"), QStringLiteral("Action demandée"),
-                        QStringLiteral("La grille '") + session_.FileName() +
-                            QStringLiteral("' a été modifiée depuis sa création ou son chargement"),
-                        this);
+    const QString modified = services_.MessageText(
+        QStringLiteral("La grille '%1' a été modifiée depuis sa création ou son chargement"), 75);
+    TaskDialog question(QStringLiteral("Tessarine"),
+                        services_.MessageText(QStringLiteral("Action demandée"), 74),
+                        modified.arg(session_.FileName()), this);
+    question.SetCancelText(services_.MessageText(QStringLiteral("&Annuler"), 4));
     question.SetMainIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     question.AddCommandLink(
-        QStringLiteral("Enregistrer"),
-        QStringLiteral("Enregistrer la grille avant de fermer cet onglet. Vous pourrez ainsi "
-                       "charger à nouveau cette grille dans Tessarine."),
+        services_.MessageText(QStringLiteral("Enregistrer"), 76),
+        services_.MessageText(QStringLiteral("Enregistrer la grille avant de fermer cet onglet. "
+                                             "Vous pourrez ainsi charger à nouveau cette grille "
+                                             "dans Tessarine."),
+                              77),
         kSaveResult);
     question.AddCommandLink(
-        QStringLiteral("Fermer"),
-        QStringLiteral("Fermer l'onglet sans enregistrer. Les modifications seront perdues."),
+        services_.MessageText(QStringLiteral("Fermer"), 78),
+        services_.MessageText(
+            QStringLiteral("Fermer l'onglet sans enregistrer. Les modifications seront perdues."),
+            79),
         kCloseResult);
     switch (question.Run()) {
     case kSaveResult:

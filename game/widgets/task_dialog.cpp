@@ -38,13 +38,17 @@ TaskDialog::TaskDialog(const QString& caption, const QString& title, const QStri
     layout->addLayout(links_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("Annuler"));
-    cancel->setDefault(true);
-    cancel->setFocus();
+    cancel_ = buttons->button(QDialogButtonBox::Cancel);
+    cancel_->setText(QStringLiteral("Annuler"));
+    cancel_->setDefault(true);
+    cancel_->setFocus();
     connect(buttons, &QDialogButtonBox::rejected, this, [this] { done(kCancel); });
     layout->addWidget(buttons);
     setMinimumWidth(460);
+}
+
+void TaskDialog::SetCancelText(const QString& text) {
+    cancel_->setText(text);
 }
 
 void TaskDialog::SetMainIcon(const QIcon& icon) {

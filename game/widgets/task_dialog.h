@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 
 namespace game {
@@ -19,6 +20,7 @@ public:
                QWidget* parent = nullptr);
 
     void SetMainIcon(const QIcon& icon);
+    void SetCancelText(const QString& text);
     // A command link without icon, with its note underneath; clicking it ends the dialog with
     // result.
     void AddCommandLink(const QString& caption, const QString& note, int result);
@@ -28,6 +30,7 @@ public:
 private:
     QVBoxLayout* links_ = nullptr;
     QLabel* icon_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 } // namespace game

@@ -4,6 +4,7 @@
 
 #include "game/widgets/frame_services.h"
 
+#include <QMap>
 #include <QStringList>
 
 class StubFrameServices : public game::FrameServices {
@@ -12,9 +13,12 @@ public:
     bool confirmAnswer = true;
     mutable QStringList asked;
     mutable QStringList openedUrls;
+    QMap<int, QString> messages; // the current language's, where a test sets them
 
     game::GameSettings Settings() const override { return settings; }
-    QString MessageText(const QString& defaultText, int) const override { return defaultText; }
+    QString MessageText(const QString& defaultText, int number) const override {
+        return messages.value(number, defaultText);
+    }
     void TranslateWindow(QWidget*) const override {}
     QString VersionText() const override { return QStringLiteral("1.00"); }
     QString SiteAddress() const override { return QStringLiteral("https://example.org/"); }

@@ -10,6 +10,7 @@
 #include "tests/widgets/stub_frame_services.h"
 
 #include <QCommandLinkButton>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -243,22 +244,33 @@ private slots:
     void closeQuestionOutcomes_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<TFramefille::CloseChoice>("choice");
-        QTest::newRow("Enregistrer") << "Enregistrer" << TFramefille::CloseChoice::Save;
-        QTest::newRow("Fermer") << "Fermer" << TFramefille::CloseChoice::Discard;
-        QTest::newRow("Escape") << "" << TFramefille::CloseChoice::Keep;
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Enregistrer") << "Enregistrer" << TFramefille::CloseChoice::Save << false;
+        QTest::newRow("Fermer") << "Fermer" << TFramefille::CloseChoice::Discard << false;
+        QTest::newRow("Escape") << "" << TFramefille::CloseChoice::Keep << false;
+        QTest::newRow("Close, in English") << "Close" << TFramefille::CloseChoice::Discard << true;
     }
 
     void closeQuestionOutcomes() {
         QFETCH(QString, answer);
         QFETCH(TFramefille::CloseChoice, choice);
+        QFETCH(bool, english);
+        if (english)
+            services_.messages = {{4, "&Cancel"},
+                                  {74, "Action required"},
+                                  {75, "The grid '%1' has changed since it was created or opened"},
+                                  {76, "Save"},
+                                  {78, "Close"}};
         TFramefille& frame = NewFrame();
         ModalAnswers answers;
         QCOMPARE(frame.CanClose(), TFramefille::CloseChoice::Discard);
         QCOMPARE(answers.Shown(), 0); // nothing to save, no question
         frame.Session().ApplyCellChoice(1, 1, 'P', 5);
         QString text;
+        QString cancel;
         answers.Queue([&](QDialog& question) {
             text = question.findChild<QLabel*>(QStringLiteral("TaskText"))->text();
+            cancel = question.findChild<QDialogButtonBox*>()->buttons().constFirst()->text();
             if (answer.isEmpty())
                 QTest::keyClick(&question, Qt::Key_Escape);
             for (auto* link : question.findChildren<QCommandLinkButton*>())
@@ -268,7 +280,10 @@ private slots:
         QCOMPARE(frame.CanClose(), choice);
         QVERIFY(answers.AllAnswered());
         QVERIFY(frame.Session().Modified()); // saving is the caller's
-        QCOMPARE(text, "La grille '' a été modifiée depuis sa création ou son chargement");
+        QCOMPARE(text, english
+                           ? "The grid '' has changed since it was created or opened"
+                           : "La grille '' a été modifiée depuis sa création ou son chargement");
+        QCOMPARE(cancel, english ? "&Cancel" : "&Annuler");
     }
 
     void panelListsLightsAndApplies() {
