@@ -1,6 +1,6 @@
 #include "app/frame_services_adapter.h"
 
-#include "app/services/ui/dm_fonction.h"
+#include "app/services/ui/app_services.h"
 #include "app/site.h"
 
 #include <QApplication>
@@ -8,15 +8,7 @@
 namespace app {
 
 game::GameSettings FrameServicesAdapter::Settings() const {
-    game::GameSettings settings;
-    settings.Couleurdevoile = services_.Couleurdevoile;
-    settings.CouleurChiffre = services_.CouleurChiffre;
-    settings.CouleurCandidat = services_.CouleurCandidat;
-    settings.CouleurJouable = services_.CouleurJouable;
-    settings.CouleurReference = services_.CouleurReference;
-    settings.Candidats = services_.Candidats;
-    settings.Protection = services_.Protection;
-    return settings;
+    return services_;
 }
 
 QString FrameServicesAdapter::MessageText(const QString& defaultText, int number) const {
@@ -28,7 +20,7 @@ void FrameServicesAdapter::TranslateWindow(QWidget* window) const {
 }
 
 QString FrameServicesAdapter::VersionText() const {
-    return services_.FileVersionString();
+    return services_.ProgramVersionText();
 }
 
 QString FrameServicesAdapter::SiteAddress() const {

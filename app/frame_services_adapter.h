@@ -1,18 +1,18 @@
 #pragma once
 // The game frames' door to the services module: settings, messages, translation and questions,
-// all taken from TDMFonction.
+// all taken from AppServices.
 
 #include "game/widgets/frame_services.h"
 
 namespace services {
-class TDMFonction;
+class AppServices;
 }
 
 namespace app {
 
 class FrameServicesAdapter : public game::FrameServices {
 public:
-    explicit FrameServicesAdapter(services::TDMFonction& services) : services_(services) {}
+    explicit FrameServicesAdapter(services::AppServices& services) : services_(services) {}
 
     game::GameSettings Settings() const override;
     QString MessageText(const QString& defaultText, int number) const override;
@@ -26,7 +26,7 @@ public:
     void Inform(const QString& text) const override;
 
 private:
-    services::TDMFonction& services_;
+    services::AppServices& services_;
 };
 
 } // namespace app

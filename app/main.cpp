@@ -1,9 +1,9 @@
 // Tessarine: the program's main body.
 
-#include "app/form_main.h"
-#include "app/form_main_print_config.h"
-#include "app/form_main_tips_splash.h"
-#include "app/services/ui/dm_fonction.h"
+#include "app/main_window.h"
+#include "app/main_window_print_config.h"
+#include "app/main_window_tips_splash.h"
+#include "app/services/ui/app_services.h"
 #include "game/widgets/modal_seam.h"
 
 #include <QApplication>
@@ -20,31 +20,29 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tessarine"));
 
     // Lives for the whole run; destroyed last, it writes "Settings.ini".
-    services::TDMFonction dmFonction;
-    services::DMFonction = &dmFonction;
-    app::ShowStartupSplash(dmFonction);
+    services::AppServices appServices;
+    app::ShowStartupSplash(appServices);
 
     int result = 0;
     {
-        app::TFormMain formMain(dmFonction);
-        app::ConnectTipsSplashAndVersion(formMain, dmFonction);
-        app::ConnectPrintAndConfig(formMain, dmFonction);
-        formMain.FormCreate();
+        app::MainWindow window(appServices);
+        app::ConnectTipsSplashAndVersion(window, appServices);
+        app::ConnectPrintAndConfig(window, appServices);
+        window.FinishSetUp();
         // Grid files named on the command line (a file manager's "Open with"), each on a tab.
         QStringList commandLineFiles;
         for (const QString& path : QApplication::arguments().mid(1))
             commandLineFiles << QFileInfo(path).absoluteFilePath();
-        formMain.SetCommandLineFiles(commandLineFiles);
-        formMain.show();
-        const QString problem = dmFonction.StorageProblem();
+        window.SetCommandLineFiles(commandLineFiles);
+        window.show();
+        const QString problem = appServices.StorageProblem();
         if (!problem.isEmpty())
-            QTimer::singleShot(0, &formMain, [&formMain, problem] {
+            QTimer::singleShot(0, &window, [&window, problem] {
                 QMessageBox warning(QMessageBox::Warning, QStringLiteral("Tessarine"), problem,
-                                    QMessageBox::Ok, &formMain);
+                                    QMessageBox::Ok, &window);
                 game::RunModal(warning);
             });
         result = QApplication::exec();
     }
-    services::DMFonction = nullptr;
     return result;
 }

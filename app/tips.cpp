@@ -1,6 +1,6 @@
 #include "app/tips.h"
 
-#include "app/services/dm_fonction_core.h"
+#include "app/services/services_core.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
 
@@ -19,7 +19,7 @@ QString DecodeTip(const QString& tip) {
     return services::ReplaceAllNoCase(tip, QStringLiteral("#13#10"), services::kLineBreak);
 }
 
-QString NextTip(services::TDMFonctionCore& services) {
+QString NextTip(services::ServicesCore& services) {
     const QStringList tips =
         services.ReadTranslationSection(services.TranslationsPath(), QStringLiteral("Tips"), true);
     if (tips.isEmpty()) {
@@ -30,7 +30,7 @@ QString NextTip(services::TDMFonctionCore& services) {
     return DecodeTip(tips.at(services.LastTipShown));
 }
 
-QString TipsFileProblem(const services::TDMFonctionCore& services) {
+QString TipsFileProblem(const services::ServicesCore& services) {
     const QString path = services.TranslationsPath();
     if (QFileInfo(path).isFile())
         return {};

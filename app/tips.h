@@ -6,7 +6,7 @@
 #include <QString>
 
 namespace services {
-class TDMFonctionCore;
+class ServicesCore;
 }
 
 namespace app {
@@ -21,9 +21,9 @@ QString DecodeTip(const QString& tip);
 
 // The next tip of the current language, and LastTipShown moved to it. When the language has no
 // tip, the result is empty and the tips are switched off at start-up.
-QString NextTip(services::TDMFonctionCore& services);
+QString NextTip(services::ServicesCore& services);
 
 // Why the tips cannot be read at all (the translation file is missing), or an empty text.
-QString TipsFileProblem(const services::TDMFonctionCore& services);
+QString TipsFileProblem(const services::ServicesCore& services);
 
 } // namespace app

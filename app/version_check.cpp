@@ -1,8 +1,8 @@
 #include "app/version_check.h"
 
+#include "app/downloaded_version.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
-#include "app/version_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -18,7 +18,7 @@ bool AutoSolve(const std::string& givens) {
     session.ImportText(QString::fromLatin1(givens));
     for (int family = 0; family < engine::kFamilyCount; ++family)
         session.SetFamilyChecked(family, true);
-    session.BtJouerClick();
+    session.StartPlay();
     return session.CountPlacedCells() == 81;
 }
 

@@ -2,10 +2,10 @@
 // window shown, a move repainted with its analysis run, New with a generated grid, opening a long
 // grid file, and the memory that tabs take.
 
-#include "app/form_main.h"
-#include "app/page_ext_control.h"
-#include "app/services/ui/dm_fonction.h"
-#include "game/widgets/framefille.h"
+#include "app/grid_tabs.h"
+#include "app/main_window.h"
+#include "app/services/ui/app_services.h"
+#include "game/widgets/grid_frame.h"
 
 #include <QApplication>
 #include <QFile>
@@ -33,17 +33,17 @@ double ResidentKilobytes() {
 // A main window over a data folder of its own, with New answered "generated grid".
 struct Shell {
     QTemporaryDir folder;
-    std::unique_ptr<services::TDMFonction> services;
-    std::unique_ptr<app::TFormMain> window;
+    std::unique_ptr<services::AppServices> services;
+    std::unique_ptr<app::MainWindow> window;
 
     Shell() {
         qputenv("TESSARINE_DATA_DIR", folder.path().toUtf8());
-        services = std::make_unique<services::TDMFonction>();
+        services = std::make_unique<services::AppServices>();
         services->ShowTipsOnStartup = false;
         services->QuitConfirm = false;
-        window = std::make_unique<app::TFormMain>(*services);
+        window = std::make_unique<app::MainWindow>(*services);
         window->Dialogs().askNewGrid = [] { return kGeneratedGrid; };
-        window->FormCreate();
+        window->FinishSetUp();
         window->show();
         QApplication::processEvents();
     }
@@ -65,17 +65,17 @@ void BM_StartupToMainWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupToMainWindow)->Unit(benchmark::kMillisecond);
 
-// The first cell, in creation order, with more than one candidate: ligne, colonne and its first
+// The first cell, in creation order, with more than one candidate: row, col and its first
 // candidate.
 struct Candidate {
-    int ligne = 0;
-    int colonne = 0;
+    int row = 0;
+    int col = 0;
     int digit = 0;
 };
 Candidate OpenCandidate(const game::GameSession& session) {
-    for (const game::CaseState& cell : session.Cells())
+    for (const game::BoardCell& cell : session.Cells())
         if (cell.CandidateCount() > 1)
-            return {cell.Ligne(), cell.Colonne(), cell.CandidateString().front().digitValue()};
+            return {cell.Row(), cell.Col(), cell.CandidateString().front().digitValue()};
     return {};
 }
 
@@ -84,21 +84,21 @@ Candidate OpenCandidate(const game::GameSession& session) {
 void BM_MoveAnalysedAndRepainted(benchmark::State& state) {
     Shell shell;
     for (int i = 0; i < state.range(0); ++i)
-        shell.window->ActionNouveauExecute();
-    game::TFramefille* grid = shell.window->ActiveGrid();
+        shell.window->NewGrid();
+    game::GridFrame* grid = shell.window->ActiveGrid();
     game::GameSession& session = grid->Session();
     session.SetCandidateDisplay(true);
     // One move first, so that undoing the measured move stays in play mode.
     Candidate move = OpenCandidate(session);
-    session.ApplyCellChoice(move.ligne, move.colonne, 'C', move.digit);
+    session.ApplyCellChoice(move.row, move.col, 'C', move.digit);
     for (auto _ : state) {
         state.PauseTiming();
         move = OpenCandidate(session);
         state.ResumeTiming();
-        session.ApplyCellChoice(move.ligne, move.colonne, 'C', move.digit);
+        session.ApplyCellChoice(move.row, move.col, 'C', move.digit);
         benchmark::DoNotOptimize(grid->grab());
         state.PauseTiming();
-        session.Bt_PRECEDENTClick();
+        session.Undo();
         state.ResumeTiming();
     }
     if (session.Mode() != game::mode::Play)
@@ -109,11 +109,11 @@ BENCHMARK(BM_MoveAnalysedAndRepainted)->Arg(1)->Arg(50)->Unit(benchmark::kMillis
 void BM_NewGeneratedGrid(benchmark::State& state) {
     Shell shell;
     for (auto _ : state) {
-        shell.window->ActionNouveauExecute();
+        shell.window->NewGrid();
         QApplication::processEvents();
         state.PauseTiming();
         shell.window->Grid(0)->Session().SetModified(false);
-        shell.window->PageExtControl1TabClose(0);
+        shell.window->CloseTab(0);
         state.ResumeTiming();
     }
 }
@@ -122,14 +122,14 @@ BENCHMARK(BM_NewGeneratedGrid)->Unit(benchmark::kMillisecond);
 // A grid file of 1000 history entries: givens, play moves and candidate removals.
 void BM_OpenGridFile1000Entries(benchmark::State& state) {
     Shell shell;
-    shell.window->ActionNouveauExecute();
+    shell.window->NewGrid();
     game::GameSession& source = shell.window->ActiveGrid()->Session();
     // Candidate removals, cell after cell, until the history holds 999 entries (the save adds
     // the time marker).
     for (int d = 1; source.History().size() < 999; d = d % 9 + 1)
-        for (const game::CaseState& cell : source.Cells())
+        for (const game::BoardCell& cell : source.Cells())
             if (cell.Digit() == 0 && source.History().size() < 999)
-                source.ApplyCellChoice(cell.Ligne(), cell.Colonne(), 'C', d);
+                source.ApplyCellChoice(cell.Row(), cell.Col(), 'C', d);
     const QString path = shell.folder.path() + QStringLiteral("/long.xml");
     source.SetFileName(path);
     source.SetHasFile(true);
@@ -139,7 +139,7 @@ void BM_OpenGridFile1000Entries(benchmark::State& state) {
         shell.window->OpenFile(path);
         QApplication::processEvents();
         state.PauseTiming();
-        shell.window->PageExtControl1TabClose(shell.window->Tabs()->count() - 1);
+        shell.window->CloseTab(shell.window->Tabs()->count() - 1);
         state.ResumeTiming();
     }
     state.counters["entries"] = double(source.History().size());
@@ -152,7 +152,7 @@ void BM_ResidentMemoryWithTabs(benchmark::State& state) {
         Shell shell;
         const double before = ResidentKilobytes();
         for (int i = 0; i < state.range(0); ++i)
-            shell.window->ActionNouveauExecute();
+            shell.window->NewGrid();
         QApplication::processEvents();
         const double after = ResidentKilobytes();
         state.counters["resident_MB"] = after / 1024;

@@ -17,7 +17,7 @@ struct BoardView {
 
 inline BoardView ViewOf(const game::GameSession& session) {
     BoardView view{{}, {}, session.Mode()};
-    for (const game::CaseState& cell : session.Cells()) {
+    for (const game::BoardCell& cell : session.Cells()) {
         view.Digits += QString::number(cell.Digit());
         view.Candidates << cell.CandidateString();
     }

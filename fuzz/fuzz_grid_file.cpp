@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(fuzz::ViewOf(*reloaded) == board, "the reloaded board is the loaded one");
 
     // The clock goes on from the time the file holds, whatever it is (it counts in play mode).
-    reloaded->TimerPartieTimer();
+    reloaded->TickSecond();
     Require(reloaded->ElapsedSeconds() >= loaded->ElapsedSeconds(), "the clock never goes back");
     return 0;
 }

@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     QString expected(81, u'0');
     for (const game::GridGiven& given : reading.Givens) {
-        Require(given.Ligne >= 1 && given.Ligne <= 9 && given.Colonne >= 1 && given.Colonne <= 9 &&
-                    given.Chiffre >= 1 && given.Chiffre <= 9,
+        Require(given.Row >= 1 && given.Row <= 9 && given.Col >= 1 && given.Col <= 9 &&
+                    given.Digit >= 1 && given.Digit <= 9,
                 "givens are on the board");
-        expected[(given.Colonne - 1) * 9 + given.Ligne - 1] = QChar(u'0' + given.Chiffre);
+        expected[(given.Col - 1) * 9 + given.Row - 1] = QChar(u'0' + given.Digit);
     }
     const fuzz::BoardView board = fuzz::ViewOf(*grid);
     Require(board.Digits == expected, "the board holds exactly the givens");

@@ -5,9 +5,9 @@
 // written back into a new "version.txt" read back the same.
 #include "fuzz/fuzz_check.h"
 
+#include "app/downloaded_version.h"
 #include "app/services/ini_file.h"
 #include "app/services/text_file.h"
-#include "app/version_file.h"
 
 namespace {
 

@@ -68,7 +68,7 @@ QString BuildPosition(game::GameSession& session, const QString& input) {
     }
     if (QString error = session.ImportText(input); !error.isEmpty())
         return error;
-    session.BtJouerClick();
+    session.StartPlay();
     return {};
 }
 
@@ -94,9 +94,9 @@ void PrintResults(const game::GameSession& session) {
         PrintRecord({QStringLiteral("trace"), line});
     QString digits;
     QStringList candidates;
-    for (int ligne = 1; ligne <= 9; ++ligne) {
-        for (int colonne = 1; colonne <= 9; ++colonne) {
-            const game::CaseState& cell = session.Cell(ligne, colonne);
+    for (int row = 1; row <= 9; ++row) {
+        for (int col = 1; col <= 9; ++col) {
+            const game::BoardCell& cell = session.Cell(row, col);
             digits += cell.Digit() == 0 ? QStringLiteral(".") : cell.Number();
             candidates << cell.CandidateString();
         }

@@ -30,12 +30,12 @@ const std::array<Entry, 16> kEntries = {{
     {kGeneralSettings, "TimeSplash", &Settings::TimeSplash},
     {kGeneralSettings, "ReopenLastFile", &Settings::ReopenLastFile},
     {kRecentDirectories, "RecentOpenFileDir", &Settings::RecentOpenFileDir},
-    {kGeneralSettings, "CouleurChiffre", &Settings::CouleurChiffre},
-    {kGeneralSettings, "CouleurCandidat", &Settings::CouleurCandidat},
-    {kGeneralSettings, "Couleurdevoile", &Settings::Couleurdevoile},
-    {kGeneralSettings, "CouleurJouable", &Settings::CouleurJouable},
-    {kGeneralSettings, "CouleurReference", &Settings::CouleurReference},
-    {kGeneralSettings, "Candidats", &Settings::Candidats},
+    {kGeneralSettings, "CouleurChiffre", &Settings::PlayedColour},
+    {kGeneralSettings, "CouleurCandidat", &Settings::CandidateColour},
+    {kGeneralSettings, "Couleurdevoile", &Settings::GivenColour},
+    {kGeneralSettings, "CouleurJouable", &Settings::ActingColour},
+    {kGeneralSettings, "CouleurReference", &Settings::ReferenceColour},
+    {kGeneralSettings, "Candidats", &Settings::ShowCandidates},
     {kGeneralSettings, "Protection", &Settings::Protection},
 }};
 
@@ -63,8 +63,8 @@ void ReadSettings(const IniFile& ini, Settings& settings) {
                        // colour: the default takes its place.
                        [&](Colour Settings::*f) {
                            const int value = ini.ReadInteger(entry.section, key, -1);
-                           settings.*f =
-                               value >= 0 && value <= kWhite ? Colour(value) : defaults.*f;
+                           settings.*f = value >= 0 && value <= int(game::kWhite) ? Colour(value)
+                                                                                  : defaults.*f;
                        },
                    },
                    entry.field);

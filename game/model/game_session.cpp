@@ -20,18 +20,18 @@ const QString kAllDigits = QStringLiteral("123456789");
 GameSession::GameSession(const GameSettings& settings, QObject* parent)
     : QObject(parent), settings_(settings), timerLabel_(FormatDuration(0)),
       casesLabel_(QStringLiteral("/81")) {
-    for (int colonne = 1; colonne <= 9; ++colonne)
-        for (int ligne = 1; ligne <= 9; ++ligne)
-            CellAt(ligne, colonne) = CaseState(ligne, colonne);
+    for (int col = 1; col <= 9; ++col)
+        for (int row = 1; row <= 9; ++row)
+            CellAt(row, col) = BoardCell(row, col);
 }
 
 void GameSession::InitBoard(PendingHistory* pending) {
     history_.clear();
     SetModified(false);
-    for (CaseState& cell : cells_) {
-        cell.CouleurCandidat = settings_.CouleurCandidat;
-        cell.ViewCandidat = false;
-        cell.CouleurFond = kWhite;
+    for (BoardCell& cell : cells_) {
+        cell.CandidateColour = settings_.CandidateColour;
+        cell.ShowsCandidates = false;
+        cell.BackgroundColour = kWhite;
         NotifyCell(cell);
     }
     SetMode(mode::Input, true);
@@ -46,20 +46,20 @@ void GameSession::InitBoard(PendingHistory* pending) {
 }
 
 void GameSession::ApplyCandidateColour() {
-    for (CaseState& cell : cells_) {
-        cell.CouleurCandidat = settings_.CouleurCandidat;
+    for (BoardCell& cell : cells_) {
+        cell.CandidateColour = settings_.CandidateColour;
         NotifyCell(cell);
     }
 }
 
 void GameSession::ApplyDefaults() {
-    SetCandidateDisplay(settings_.Candidats);
+    SetCandidateDisplay(settings_.ShowCandidates);
     SetProtection(settings_.Protection);
 }
 
 int GameSession::CountPlacedCells() {
     int placed = 0;
-    for (const CaseState& cell : cells_)
+    for (const BoardCell& cell : cells_)
         if (cell.Digit() != 0)
             ++placed;
     const QString label =
@@ -96,13 +96,13 @@ void GameSession::SetMode(char mode, bool record) {
     emit modeChanged(mode_);
 }
 
-void GameSession::ApplyAction(int ligne, int colonne, char operation, int digit) {
-    if (!InRange(ligne) || !InRange(colonne) || !InRange(digit)) {
+void GameSession::ApplyAction(int row, int col, char operation, int digit) {
+    if (!InRange(row) || !InRange(col) || !InRange(digit)) {
         CountPlacedCells();
         return;
     }
-    CaseState& cell = CellAt(ligne, colonne);
-    const QString where = QStringLiteral("L%1 C%2").arg(ligne).arg(colonne);
+    BoardCell& cell = CellAt(row, col);
+    const QString where = QStringLiteral("L%1 C%2").arg(row).arg(col);
     if (operation == operation::RemoveCandidate) {
         RemoveCandidateFrom(cell, digit);
         if (mode_ == mode::Play)
@@ -117,35 +117,35 @@ void GameSession::ApplyAction(int ligne, int colonne, char operation, int digit)
         AddTrace(QStringLiteral("FAUX - ") + where + QStringLiteral("le ") +
                  QString::number(digit) + QStringLiteral(" déjà posé."));
     }
-    cell.CouleurChiffre = ModeDigitColour();
+    cell.PlayedColour = ModeDigitColour();
     cell.SetNumber(digit);
     NotifyCell(cell);
     if (mode_ == mode::Play)
         AddTrace(where + QStringLiteral(" reçoit le : ") + QString::number(digit));
     const int region = cell.Region();
-    for (CaseState& peer : cells_)
-        if (peer.Region() == region || peer.Ligne() == ligne || peer.Colonne() == colonne)
+    for (BoardCell& peer : cells_)
+        if (peer.Region() == region || peer.Row() == row || peer.Col() == col)
             RemoveCandidateFrom(peer, digit);
     CountPlacedCells();
 }
 
-void GameSession::BtJouerClick() {
+void GameSession::StartPlay() {
     SetMode(mode::Play, true);
     RunAnalysis();
 }
 
-void GameSession::BT_EFF_TOUTClick() {
+void GameSession::EraseAll() {
     ResetAllCells();
     history_.clear();
     SetMode(mode::Input, true);
 }
 
-SelectorSetup GameSession::PrepareSelector(int ligne, int colonne, bool leftButton) {
-    CaseState& cell = CellAt(ligne, colonne);
+SelectorSetup GameSession::PrepareSelector(int row, int col, bool leftButton) {
+    BoardCell& cell = CellAt(row, col);
     SelectorSetup setup;
     setup.Page = leftButton ? 0 : 1;
     setup.PlaceColour = ModeDigitColour();
-    setup.CandidateColour = settings_.CouleurCandidat;
+    setup.CandidateColour = settings_.CandidateColour;
     if (protection_) {
         setup.PlaceDigits = cell.CandidateString();
         setup.CandidateDigits = mode_ == mode::Play ? setup.PlaceDigits : QString();
@@ -153,19 +153,19 @@ SelectorSetup GameSession::PrepareSelector(int ligne, int colonne, bool leftButt
         setup.PlaceDigits = kAllDigits;
         setup.CandidateDigits = kAllDigits;
     }
-    cell.CouleurChiffre = setup.PlaceColour;
+    cell.PlayedColour = setup.PlaceColour;
     NotifyCell(cell);
     return setup;
 }
 
-void GameSession::ApplyCellChoice(int ligne, int colonne, char operation, int digit) {
+void GameSession::ApplyCellChoice(int row, int col, char operation, int digit) {
     // A choice the selector cannot make would write a history line the grid file cannot hold.
-    if (!InRange(ligne) || !InRange(colonne) || !InRange(digit) ||
+    if (!InRange(row) || !InRange(col) || !InRange(digit) ||
         (operation != operation::Place && operation != operation::RemoveCandidate))
         return;
-    ApplyAction(ligne, colonne, operation, digit);
+    ApplyAction(row, col, operation, digit);
     AppendHistory(
-        HistoryEntry{std::uint8_t(ligne), std::uint8_t(colonne), std::uint8_t(digit), operation});
+        HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation});
     SetModified(true);
     ReportDeadEnds();
     if (mode_ == mode::Play)
@@ -173,22 +173,21 @@ void GameSession::ApplyCellChoice(int ligne, int colonne, char operation, int di
 }
 
 void GameSession::ReportDeadEnds() {
-    for (const CaseState& cell : cells_) {
+    for (const BoardCell& cell : cells_) {
         if (cell.Digit() != 0 || cell.CandidateCount() != 0)
             continue;
         emit beepRequested();
-        AddTrace(QStringLiteral("FAUX - L%1  C%2  sans candidats.")
-                     .arg(cell.Ligne())
-                     .arg(cell.Colonne()));
+        AddTrace(
+            QStringLiteral("FAUX - L%1  C%2  sans candidats.").arg(cell.Row()).arg(cell.Col()));
     }
 }
 
 void GameSession::SetCandidateDisplay(bool on) {
     candidateDisplay_ = on;
-    for (CaseState& cell : cells_) {
-        if (cell.ViewCandidat == on)
+    for (BoardCell& cell : cells_) {
+        if (cell.ShowsCandidates == on)
             continue;
-        cell.ViewCandidat = on;
+        cell.ShowsCandidates = on;
         NotifyCell(cell);
     }
     emit candidateDisplayChanged(on);
@@ -199,7 +198,7 @@ void GameSession::SetProtection(bool on) {
     emit protectionChanged(on);
 }
 
-void GameSession::TimerPartieTimer() {
+void GameSession::TickSecond() {
     if (!timerRunning_ || mode_ == mode::Input)
         return;
     // A grid file may bring any time up to the largest int: the clock stops there, never wraps.
@@ -223,16 +222,16 @@ void GameSession::SetModified(bool modified) {
 }
 
 Colour GameSession::ModeDigitColour() const {
-    return mode_ == mode::Input ? settings_.Couleurdevoile : settings_.CouleurChiffre;
+    return mode_ == mode::Input ? settings_.GivenColour : settings_.PlayedColour;
 }
 
-void GameSession::RemoveCandidateFrom(CaseState& cell, int digit) {
+void GameSession::RemoveCandidateFrom(BoardCell& cell, int digit) {
     if (cell.RemoveCandidate(digit))
         NotifyCell(cell);
 }
 
 void GameSession::ResetAllCells() {
-    for (CaseState& cell : cells_) {
+    for (BoardCell& cell : cells_) {
         cell.ResetCell();
         NotifyCell(cell);
     }

@@ -7,7 +7,7 @@
 
 #include "engine/grid_state.h"
 #include "game/model/analysis_panel.h"
-#include "game/model/case_state.h"
+#include "game/model/board_cell.h"
 #include "game/model/game_settings.h"
 #include "game/model/history_entry.h"
 
@@ -56,8 +56,8 @@ public:
 
     // --- Board
     // The cells in creation order: column 1 rows 1..9, then column 2, ...
-    const std::array<CaseState, 81>& Cells() const { return cells_; }
-    const CaseState& Cell(int ligne, int colonne) const { return cells_[Index(ligne, colonne)]; }
+    const std::array<BoardCell, 81>& Cells() const { return cells_; }
+    const BoardCell& Cell(int row, int col) const { return cells_[Index(row, col)]; }
     // Counts the cells holding a digit and refreshes the counter text.
     int CountPlacedCells();
     // The filled-cell counter: "/81" at first, then "n/81 cases".
@@ -73,21 +73,21 @@ public:
     // row, column and region; "C" removes one candidate. Writes the trace lines of play mode and
     // the "FAUX" lines. Does not touch the history. A row, column or digit out of 1..9 changes
     // nothing but the counter.
-    void ApplyAction(int ligne, int colonne, char operation, int digit);
+    void ApplyAction(int row, int col, char operation, int digit);
     // "Jouer ! ": play mode, recorded, then the analysis run. Not a modification.
-    void BtJouerClick();
+    void StartPlay();
     // Erase all (the question is the view's): empty cells, a history of one "S" entry.
-    void BT_EFF_TOUTClick();
+    void EraseAll();
 
     // --- Cell click: the view opens the selector as PrepareSelector says, then, unless it was
     // cancelled, hands the chosen operation and digit to ApplyCellChoice.
-    // Sets the cell's digit colour for the mode and tells how the selector opens (ligne and
-    // colonne 1..9).
-    SelectorSetup PrepareSelector(int ligne, int colonne, bool leftButton);
+    // Sets the cell's digit colour for the mode and tells how the selector opens (row and
+    // col 1..9).
+    SelectorSetup PrepareSelector(int row, int col, bool leftButton);
     // Applies the choice ("P" or "C", digit 1..9), records it, marks the grid modified, reports
     // cells left without candidates and, in play mode, runs the analysis. A choice off the board
     // is ignored.
-    void ApplyCellChoice(int ligne, int colonne, char operation, int digit);
+    void ApplyCellChoice(int row, int col, char operation, int digit);
 
     // --- Switches (SB_CandidatOn/Off, SB_ProtectionOn/Off)
     bool CandidateDisplayOn() const { return candidateDisplay_; }
@@ -104,7 +104,7 @@ public:
     // The clock label: "00:00:00" in input mode, refreshed by every counted second.
     const QString& TimerLabel() const { return timerLabel_; }
     // The one-second tick: counts in play mode while the clock runs.
-    void TimerPartieTimer();
+    void TickSecond();
 
     // --- Modified state, file, closing
     bool Modified() const { return modified_; }
@@ -127,10 +127,10 @@ public:
     void ReplayHistory();
     // Undo: drops the last entry (and a switch to play mode it would end on), replays, keeps the
     // clock.
-    void Bt_PRECEDENTClick();
+    void Undo();
     // Restart (the question is the view's): replays the givens up to the switch to play mode and
     // drops everything after it.
-    void BT_REFAIREClick();
+    void Restart();
     // Writes the history, with a time marker, to FileName. Returns an error text, empty on
     // success; a failed save changes nothing.
     QString SaveGrid();
@@ -153,16 +153,16 @@ public:
     const AnalysisPanel& Panel() const { return panel_; }
     void ResetAnalysisPanel();
     // A family line clicked: the results grid lists its configurations.
-    void CheckListFamilleClick(int family);
+    void SelectFamily(int family);
     // A check mark (family 0..5) set or removed, nothing run.
     void SetFamilyChecked(int family, bool checked);
     // A check mark toggled by the player: in play mode the analysis runs and applies it.
-    void CheckListFamilleClickCheck(int family, bool checked);
-    // Lights up the cells of a listed configuration: acting cells in CouleurJouable, reference
-    // cells in CouleurReference.
-    void StringGridMouseDown(int row);
+    void ToggleFamily(int family, bool checked);
+    // Lights up the cells of a listed configuration: acting cells in ActingColour, reference
+    // cells in ReferenceColour.
+    void LightFinding(int row);
     // Every cell back to a white background.
-    void StringGridMouseUp();
+    void ClearLighting();
     // Double-click, first half: writes the row's text to the trace and applies its configuration.
     // Returns the family to hand to RefreshAfterListedFinding, -1 when the grid had nothing.
     int ApplyListedFinding(int row);
@@ -185,7 +185,7 @@ signals:
     void traceCleared();
     void beepRequested();
     // Digit, candidates, colours or candidate display of one cell.
-    void cellChanged(int ligne, int colonne);
+    void cellChanged(int row, int col);
     void casesLabelChanged(const QString& text);
     void modeChanged(char mode);
     void candidateDisplayChanged(bool on);
@@ -202,12 +202,12 @@ signals:
     void gridSaved(const QString& fileName);
 
 private:
-    static int Index(int ligne, int colonne) { return (colonne - 1) * 9 + (ligne - 1); }
-    CaseState& CellAt(int ligne, int colonne) { return cells_[Index(ligne, colonne)]; }
-    void NotifyCell(const CaseState& cell) { emit cellChanged(cell.Ligne(), cell.Colonne()); }
-    // Givens take Couleurdevoile, digits placed in play mode CouleurChiffre.
+    static int Index(int row, int col) { return (col - 1) * 9 + (row - 1); }
+    BoardCell& CellAt(int row, int col) { return cells_[Index(row, col)]; }
+    void NotifyCell(const BoardCell& cell) { emit cellChanged(cell.Row(), cell.Col()); }
+    // Givens take GivenColour, digits placed in play mode PlayedColour.
     Colour ModeDigitColour() const;
-    void RemoveCandidateFrom(CaseState& cell, int digit);
+    void RemoveCandidateFrom(BoardCell& cell, int digit);
     void ResetAllCells();
     // One entry of a replay: mode switches, placements and, withRemovals, candidate removals.
     void ReplayEntry(const HistoryEntry& entry, bool withRemovals);
@@ -224,7 +224,7 @@ private:
     bool ApplyCheckedFamiliesOnce();
 
     GameSettings settings_;
-    std::array<CaseState, 81> cells_;
+    std::array<BoardCell, 81> cells_;
     char mode_ = mode::Input;
     bool candidateDisplay_ = false;
     bool protection_ = false;

@@ -76,7 +76,7 @@ void GameSession::ResetAnalysisPanel() {
     emit resultsChanged();
 }
 
-void GameSession::CheckListFamilleClick(int family) {
+void GameSession::SelectFamily(int family) {
     panel_.ListFamily(family, findings_);
     emit resultsChanged();
 }
@@ -86,7 +86,7 @@ void GameSession::SetFamilyChecked(int family, bool checked) {
     emit familyLinesChanged();
 }
 
-void GameSession::CheckListFamilleClickCheck(int family, bool checked) {
+void GameSession::ToggleFamily(int family, bool checked) {
     SetFamilyChecked(family, checked);
     if (mode_ == mode::Play)
         RunAnalysis();
@@ -108,25 +108,25 @@ bool SameConfiguration(const engine::Finding& finding, const ListedFinding& list
 
 } // namespace
 
-void GameSession::StringGridMouseDown(int row) {
+void GameSession::LightFinding(int row) {
     const ListedFinding* listed = ClickedRow(panel_, row);
     if (listed == nullptr)
         return;
     for (const engine::Finding& finding : findings_) {
         if (!SameConfiguration(finding, *listed))
             continue;
-        CaseState& cell = CellAt(finding.Row, finding.Col);
-        cell.CouleurFond =
-            finding.Action == 'V' ? settings_.CouleurReference : settings_.CouleurJouable;
+        BoardCell& cell = CellAt(finding.Row, finding.Col);
+        cell.BackgroundColour =
+            finding.Action == 'V' ? settings_.ReferenceColour : settings_.ActingColour;
         NotifyCell(cell);
     }
 }
 
-void GameSession::StringGridMouseUp() {
-    for (CaseState& cell : cells_) {
-        if (cell.CouleurFond == kWhite)
+void GameSession::ClearLighting() {
+    for (BoardCell& cell : cells_) {
+        if (cell.BackgroundColour == kWhite)
             continue;
-        cell.CouleurFond = kWhite;
+        cell.BackgroundColour = kWhite;
         NotifyCell(cell);
     }
 }
@@ -146,7 +146,7 @@ int GameSession::ApplyListedFinding(int row) {
 void GameSession::RefreshAfterListedFinding(int family) {
     ResetAnalysisPanel();
     RunAnalysis();
-    CheckListFamilleClick(family);
+    SelectFamily(family);
 }
 
 } // namespace game

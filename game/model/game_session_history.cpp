@@ -18,7 +18,7 @@ void GameSession::ReplayEntry(const HistoryEntry& entry, bool withRemovals) {
         SetMode(entry.Operation, false);
     else if (entry.Operation == operation::Place ||
              (withRemovals && entry.Operation == operation::RemoveCandidate))
-        ApplyAction(entry.Ligne, entry.Colonne, entry.Operation, entry.Chiffre);
+        ApplyAction(entry.Row, entry.Col, entry.Operation, entry.Digit);
 }
 
 void GameSession::ReplayHistory() {
@@ -28,7 +28,7 @@ void GameSession::ReplayHistory() {
         ReplayEntry(entry, true);
 }
 
-void GameSession::Bt_PRECEDENTClick() {
+void GameSession::Undo() {
     if (history_.empty())
         return;
     history_.pop_back();
@@ -44,7 +44,7 @@ void GameSession::Bt_PRECEDENTClick() {
     SetModified(true);
 }
 
-void GameSession::BT_REFAIREClick() {
+void GameSession::Restart() {
     ClearTrace();
     ResetAllCells();
     // The givens and the mode switches up to the switch to play mode; candidate removals made in

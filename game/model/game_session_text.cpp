@@ -11,9 +11,9 @@ QString GameSession::ImportText(const QString& text) {
     if (!reading.Error.isEmpty())
         return reading.Error;
     for (const GridGiven& given : reading.Givens) {
-        AppendHistory(HistoryEntry{std::uint8_t(given.Ligne), std::uint8_t(given.Colonne),
-                                   std::uint8_t(given.Chiffre), operation::Place});
-        ApplyAction(given.Ligne, given.Colonne, operation::Place, given.Chiffre);
+        AppendHistory(HistoryEntry{std::uint8_t(given.Row), std::uint8_t(given.Col),
+                                   std::uint8_t(given.Digit), operation::Place});
+        ApplyAction(given.Row, given.Col, operation::Place, given.Digit);
     }
     return {};
 }
@@ -30,8 +30,8 @@ QString GameSession::PasteGrid(const QString& clipboardText) {
 
 QString GameSession::CopyGrid() const {
     BoardDigits digits{};
-    for (const CaseState& cell : cells_)
-        digits[cell.Ligne() - 1][cell.Colonne() - 1] = cell.Digit();
+    for (const BoardCell& cell : cells_)
+        digits[cell.Row() - 1][cell.Col() - 1] = cell.Digit();
     return GridPicture(digits);
 }
 

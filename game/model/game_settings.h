@@ -12,12 +12,12 @@ using Colour = std::uint32_t;
 constexpr Colour kWhite = 0x00FFFFFF;
 
 struct GameSettings {
-    Colour Couleurdevoile = 0;         // digits placed in input mode (the givens)
-    Colour CouleurChiffre = 16711680;  // digits placed in play mode
-    Colour CouleurCandidat = 16744576; // candidate digits
-    Colour CouleurJouable = 65408;     // cells a finding acts on
-    Colour CouleurReference = 65535;   // cells that justify a finding ("V")
-    bool Candidats = false;            // new grids show their candidates
+    Colour GivenColour = 0;            // digits placed in input mode (the givens; black)
+    Colour PlayedColour = 16711680;    // digits placed in play mode (pure blue)
+    Colour CandidateColour = 16744576; // candidate digits
+    Colour ActingColour = 65408;       // cells a finding acts on
+    Colour ReferenceColour = 65535;    // cells that justify a finding ("V"; yellow)
+    bool ShowCandidates = false;       // new grids show their candidates
     bool Protection = false;           // new grids start protected
 };
 

@@ -26,20 +26,17 @@ constexpr int kTextPos = 66;
 constexpr int kTextLength = 20;
 
 QString EntryText(const HistoryEntry& entry, int elapsedSeconds, const QString& previousText) {
-    const QString place =
-        QStringLiteral("Ligne: %1 Colonne: %2").arg(entry.Ligne).arg(entry.Colonne);
+    const QString place = QStringLiteral("Ligne: %1 Colonne: %2").arg(entry.Row).arg(entry.Col);
     switch (entry.Operation) {
     case operation::Place:
-        return place + QStringLiteral(" Mise en place du : ") + QString::number(entry.Chiffre);
+        return place + QStringLiteral(" Mise en place du : ") + QString::number(entry.Digit);
     case operation::RemoveCandidate:
-        return place + QStringLiteral(" suppression du candidat : ") +
-               QString::number(entry.Chiffre);
+        return place + QStringLiteral(" suppression du candidat : ") + QString::number(entry.Digit);
     case operation::PlayMode:
         return place + QStringLiteral(" Passage en mode résolution : ") +
-               QString::number(entry.Chiffre);
+               QString::number(entry.Digit);
     case operation::InputMode:
-        return place + QStringLiteral(" Passage en mode Saisie : ") +
-               QString::number(entry.Chiffre);
+        return place + QStringLiteral(" Passage en mode Saisie : ") + QString::number(entry.Digit);
     case operation::TimeMarker:
         return QString::number(elapsedSeconds) + QStringLiteral("# duree de la partie en secondes");
     default:
@@ -50,9 +47,9 @@ QString EntryText(const HistoryEntry& entry, int elapsedSeconds, const QString& 
 QString ActionLine(const HistoryEntry& entry, const QString& text) {
     return QStringLiteral("  <Action  Ligne = '%1' Colonne ='%2' Chiffre = '%3' Operation = "
                           "'%4'>%5</Action>")
-        .arg(entry.Ligne)
-        .arg(entry.Colonne)
-        .arg(entry.Chiffre)
+        .arg(entry.Row)
+        .arg(entry.Col)
+        .arg(entry.Digit)
         .arg(QChar::fromLatin1(entry.Operation))
         .arg(text);
 }
@@ -96,9 +93,9 @@ QString ReadActionLine(const QString& line, HistoryEntry& entry) {
         int Pos;
         QLatin1String Name;
         std::uint8_t* Field;
-    } fields[] = {{kLignePos, QLatin1String("Ligne"), &entry.Ligne},
-                  {kColonnePos, QLatin1String("Colonne"), &entry.Colonne},
-                  {kChiffrePos, QLatin1String("Chiffre"), &entry.Chiffre}};
+    } fields[] = {{kLignePos, QLatin1String("Ligne"), &entry.Row},
+                  {kColonnePos, QLatin1String("Colonne"), &entry.Col},
+                  {kChiffrePos, QLatin1String("Chiffre"), &entry.Digit}};
     for (const auto& field : fields) {
         const int value = DigitAt(line, field.Pos);
         if (value < 0)

@@ -3,11 +3,11 @@
 // The reader takes each field from a fixed character position, so the writer keeps every piece
 // of the line at its column:
 //
-//   columns  1-20  "  <Action  Ligne = '"      34  Colonne          64     Operation
-//            21    Ligne                        35  "'"              65-66  "'>"
+//   columns  1-20  "  <Action  Ligne = '"      34  Col          64     Operation
+//            21    Row                        35  "'"              65-66  "'>"
 //            22    "'"                          36-46 " Chiffre = "  67..   the entry's text
 //            23-32 " Colonne ="                 47  "'"              then   "</Action>"
-//            33    "'"                          48  Chiffre, 49 "'", 50-62 " Operation = ", 63 "'"
+//            33    "'"                          48  Digit, 49 "'", 50-62 " Operation = ", 63 "'"
 //
 // Only lines that begin with two blanks are actions; the others (header, <Actions>) are skipped.
 // A "T" line carries the elapsed seconds in its text, up to the "#".

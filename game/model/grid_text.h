@@ -15,9 +15,9 @@ namespace game {
 using BoardDigits = std::array<std::array<int, 9>, 9>;
 
 struct GridGiven {
-    int Ligne = 0;
-    int Colonne = 0;
-    int Chiffre = 0;
+    int Row = 0;
+    int Col = 0;
+    int Digit = 0;
 };
 
 // The givens of a grid text, row by row; or why the text was refused (nothing is then given).

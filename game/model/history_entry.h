@@ -17,10 +17,10 @@ constexpr char TimeMarker = 'T';
 } // namespace operation
 
 struct HistoryEntry {
-    std::uint8_t Ligne = 0;   // row 1..9; 0 for mode switches and time markers
-    std::uint8_t Colonne = 0; // column 1..9; 0 likewise
-    std::uint8_t Chiffre = 0; // digit 1..9; 0 likewise
-    char Operation = 0;       // one of the codes above; other codes are kept but never replayed
+    std::uint8_t Row = 0;   // row 1..9; 0 for mode switches and time markers
+    std::uint8_t Col = 0;   // column 1..9; 0 likewise
+    std::uint8_t Digit = 0; // digit 1..9; 0 likewise
+    char Operation = 0;     // one of the codes above; other codes are kept but never replayed
 
     friend bool operator==(const HistoryEntry&, const HistoryEntry&) = default;
 };

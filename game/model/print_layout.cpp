@@ -23,9 +23,9 @@ void AddGridLines(PageLayout& page) {
     }
 }
 
-void AddCellTexts(PageLayout& page, const CaseState& cell, bool showCandidates) {
-    const int left = (cell.Colonne() - 1) * CellSize + OriginX;
-    const int top = (cell.Ligne() - 1) * CellSize + OriginY;
+void AddCellTexts(PageLayout& page, const BoardCell& cell, bool showCandidates) {
+    const int left = (cell.Col() - 1) * CellSize + OriginX;
+    const int top = (cell.Row() - 1) * CellSize + OriginY;
     if (cell.Digit() != 0) {
         page.Texts.append({left + DigitLeft, top + DigitTop, cell.Number(), DigitFont});
         return;
@@ -45,7 +45,7 @@ void AddCellTexts(PageLayout& page, const CaseState& cell, bool showCandidates) 
 PageLayout LayOutGrid(const GameSession& session) {
     PageLayout page;
     AddGridLines(page);
-    for (const CaseState& cell : session.Cells())
+    for (const BoardCell& cell : session.Cells())
         AddCellTexts(page, cell, session.CandidateDisplayOn());
     return page;
 }

@@ -29,14 +29,13 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
         line->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         line->setCheckState(Qt::Unchecked);
     }
-    connect(CheckListFamille, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        session_.CheckListFamilleClick(CheckListFamille->row(item));
-    });
+    connect(CheckListFamille, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { session_.SelectFamily(CheckListFamille->row(item)); });
     connect(CheckListFamille, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const int family = CheckListFamille->row(item);
-        session_.CheckListFamilleClickCheck(family, item->checkState() == Qt::Checked);
+        session_.ToggleFamily(family, item->checkState() == Qt::Checked);
         // The ticked line becomes the selected one and lists its findings, as a click on it does.
-        session_.CheckListFamilleClick(family);
+        session_.SelectFamily(family);
     });
 
     StringGrid = new QTableWidget(1, kColumns, this);
@@ -102,10 +101,10 @@ bool AnalysisPage::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
         // Let the grid select the row first, so the lit cells are those of the selected row.
         StringGrid->selectRow(rowAt(event));
-        session_.StringGridMouseDown(StringGrid->currentRow());
+        session_.LightFinding(StringGrid->currentRow());
         return true;
     case QEvent::MouseButtonRelease:
-        session_.StringGridMouseUp();
+        session_.ClearLighting();
         return true;
     case QEvent::MouseButtonDblClick: {
         const int family = session_.ApplyListedFinding(StringGrid->currentRow());

@@ -5,14 +5,14 @@
 
 namespace game {
 
-constexpr int kCaseSize = 39;
-constexpr int kCaseStep = 46;
+constexpr int kCellSize = 39;
+constexpr int kCellStep = 46;
 constexpr int kBoardOrigin = 25;
 
-// The cell of row ligne and column colonne.
-constexpr QRect CaseRect(int ligne, int colonne) {
-    return QRect((colonne - 1) * kCaseStep + kBoardOrigin, (ligne - 1) * kCaseStep + kBoardOrigin,
-                 kCaseSize, kCaseSize);
+// The cell of row row and column col.
+constexpr QRect CellRect(int row, int col) {
+    return QRect((col - 1) * kCellStep + kBoardOrigin, (row - 1) * kCellStep + kBoardOrigin,
+                 kCellSize, kCellSize);
 }
 
 // The board background and the four box separators.

@@ -18,7 +18,7 @@ void CoordinateRuler::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     for (int n = 1; n <= 9; ++n) {
         // The rulers stand at the board's edge, so only the cell's other coordinate matters.
-        const QRect cell = CaseRect(n, n).translated(-pos());
+        const QRect cell = CellRect(n, n).translated(-pos());
         const QRect slot = orientation_ == Qt::Horizontal
                                ? QRect(cell.left(), 0, cell.width(), height())
                                : QRect(0, cell.top(), width(), cell.height());

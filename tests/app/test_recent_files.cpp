@@ -1,4 +1,4 @@
-#include "app/services/ui/dm_fonction.h"
+#include "app/services/ui/app_services.h"
 
 #include "tests/app/services_test_support.h"
 
@@ -110,7 +110,7 @@ private slots:
     }
 
     void menuSetLaterShowsTheListedFiles() {
-        TDMFonction other;
+        AppServices other;
         const QString a = Grid("a.xml"), b = Grid("b.xml");
         other.AddRecentFile(a);
         other.AddRecentFile(b);
@@ -162,7 +162,7 @@ private:
     QString Grid(const QString& name) const { return CreateFile(folder_->Path(), name); }
 
     std::optional<services_test::TemporaryDataFolder> folder_;
-    std::optional<TDMFonction> module_;
+    std::optional<AppServices> module_;
     std::optional<QMenu> menu_;
 };
 

@@ -1,5 +1,5 @@
-#include "app/services/dm_fonction_core.h"
-#include "app/services/file_version.h"
+#include "app/services/program_version.h"
+#include "app/services/services_core.h"
 #include "app/services/text_file.h"
 
 #include "tests/app/services_test_support.h"
@@ -23,7 +23,7 @@ private slots:
     void cleanup() { folder_.reset(); }
 
     void defaultsOnFirstStart() {
-        TDMFonctionCore module;
+        ServicesCore module;
         QCOMPARE(module.DataFolder, folder_->Path());
         QVERIFY(module.StorageProblem().isEmpty());
         QCOMPARE(module.RecentOpenFileDir, module.DataFolder);
@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(module.GridCounter, 0);
         for (const QPoint& offset : module.BorderOffsets)
             QCOMPARE(offset, QPoint(0, 0));
-        QCOMPARE(module.FileVersionString(), QStringLiteral("1.00"));
+        QCOMPARE(module.ProgramVersionText(), QStringLiteral("1.00"));
         QCOMPARE(FormatFileVersion(2, 3, 1), QStringLiteral("2.31"));
         QCOMPARE(FormatFileVersion(10, 12, 3), QStringLiteral("10.123"));
         // Colours are 0x00BBGGRR: pure blue, red 128 green 128 blue 255, black, red 128 green 255
@@ -102,13 +102,13 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QVariant, expected);
         QVERIFY(WriteBytes(folder_->SettingsPath(), "[GeneralSettings]\n" + entry + "\n"));
-        const TDMFonctionCore module;
+        const ServicesCore module;
         const QVariant actual = field == "Language"            ? QVariant(module.Language)
                                 : field == "ShowTipsOnStartup" ? QVariant(module.ShowTipsOnStartup)
                                 : field == "TimeSplash"        ? QVariant(module.TimeSplash)
                                 : field == "Protection"        ? QVariant(module.Protection)
-                                : field == "CouleurChiffre"    ? QVariant(module.CouleurChiffre)
-                                : field == "CouleurCandidat"   ? QVariant(module.CouleurCandidat)
+                                : field == "CouleurChiffre"    ? QVariant(module.PlayedColour)
+                                : field == "CouleurCandidat"   ? QVariant(module.CandidateColour)
                                                                : QVariant(module.LastTipShown);
         QCOMPARE(actual, expected);
     }
@@ -121,7 +121,7 @@ private slots:
                                                     "Language=en\n"
                                                     "[WindowPositions]\n"
                                                     "FrmConfigLeft=300\n"));
-        TDMFonctionCore module;
+        ServicesCore module;
         module.ToolBar = false;
         QVERIFY(module.SaveSettings());
         const QString text = QString::fromUtf8(ReadBytes(folder_->SettingsPath()));
@@ -138,7 +138,7 @@ private slots:
     void saveRewritesTheRecentFilesSection() {
         QVERIFY(WriteBytes(folder_->SettingsPath(),
                            "[RecentFiles]\nFile1=/stale/a.xml\nFile5=/stale/b.xml\n[Tail]\nk=v\n"));
-        TDMFonctionCore module;
+        ServicesCore module;
         module.RecentFiles = {QStringLiteral("/x/new1.xml"), QStringLiteral("/x/new2.xml")};
         QVERIFY(module.SaveSettings());
         const IniFile ini = module.LoadSettingsFile();
@@ -155,17 +155,17 @@ private slots:
 
     void destructionSaves() {
         {
-            TDMFonctionCore module;
+            ServicesCore module;
             module.Language = QStringLiteral("en");
             module.LastTipShown = 4;
         }
-        const TDMFonctionCore again;
+        const ServicesCore again;
         QCOMPARE(again.Language, QStringLiteral("en"));
         QCOMPARE(again.LastTipShown, 4);
     }
 
     void readAndWriteOneSetting() {
-        TDMFonctionCore module;
+        ServicesCore module;
         const QString section = kRecentDirectories;
         const QString key = QStringLiteral("RecentSaveFileAsDir");
         QCOMPARE(module.ReadSetting(section, key, module.DataFolder), module.DataFolder);
@@ -182,7 +182,7 @@ private slots:
     void settingsFileInWindows1252() {
         QVERIFY(WriteBytes(folder_->SettingsPath(),
                            "[RecentDirectories]\r\nRecentOpenFileDir=/home/r\xE9mi/grilles\r\n"));
-        TDMFonctionCore module;
+        ServicesCore module;
         QCOMPARE(module.RecentOpenFileDir, QStringLiteral("/home/rémi/grilles"));
         QVERIFY(module.SaveSettings());
         QVERIFY(
@@ -203,11 +203,11 @@ private slots:
     void garbageOrEmptySettingsFileGivesDefaults() {
         QFETCH(QByteArray, content);
         QVERIFY(WriteBytes(folder_->SettingsPath(), content));
-        TDMFonctionCore module;
+        ServicesCore module;
         QCOMPARE(module.Language, QStringLiteral("fr"));
         QCOMPARE(module.TimeSplash, 2);
         QVERIFY(module.SaveSettings());
-        const TDMFonctionCore again;
+        const ServicesCore again;
         QCOMPARE(again.Language, QStringLiteral("fr"));
         QCOMPARE(again.RecentOpenFileDir, again.DataFolder);
     }
@@ -217,7 +217,7 @@ private slots:
             "[GeneralSettings]\nLanguage=en\n" + QByteArray(kMaxTextFileSize, ';');
         QVERIFY(WriteBytes(folder_->SettingsPath(), huge));
         {
-            TDMFonctionCore module;
+            ServicesCore module;
             QCOMPARE(module.Language, QStringLiteral("fr"));
             QVERIFY(!module.StorageProblem().isEmpty());
             QVERIFY(!module.SaveSettings());
@@ -234,7 +234,7 @@ private slots:
         const QString blocker = folder_->Path() + QStringLiteral("blocker");
         QVERIFY(WriteBytes(blocker, "file"));
         qputenv("TESSARINE_DATA_DIR", (blocker + QStringLiteral("/Tessarine")).toUtf8());
-        TDMFonctionCore module;
+        ServicesCore module;
         QVERIFY(module.StorageProblem().contains(blocker));
         QCOMPARE(module.Language, QStringLiteral("fr"));
         module.Language = QStringLiteral("en");
@@ -254,7 +254,7 @@ private slots:
         const services_test::ImmutablePath immutable(folder_->Path());
         if (!immutable.IsSet())
             QSKIP("chattr +i does not work here; root ignores plain permissions");
-        TDMFonctionCore module;
+        ServicesCore module;
         QVERIFY(module.StorageProblem().contains(folder_->Path()));
         QCOMPARE(module.Language, QStringLiteral("en"));
         module.Language = QStringLiteral("fr");
@@ -265,13 +265,13 @@ private slots:
     }
 
     void folderAndProgramNames() {
-        const TDMFonctionCore module;
+        const ServicesCore module;
         QCOMPARE(module.ProgramName, QStringLiteral("test_settings"));
         QCOMPARE(module.ProgramFolder, QCoreApplication::applicationDirPath() + u'/');
         QVERIFY(QFileInfo(module.DataFolder).isDir());
 
         qputenv("TESSARINE_DATA_DIR", (folder_->Path() + QStringLiteral("a/b/c")).toUtf8());
-        const TDMFonctionCore nested;
+        const ServicesCore nested;
         QCOMPARE(nested.DataFolder, folder_->Path() + QStringLiteral("a/b/c/"));
         QVERIFY(QFileInfo(nested.DataFolder).isDir());
     }
@@ -292,7 +292,7 @@ private slots:
     void formatsDurations() {
         QFETCH(qint64, seconds);
         QFETCH(QString, expected);
-        QCOMPARE(TDMFonctionCore::FormatDuration(seconds), expected);
+        QCOMPARE(ServicesCore::FormatDuration(seconds), expected);
     }
 
 private:

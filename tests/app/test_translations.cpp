@@ -1,4 +1,4 @@
-#include "app/services/dm_fonction_core.h"
+#include "app/services/services_core.h"
 #include "app/services/settings_file.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
@@ -225,7 +225,7 @@ private slots:
     void showsTheModelsMessagesInTheInterfacesLanguage() {
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
-        TDMFonctionCore module; // reads the copy beside the test program
+        ServicesCore module; // reads the copy beside the test program
         module.Language = language;
         module.LoadMessages();
         const QStringList shown = {
@@ -280,7 +280,7 @@ private slots:
     }
 
     void loadsMessagesOfTheCurrentLanguage() {
-        TDMFonctionCore module;
+        ServicesCore module;
         module.ProgramFolder = folder_->Path();
         module.Messages = QStringList{"kept"}; // no file yet: the messages stay
         module.LoadMessages();
@@ -307,7 +307,7 @@ private slots:
 
     void unreadableTranslationFilesGiveNoLine() {
         QFETCH(QByteArray, content);
-        TDMFonctionCore module;
+        ServicesCore module;
         module.ProgramFolder = folder_->Path();
         WriteTranslations(content);
         module.LoadMessages();
@@ -331,7 +331,7 @@ private slots:
     }
 
     void shipsACompleteTranslationFile() {
-        TDMFonctionCore module; // reads the copy beside the test program
+        ServicesCore module; // reads the copy beside the test program
         const qsizetype frenchMessages = module.Messages.size();
         QVERIFY(frenchMessages >= 44);
         QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("&Oui"));

@@ -1,4 +1,4 @@
-#include "app/services/ui/dm_fonction.h"
+#include "app/services/ui/app_services.h"
 
 #include "tests/app/services_test_support.h"
 
@@ -173,7 +173,7 @@ private:
     }
 
     std::optional<services_test::TemporaryDataFolder> folder_;
-    std::optional<TDMFonction> module_;
+    std::optional<AppServices> module_;
     std::optional<QWidget> window_;
 };
 

@@ -2,9 +2,9 @@
 // Shared by the dialog tests: a main window with the tips, about and version commands connected,
 // over a data folder and a program folder of its own.
 
-#include "app/form_main.h"
-#include "app/form_main_tips_splash.h"
-#include "app/services/ui/dm_fonction.h"
+#include "app/main_window.h"
+#include "app/main_window_tips_splash.h"
+#include "app/services/ui/app_services.h"
 #include "tests/app/services_test_support.h"
 #include "tests/widgets/modal_answers.h"
 
@@ -19,13 +19,13 @@ namespace dialogs_test {
 struct MainWindow {
     services_test::TemporaryDataFolder data;
     QTemporaryDir programFolder;
-    std::unique_ptr<services::TDMFonction> services = std::make_unique<services::TDMFonction>();
-    std::unique_ptr<app::TFormMain> window;
+    std::unique_ptr<services::AppServices> services = std::make_unique<services::AppServices>();
+    std::unique_ptr<app::MainWindow> window;
     QStringList errors;
 
     MainWindow() {
         services->ProgramFolder = ProgramFolder();
-        window = std::make_unique<app::TFormMain>(*services);
+        window = std::make_unique<app::MainWindow>(*services);
         window->Dialogs().showError = [this](const QString& text) { errors << text; };
         app::ConnectTipsSplashAndVersion(*window, *services);
     }

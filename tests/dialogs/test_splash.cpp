@@ -2,9 +2,9 @@
 // (and what happens without it), its texts and links, the ways it closes, and the about command
 // that never lets it close by itself.
 
-#include "app/form_splash.h"
 #include "app/services/ini_file.h"
 #include "app/splash_time.h"
+#include "app/splash_window.h"
 #include "game/widgets/link_label.h"
 #include "tests/dialogs/dialogs_test_support.h"
 
@@ -15,7 +15,7 @@
 #include <QUrl>
 #include <QtTest>
 
-using app::TFormSplash;
+using app::SplashWindow;
 using dialogs_test::MainWindow;
 
 namespace {
@@ -24,7 +24,7 @@ constexpr QSize kPictureSize(523, 297);
 // A point of the picture with no label on it.
 constexpr QPoint kOnPicture(200, 100);
 
-QLabel* Label(const TFormSplash& splash, const char* name) {
+QLabel* Label(const SplashWindow& splash, const char* name) {
     return splash.findChild<QLabel*>(QLatin1String(name));
 }
 
@@ -88,7 +88,7 @@ private slots:
         if (!settings.isNull())
             QVERIFY(services_test::WriteBytes(shell.data.SettingsPath(), settings));
         QCOMPARE(app::SplashIntervalMs(shell.services->LoadSettingsFile()), expectedMs);
-        TFormSplash splash(*shell.services);
+        SplashWindow splash(*shell.services);
         QCOMPARE(splash.TimerSplash()->isActive(), expectedMs > 0);
         if (expectedMs > 0)
             QCOMPARE(splash.TimerSplash()->interval(), expectedMs);
@@ -96,7 +96,7 @@ private slots:
 
     void timerClosesTheSplash() {
         MainWindow shell;
-        TFormSplash splash(*shell.services);
+        SplashWindow splash(*shell.services);
         splash.show();
         QVERIFY(splash.isVisible());
         QVERIFY(QMetaObject::invokeMethod(splash.TimerSplash(), "timeout"));
@@ -129,7 +129,7 @@ private slots:
         } else if (content == QLatin1String("garbage")) {
             QVERIFY(services_test::WriteBytes(path, "BM this is not a bitmap"));
         }
-        TFormSplash splash(*shell.services);
+        SplashWindow splash(*shell.services);
         QCOMPARE(splash.size(), expectedSize);
         QCOMPARE(splash.PictureProblem().isEmpty(), readable);
         if (!readable)
@@ -158,7 +158,7 @@ private slots:
         QFETCH(QPoint, position);
         QFETCH(QString, title);
         MainWindow shell;
-        TFormSplash splash(*shell.services);
+        SplashWindow splash(*shell.services);
         const QLabel* label = Label(splash, QTest::currentDataTag());
         QVERIFY(label != nullptr);
         QCOMPARE(label->text(), text);
@@ -183,7 +183,7 @@ private slots:
 
     void creditLines() {
         MainWindow shell;
-        TFormSplash splash(*shell.services);
+        SplashWindow splash(*shell.services);
         QVERIFY(Label(splash, "InfoLbl1")->text().contains(QStringLiteral("2006-2007")));
         QVERIFY(!Label(splash, "InfoLbl3")->text().isEmpty());
         for (const char* name : {"InfoLbl1", "InfoLbl2", "InfoLbl3"})
@@ -208,7 +208,7 @@ private slots:
         QFETCH(bool, closes);
         QFETCH(int, result);
         MainWindow shell;
-        TFormSplash splash(*shell.services);
+        SplashWindow splash(*shell.services);
         splash.TimerSplash()->stop();
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
@@ -232,7 +232,7 @@ private slots:
     void linksOpenAndKeepTheWindow() {
         MainWindow shell;
         UrlRecorder recorder;
-        TFormSplash splash(*shell.services);
+        SplashWindow splash(*shell.services);
         splash.TimerSplash()->stop();
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
@@ -251,7 +251,7 @@ private slots:
         bool seen = false;
         ModalAnswers answers;
         answers.Queue([&seen](QDialog& modal) {
-            auto* about = qobject_cast<TFormSplash*>(&modal);
+            auto* about = qobject_cast<SplashWindow*>(&modal);
             QVERIFY(about != nullptr);
             seen = true;
             QVERIFY(!about->TimerSplash()->isActive());
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(seen);
         // The missing picture of the empty program folder is reported, and the window still came.
         QCOMPARE(shell.errors.size(), 1);
-        QVERIFY(shell.window->findChildren<TFormSplash*>().isEmpty());
+        QVERIFY(shell.window->findChildren<SplashWindow*>().isEmpty());
     }
 
     void startupSplashReportsAMissingPictureAndGoesOn() {
@@ -273,7 +273,7 @@ private slots:
             if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
                 seen << box->text();
                 box->accept();
-            } else if (auto* splash = qobject_cast<TFormSplash*>(&modal)) {
+            } else if (auto* splash = qobject_cast<SplashWindow*>(&modal)) {
                 seen << QStringLiteral("splash");
                 QTest::keyClick(splash, Qt::Key_Space);
             }

@@ -3,7 +3,7 @@
 // start-up setting however the window closes.
 
 #include "app/tips.h"
-#include "app/tips_form.h"
+#include "app/tips_dialog.h"
 #include "tests/dialogs/dialogs_test_support.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 
 #include <climits>
 
-using app::TTipsForm;
+using app::TipsDialog;
 using dialogs_test::MainWindow;
 
 namespace {
@@ -28,19 +28,19 @@ const QByteArray kThreeTips = "[Messages]\n"
                               "[Languages]\n"
                               "fr=Later sections do not count\n";
 
-QList<TTipsForm*> TipsWindows(const MainWindow& shell) {
-    return shell.window->findChildren<TTipsForm*>();
+QList<TipsDialog*> TipsWindows(const MainWindow& shell) {
+    return shell.window->findChildren<TipsDialog*>();
 }
 
-QString TipShown(const TTipsForm* tips) {
+QString TipShown(const TipsDialog* tips) {
     return tips->findChild<QPlainTextEdit*>(QStringLiteral("TipMemo"))->toPlainText();
 }
 
-QCheckBox* DisableTipsBox(const TTipsForm* tips) {
+QCheckBox* DisableTipsBox(const TipsDialog* tips) {
     return tips->findChild<QCheckBox*>(QStringLiteral("DisableTipsOnStartupCBox"));
 }
 
-void Press(const TTipsForm* tips, const char* button) {
+void Press(const TipsDialog* tips, const char* button) {
     tips->findChild<QToolButton*>(QLatin1String(button))->click();
 }
 
@@ -125,12 +125,12 @@ private slots:
         MainWindow shell;
         QVERIFY(shell.WriteTranslations(kThreeTips));
         shell.services->ShowTipsOnStartup = showTipsOnStartup;
-        shell.window->FormCreate();
+        shell.window->FinishSetUp();
         QCOMPARE(TipsWindows(shell).size(), showTipsOnStartup ? 1 : 0);
         emit shell.window->tipsRequested();
-        const QList<TTipsForm*> windows = TipsWindows(shell);
+        const QList<TipsDialog*> windows = TipsWindows(shell);
         QCOMPARE(windows.size(), showTipsOnStartup ? 2 : 1);
-        TTipsForm* tips = windows.last();
+        TipsDialog* tips = windows.last();
         QVERIFY(tips->isVisible());
         QVERIFY(!tips->isModal());
         QCOMPARE(tips->objectName(), "TipsForm");
@@ -153,7 +153,7 @@ private slots:
         shell.services->Language = QStringLiteral("en");
         shell.services->LoadMessages();
         emit shell.window->tipsRequested();
-        TTipsForm* tips = TipsWindows(shell).value(0);
+        TipsDialog* tips = TipsWindows(shell).value(0);
         QVERIFY(tips != nullptr);
         QCOMPARE(tips->windowTitle(), QStringLiteral("Tessarine tip"));
         QCOMPARE(tips->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(shell.WriteTranslations(kThreeTips));
         emit shell.window->tipsRequested();
         emit shell.window->tipsRequested();
-        const QList<TTipsForm*> windows = TipsWindows(shell);
+        const QList<TipsDialog*> windows = TipsWindows(shell);
         QCOMPARE(windows.size(), 2);
         QCOMPARE(TipShown(windows[0]), QStringLiteral("b"));
         QCOMPARE(TipShown(windows[1]), QStringLiteral("c"));
@@ -197,7 +197,7 @@ private slots:
         QVERIFY(shell.WriteTranslations(kThreeTips));
         shell.services->ShowTipsOnStartup = checked;
         emit shell.window->tipsRequested();
-        QPointer<TTipsForm> tips = TipsWindows(shell).value(0);
+        QPointer<TipsDialog> tips = TipsWindows(shell).value(0);
         QVERIFY(tips != nullptr);
         DisableTipsBox(tips)->setChecked(checked);
         if (how == QLatin1String("title bar"))

@@ -3,8 +3,8 @@
 // missing file, a refused connection, a server that never answers, a cancel, a file too large,
 // and a stale local copy.
 
+#include "app/downloaded_version.h"
 #include "app/version_check.h"
-#include "app/version_file.h"
 #include "tests/dialogs/dialogs_test_support.h"
 #include "tests/dialogs/local_site.h"
 
@@ -172,7 +172,7 @@ private slots:
             shown << box->text();
             box->accept();
         });
-        app::MenuNouvelleVersionClick(*shell.window, *shell.services, limits);
+        app::CheckNewVersion(*shell.window, *shell.services, limits);
         qunsetenv("TESSARINE_SITE_URL");
 
         const QString url = address + QStringLiteral("version.txt");

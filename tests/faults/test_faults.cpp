@@ -1,7 +1,7 @@
 // Faults around the program: a grid saved where it cannot be written loses nothing, and a data
 // folder or files it cannot use never stop it from starting. Root ignores file permissions, so
 // every obstacle here is one that stops root too.
-#include "app/services/dm_fonction_core.h"
+#include "app/services/services_core.h"
 #include "tests/app/services_test_support.h"
 #include "tests/faults/file_size_limit.h"
 #include "tests/game/session_fixture.h"
@@ -76,7 +76,7 @@ std::unique_ptr<GameSession> ModifiedGrid(const QString& previousFile) {
     auto session = NewGrid();
     session->ApplyCellChoice(1, 1, 'P', 5);
     session->ApplyCellChoice(2, 2, 'P', 7);
-    session->BtJouerClick();
+    session->StartPlay();
     if (!previousFile.isEmpty()) {
         session->SetFileName(previousFile);
         if (!session->SaveGrid().isEmpty())
@@ -190,7 +190,7 @@ void TestFaults::unusableSettingsStorageKeepsSettingsInMemory() {
     if (settingsFileIsFolder)
         QVERIFY(QDir().mkpath(temporary.SettingsPath()));
 
-    services::TDMFonctionCore module;
+    services::ServicesCore module;
     const QString problem = module.StorageProblem();
     QVERIFY2(problem.contains(settingsFileIsFolder ? temporary.SettingsPath() : dataFolder),
              qPrintable(problem));
@@ -214,7 +214,7 @@ void TestFaults::unusableSettingsStorageKeepsSettingsInMemory() {
 
 void TestFaults::translationFileThatIsAFolderGivesDefaults() {
     const services_test::TemporaryDataFolder temporary;
-    services::TDMFonctionCore module;
+    services::ServicesCore module;
     module.ProgramFolder = temporary.Path();
     QVERIFY(QDir().mkpath(module.TranslationsPath()));
     module.LoadMessages();

@@ -18,11 +18,11 @@ namespace fixture {
 
 inline game::GameSettings DistinctSettings() {
     game::GameSettings settings;
-    settings.Couleurdevoile = 0x000001;
-    settings.CouleurChiffre = 0x000002;
-    settings.CouleurCandidat = 0x000003;
-    settings.CouleurJouable = 0x000004;
-    settings.CouleurReference = 0x000005;
+    settings.GivenColour = 0x000001;
+    settings.PlayedColour = 0x000002;
+    settings.CandidateColour = 0x000003;
+    settings.ActingColour = 0x000004;
+    settings.ReferenceColour = 0x000005;
     return settings;
 }
 
@@ -45,15 +45,15 @@ inline const QString kSolution = QStringLiteral("534678912"
                                                 "287419635"
                                                 "345286179");
 
-inline int SolutionDigit(int ligne, int colonne) {
-    return kSolution[(ligne - 1) * 9 + colonne - 1].digitValue();
+inline int SolutionDigit(int row, int col) {
+    return kSolution[(row - 1) * 9 + col - 1].digitValue();
 }
 
 // The solution with the given cells emptied (".").
 inline QString WithHoles(const std::vector<std::pair<int, int>>& holes) {
     QString text = kSolution;
-    for (auto [ligne, colonne] : holes)
-        text[(ligne - 1) * 9 + colonne - 1] = u'.';
+    for (auto [row, col] : holes)
+        text[(row - 1) * 9 + col - 1] = u'.';
     return text;
 }
 
@@ -70,16 +70,16 @@ inline QString RowAndColumnOneEmpty() {
 // The board's digits row by row, "." for empty cells.
 inline QString BoardText(const game::GameSession& session) {
     QString text;
-    for (int ligne = 1; ligne <= 9; ++ligne)
-        for (int colonne = 1; colonne <= 9; ++colonne) {
-            const int digit = session.Cell(ligne, colonne).Digit();
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 9; ++col) {
+            const int digit = session.Cell(row, col).Digit();
             text += digit == 0 ? QChar(u'.') : QChar(u'0' + digit);
         }
     return text;
 }
 
-inline game::HistoryEntry Entry(int ligne, int colonne, int chiffre, char operation) {
-    return game::HistoryEntry{std::uint8_t(ligne), std::uint8_t(colonne), std::uint8_t(chiffre),
+inline game::HistoryEntry Entry(int row, int col, int chiffre, char operation) {
+    return game::HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(chiffre),
                               operation};
 }
 
@@ -92,12 +92,12 @@ inline QString HistoryText(const game::ActionHistory& history) {
     QStringList parts;
     for (const game::HistoryEntry& entry : history) {
         const QChar operation = QChar::fromLatin1(entry.Operation);
-        parts << (entry.Ligne == 0 && entry.Colonne == 0 ? QString(operation)
-                                                         : QStringLiteral("%1 %2 %3 %4")
-                                                               .arg(operation)
-                                                               .arg(entry.Ligne)
-                                                               .arg(entry.Colonne)
-                                                               .arg(entry.Chiffre));
+        parts << (entry.Row == 0 && entry.Col == 0 ? QString(operation)
+                                                   : QStringLiteral("%1 %2 %3 %4")
+                                                         .arg(operation)
+                                                         .arg(entry.Row)
+                                                         .arg(entry.Col)
+                                                         .arg(entry.Digit));
     }
     return parts.join(QStringLiteral("; "));
 }

@@ -47,7 +47,7 @@ game::ActionHistory PlayMoves(const GameSession& session) {
 std::unique_ptr<GameSession> ThreeHolesInPlay() {
     auto session = NewGrid();
     session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-    session->BtJouerClick();
+    session->StartPlay();
     return session;
 }
 
@@ -55,9 +55,9 @@ std::unique_ptr<GameSession> ThreeHolesInPlay() {
 // configuration, whose removals are 5 from (1,4)..(1,9).
 std::unique_ptr<GameSession> TwinsOfFiveInRow1() {
     auto session = NewGrid();
-    session->BtJouerClick();
-    for (auto [ligne, colonne] : {std::pair{1, 3}, {2, 1}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}})
-        session->ApplyCellChoice(ligne, colonne, 'C', 5);
+    session->StartPlay();
+    for (auto [row, col] : {std::pair{1, 3}, {2, 1}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}})
+        session->ApplyCellChoice(row, col, 'C', 5);
     return session;
 }
 
@@ -86,8 +86,8 @@ private slots:
     void nakedSinglesSolveTheGridRunAfterRun() {
         auto session = NewGrid();
         session->ImportText(RowAndColumnOneEmpty());
-        session->BtJouerClick();
-        session->CheckListFamilleClickCheck(0, true);
+        session->StartPlay();
+        session->ToggleFamily(0, true);
         // First run: the 16 cells with one candidate, column 1 then row 1 (cells come column by
         // column). Second run: (1,1), whose five candidates are down to 5. Third run: full grid.
         const std::vector<std::pair<int, int>> order = {
@@ -95,14 +95,11 @@ private slots:
             {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}, {1, 1}};
         game::ActionHistory moves;
         QStringList trace;
-        for (auto [ligne, colonne] : order) {
-            const int digit = SolutionDigit(ligne, colonne);
-            moves.push_back(Entry(ligne, colonne, digit, 'P'));
-            trace << QStringLiteral("Le %1 seul dans la case L%2C%3")
-                         .arg(digit)
-                         .arg(ligne)
-                         .arg(colonne)
-                  << QStringLiteral("L%1 C%2 reçoit le : %3").arg(ligne).arg(colonne).arg(digit);
+        for (auto [row, col] : order) {
+            const int digit = SolutionDigit(row, col);
+            moves.push_back(Entry(row, col, digit, 'P'));
+            trace << QStringLiteral("Le %1 seul dans la case L%2C%3").arg(digit).arg(row).arg(col)
+                  << QStringLiteral("L%1 C%2 reçoit le : %3").arg(row).arg(col).arg(digit);
         }
         QCOMPARE(HistoryText(PlayMoves(*session)), HistoryText(moves));
         QCOMPARE(session->TraceLines(), trace);
@@ -118,7 +115,7 @@ private slots:
         auto session = ThreeHolesInPlay();
         QSignalSpy beeps(session.get(), &GameSession::beepRequested);
         session->SetFamilyChecked(0, true);
-        session->CheckListFamilleClickCheck(1, true);
+        session->ToggleFamily(1, true);
         // Family 0, then family 1 row by row, column by column, region by region.
         const QStringList texts = {
             QStringLiteral("Le 5 seul dans la case L1C1"),
@@ -138,10 +135,10 @@ private slots:
         game::ActionHistory moves;
         QStringList trace;
         for (qsizetype i = 0; i < texts.size(); ++i) {
-            auto [ligne, colonne, digit] = cells[std::size_t(i % 3)];
-            moves.push_back(Entry(ligne, colonne, digit, 'P'));
+            auto [row, col, digit] = cells[std::size_t(i % 3)];
+            moves.push_back(Entry(row, col, digit, 'P'));
             trace << texts[i]
-                  << QStringLiteral("L%1 C%2 reçoit le : %3").arg(ligne).arg(colonne).arg(digit);
+                  << QStringLiteral("L%1 C%2 reçoit le : %3").arg(row).arg(col).arg(digit);
         }
         QCOMPARE(HistoryText(PlayMoves(*session)), HistoryText(moves));
         QCOMPARE(session->TraceLines(), trace);
@@ -156,12 +153,12 @@ private slots:
                  QStringLiteral("0 interaction L/C et regions découvert(s)"));
         const std::size_t before = session->History().size();
         const qsizetype traced = session->TraceLines().size();
-        session->CheckListFamilleClickCheck(2, true);
+        session->ToggleFamily(2, true);
         QStringList trace{QStringLiteral("Jumeaux/triplés de 5 en L1R1")};
         game::ActionHistory removals;
-        for (int colonne = 4; colonne <= 9; ++colonne) {
-            trace << QStringLiteral("L1 C%1 suppression du candidat : 5").arg(colonne);
-            removals.push_back(Entry(1, colonne, 5, 'C'));
+        for (int col = 4; col <= 9; ++col) {
+            trace << QStringLiteral("L1 C%1 suppression du candidat : 5").arg(col);
+            removals.push_back(Entry(1, col, 5, 'C'));
         }
         QCOMPARE(session->TraceLines().mid(traced), trace);
         QCOMPARE(HistoryText(game::ActionHistory(session->History().begin() + qsizetype(before),
@@ -179,9 +176,9 @@ private slots:
         auto session = NewGrid();
         session->ImportText(kSolution);
         session->SetFamilyChecked(4, true);
-        session->BtJouerClick();
+        session->StartPlay();
         QVERIFY(!session->TimerRunning());
-        session->TimerPartieTimer();
+        session->TickSecond();
         QCOMPARE(session->ElapsedSeconds(), 0);
         QCOMPARE(session->CasesLabel(), QStringLiteral("81/81 cases"));
         QVERIFY(session->Findings().empty());
@@ -193,7 +190,7 @@ private slots:
     void tickInInputModeRunsNothing() {
         auto session = NewGrid();
         session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-        session->CheckListFamilleClickCheck(0, true);
+        session->ToggleFamily(0, true);
         QVERIFY(session->Panel().IsChecked(0));
         QCOMPARE(session->Panel().FamilyLine(0), kRestingLines[0]);
         QCOMPARE(session->Cell(1, 1).Digit(), 0);
@@ -203,7 +200,7 @@ private slots:
     void familyLineListsItsConfigurations() {
         auto session = ThreeHolesInPlay();
         QSignalSpy results(session.get(), &GameSession::resultsChanged);
-        session->CheckListFamilleClick(0);
+        session->SelectFamily(0);
         QCOMPARE(results.count(), 1);
         QCOMPARE(session->Panel().SelectedFamily(), 0);
         const std::vector<game::ListedFinding>& rows = session->Panel().Rows();
@@ -216,7 +213,7 @@ private slots:
         QCOMPARE(rows[1].Action, 'P');
         // Only the line that stands for a configuration is listed, not its follow-up lines.
         auto twins = TwinsOfFiveInRow1();
-        twins->CheckListFamilleClick(2);
+        twins->SelectFamily(2);
         QCOMPARE(twins->Panel().Rows().size(), std::size_t(1));
         QCOMPARE(twins->Panel().Rows()[0].Text, QStringLiteral("Jumeaux/triplés de 5 en L1R1"));
         QCOMPARE(twins->Panel().Rows()[0].Action, 'V');
@@ -227,13 +224,13 @@ private slots:
 
     void familyLineWithoutFindingsListsNothing() {
         auto session = TwinsOfFiveInRow1();
-        session->CheckListFamilleClick(3);
+        session->SelectFamily(3);
         QVERIFY(session->Panel().Rows().empty());
         const QString history = HistoryText(session->History());
         const QStringList trace = session->TraceLines();
-        session->StringGridMouseDown(0);
-        for (const game::CaseState& cell : session->Cells())
-            QCOMPARE(cell.CouleurFond, game::kWhite);
+        session->LightFinding(0);
+        for (const game::BoardCell& cell : session->Cells())
+            QCOMPARE(cell.BackgroundColour, game::kWhite);
         QCOMPARE(session->ApplyListedFinding(0), -1);
         QCOMPARE(HistoryText(session->History()), history);
         QCOMPARE(session->TraceLines(), trace);
@@ -241,27 +238,27 @@ private slots:
 
     void mouseDownLightsUpTheConfiguration() {
         auto session = TwinsOfFiveInRow1();
-        session->CheckListFamilleClick(2);
-        session->StringGridMouseDown(0);
-        for (const game::CaseState& cell : session->Cells()) {
+        session->SelectFamily(2);
+        session->LightFinding(0);
+        for (const game::BoardCell& cell : session->Cells()) {
             game::Colour expected = game::kWhite;
-            if (cell.Ligne() == 1 && cell.Colonne() <= 2)
+            if (cell.Row() == 1 && cell.Col() <= 2)
                 expected = 0x000005; // the twins justify the removals
-            else if (cell.Ligne() == 1 && cell.Colonne() >= 4)
+            else if (cell.Row() == 1 && cell.Col() >= 4)
                 expected = 0x000004; // the cells that lose the candidate
-            QCOMPARE(cell.CouleurFond, expected);
+            QCOMPARE(cell.BackgroundColour, expected);
         }
-        session->StringGridMouseDown(1); // past the last row: nothing more
-        session->StringGridMouseUp();
-        for (const game::CaseState& cell : session->Cells())
-            QCOMPARE(cell.CouleurFond, game::kWhite);
+        session->LightFinding(1); // past the last row: nothing more
+        session->ClearLighting();
+        for (const game::BoardCell& cell : session->Cells())
+            QCOMPARE(cell.BackgroundColour, game::kWhite);
     }
 
     void doubleClickAppliesTheConfiguration() {
         auto session = TwinsOfFiveInRow1();
         session->SetModified(false);
         session->SetFamilyChecked(0, true);
-        session->CheckListFamilleClick(2);
+        session->SelectFamily(2);
         const std::size_t before = session->History().size();
         const qsizetype traced = session->TraceLines().size();
         const int family = session->ApplyListedFinding(0);

@@ -20,7 +20,7 @@ std::unique_ptr<GameSession> ShortGame() {
     session->ApplyCellChoice(1, 1, 'P', 5);
     session->ApplyCellChoice(2, 2, 'P', 7);
     session->ApplyCellChoice(9, 9, 'C', 4);
-    session->BtJouerClick();
+    session->StartPlay();
     session->ApplyCellChoice(5, 5, 'P', 3);
     session->ApplyCellChoice(6, 6, 'C', 8);
     return session;
@@ -39,16 +39,16 @@ struct Position {
 
 Position PositionOf(const GameSession& session) {
     Position position{BoardText(session), {}, {}, session.Mode()};
-    for (const game::CaseState& cell : session.Cells()) {
+    for (const game::BoardCell& cell : session.Cells()) {
         position.Candidates << cell.CandidateString();
-        position.Colours << QString::number(cell.CouleurChiffre);
+        position.Colours << QString::number(cell.PlayedColour);
     }
     return position;
 }
 
-QByteArray ActionLine(const char* ligne, const char* colonne, const char* chiffre, char operation,
+QByteArray ActionLine(const char* row, const char* col, const char* chiffre, char operation,
                       const QByteArray& text) {
-    return QByteArray("  <Action  Ligne = '") + ligne + "' Colonne ='" + colonne + "' Chiffre = '" +
+    return QByteArray("  <Action  Ligne = '") + row + "' Colonne ='" + col + "' Chiffre = '" +
            chiffre + "' Operation = '" + operation + "'>" + text + "</Action>\r\n";
 }
 
@@ -70,8 +70,8 @@ private slots:
         const Position before = PositionOf(*session);
         session->ReplayHistory();
         QVERIFY(PositionOf(*session) == before);
-        QCOMPARE(session->Cell(1, 1).CouleurChiffre, game::Colour(1)); // given in input mode
-        QCOMPARE(session->Cell(5, 5).CouleurChiffre, game::Colour(2)); // placed in play mode
+        QCOMPARE(session->Cell(1, 1).PlayedColour, game::Colour(1)); // given in input mode
+        QCOMPARE(session->Cell(5, 5).PlayedColour, game::Colour(2)); // placed in play mode
         QVERIFY(!session->Cell(9, 9).HasCandidate(4));
         QVERIFY(!session->Cell(6, 6).HasCandidate(8));
         // The trace starts again at the switch to play mode.
@@ -100,7 +100,7 @@ private slots:
         QFETCH(char, mode);
         auto session = ShortGame();
         for (int i = 0; i < undos; ++i)
-            session->Bt_PRECEDENTClick();
+            session->Undo();
         QCOMPARE(HistoryText(session->History()), history);
         QCOMPARE(session->Mode(), mode);
         QVERIFY(session->Modified());
@@ -108,7 +108,7 @@ private slots:
         auto replayed = NewGrid();
         for (const game::HistoryEntry& entry : session->History())
             if (entry.Operation == 'P' || entry.Operation == 'C')
-                replayed->ApplyAction(entry.Ligne, entry.Colonne, entry.Operation, entry.Chiffre);
+                replayed->ApplyAction(entry.Row, entry.Col, entry.Operation, entry.Digit);
         QCOMPARE(BoardText(*session), BoardText(*replayed));
         for (std::size_t k = 0; k < 81; ++k)
             QCOMPARE(session->Cells()[k].Candidates(), replayed->Cells()[k].Candidates());
@@ -117,12 +117,12 @@ private slots:
     void undoKeepsTheClockAndAnalyses() {
         auto session = NewGrid();
         session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-        session->BtJouerClick();
+        session->StartPlay();
         session->ApplyCellChoice(1, 1, 'P', 5);
         session->ApplyCellChoice(4, 5, 'P', 6);
         for (int i = 0; i < 7; ++i)
-            session->TimerPartieTimer();
-        session->Bt_PRECEDENTClick();
+            session->TickSecond();
+        session->Undo();
         QCOMPARE(session->Mode(), 'R');
         QCOMPARE(session->ElapsedSeconds(), 7);
         QCOMPARE(session->Cell(4, 5).Digit(), 0);
@@ -133,9 +133,9 @@ private slots:
 
     void restartKeepsTheGivens() {
         auto session = ShortGame();
-        session->TimerPartieTimer();
+        session->TickSecond();
         session->SetModified(false);
-        session->BT_REFAIREClick();
+        session->Restart();
         // The history ends on the switch to play mode; the input-mode removal stays in it but is
         // not replayed.
         QCOMPARE(HistoryText(session->History()),
@@ -154,13 +154,13 @@ private slots:
 
     void restartWithoutSwitchToPlayKeepsTheHistory() {
         auto session = NewGrid();
-        session->Bt_PRECEDENTClick(); // empty history
-        session->BtJouerClick();      // "R"
-        session->Bt_PRECEDENTClick(); // empty again, still in play mode
+        session->Undo();      // empty history
+        session->StartPlay(); // "R"
+        session->Undo();      // empty again, still in play mode
         QCOMPARE(session->Mode(), 'R');
         session->ApplyCellChoice(1, 1, 'P', 5);
         session->ApplyCellChoice(2, 2, 'C', 3);
-        session->BT_REFAIREClick();
+        session->Restart();
         QCOMPARE(HistoryText(session->History()), QStringLiteral("P 1 1 5; C 2 2 3"));
         QCOMPARE(session->Cell(1, 1).Digit(), 5);
         QVERIFY(session->Cell(2, 2).HasCandidate(3));
@@ -170,7 +170,7 @@ private slots:
     void duplicateCopiesHistoryAndClock() {
         auto source = ShortGame();
         for (int i = 0; i < 95; ++i)
-            source->TimerPartieTimer();
+            source->TickSecond();
         game::PendingHistory pending = source->DuplicateHistory();
         auto copy = std::make_unique<GameSession>(DistinctSettings());
         copy->InitBoard(&pending);
@@ -186,10 +186,10 @@ private slots:
     void savedFileBytes() {
         auto session = NewGrid();
         session->ApplyCellChoice(5, 3, 'P', 7);
-        session->BtJouerClick();
+        session->StartPlay();
         session->ApplyCellChoice(2, 4, 'C', 6);
         for (int i = 0; i < 12; ++i)
-            session->TimerPartieTimer();
+            session->TickSecond();
         session->SetFileName(dir_.filePath(QStringLiteral("grille.xml")));
         QSignalSpy saved(session.get(), &GameSession::gridSaved);
         QVERIFY(session->SaveGrid().isEmpty());
@@ -234,7 +234,7 @@ private slots:
     void saveThenLoadGivesTheSameGrid() {
         auto session = ShortGame();
         for (int i = 0; i < 95; ++i)
-            session->TimerPartieTimer();
+            session->TickSecond();
         session->SetFileName(dir_.filePath(QStringLiteral("partie.xml")));
         QVERIFY(session->SaveGrid().isEmpty());
 
@@ -253,9 +253,9 @@ private slots:
 
     void savingTwiceKeepsTheFirstMarker() {
         auto session = NewGrid();
-        session->BtJouerClick();
+        session->StartPlay();
         for (int i = 0; i < 4; ++i)
-            session->TimerPartieTimer();
+            session->TickSecond();
         session->SetFileName(dir_.filePath(QStringLiteral("deux.xml")));
         QVERIFY(session->SaveGrid().isEmpty());
         QVERIFY(session->SaveGrid().isEmpty());
@@ -276,7 +276,7 @@ private slots:
         session->SetFileName(dir_.filePath(QStringLiteral("annule.xml")));
         QVERIFY(session->SaveGrid().isEmpty());
         const Position saved = PositionOf(*session);
-        session->Bt_PRECEDENTClick();
+        session->Undo();
         QCOMPARE(HistoryText(session->History()), kShortGame);
         QVERIFY(PositionOf(*session) == saved);
         QVERIFY(session->Modified());
@@ -318,7 +318,7 @@ private slots:
                                 ActionLine("0", "0", "0", 'T', "2147483647# duree de la partie")))
                 .isEmpty());
         QCOMPARE(session->ElapsedSeconds(), 2147483647);
-        session->TimerPartieTimer();
+        session->TickSecond();
         QCOMPARE(session->ElapsedSeconds(), 2147483647);
         // 596523 hours, 14 minutes and 7 seconds.
         QCOMPARE(session->TimerLabel(), QStringLiteral("596523:14:07"));

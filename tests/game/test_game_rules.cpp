@@ -13,7 +13,7 @@ namespace {
 // A grid in play mode on an empty board.
 std::unique_ptr<GameSession> EmptyGridInPlay() {
     auto session = NewGrid();
-    session->BtJouerClick();
+    session->StartPlay();
     return session;
 }
 
@@ -33,13 +33,13 @@ private slots:
         QCOMPARE(session->TimerLabel(), QStringLiteral("00:00:00"));
         QCOMPARE(session->CasesLabel(), QStringLiteral("/81"));
         // Cells come column by column, each named by its row, column and region.
-        const game::CaseState& cell = session->Cells()[67];
-        QCOMPARE(cell.Ligne(), 5);
-        QCOMPARE(cell.Colonne(), 8);
+        const game::BoardCell& cell = session->Cells()[67];
+        QCOMPARE(cell.Row(), 5);
+        QCOMPARE(cell.Col(), 8);
         QCOMPARE(cell.Region(), 6);
         QCOMPARE(cell.CandidateString(), QStringLiteral("123456789"));
-        QCOMPARE(cell.CouleurCandidat, game::Colour(0x000003));
-        QCOMPARE(cell.CouleurFond, game::kWhite);
+        QCOMPARE(cell.CandidateColour, game::Colour(0x000003));
+        QCOMPARE(cell.BackgroundColour, game::kWhite);
         QCOMPARE(session->Cell(4, 7).Region(), 6);
     }
 
@@ -49,21 +49,21 @@ private slots:
         session->ApplyAction(1, 1, 'P', 5);
         QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
         QCOMPARE(beeps.count(), 0);
-        const game::CaseState& cell = session->Cell(1, 1);
+        const game::BoardCell& cell = session->Cell(1, 1);
         QCOMPARE(cell.Number(), QStringLiteral("5"));
         QCOMPARE(cell.CandidateString(), QString());
-        QCOMPARE(cell.CouleurChiffre, game::Colour(0x000002));
-        for (auto [ligne, colonne] : {std::pair{1, 9}, {9, 1}, {3, 3}})
-            QVERIFY2(!session->Cell(ligne, colonne).HasCandidate(5), "peer keeps the digit");
-        for (auto [ligne, colonne] : {std::pair{2, 4}, {4, 4}, {9, 9}})
-            QVERIFY2(session->Cell(ligne, colonne).HasCandidate(5), "non-peer lost the digit");
+        QCOMPARE(cell.PlayedColour, game::Colour(0x000002));
+        for (auto [row, col] : {std::pair{1, 9}, {9, 1}, {3, 3}})
+            QVERIFY2(!session->Cell(row, col).HasCandidate(5), "peer keeps the digit");
+        for (auto [row, col] : {std::pair{2, 4}, {4, 4}, {9, 9}})
+            QVERIFY2(session->Cell(row, col).HasCandidate(5), "non-peer lost the digit");
         QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
     }
 
     void placingTwice_data() {
         QTest::addColumn<bool>("play");
-        QTest::addColumn<int>("ligne"); // of the second placing, always in row 1 or 2, column <= 3
-        QTest::addColumn<int>("colonne");
+        QTest::addColumn<int>("row"); // of the second placing, always in row 1 or 2, column <= 3
+        QTest::addColumn<int>("col");
         QTest::addColumn<int>("digit");
         QTest::addColumn<QStringList>("trace");
         QTest::addColumn<int>("beeps");
@@ -88,8 +88,8 @@ private slots:
 
     void placingTwice() {
         QFETCH(bool, play);
-        QFETCH(int, ligne);
-        QFETCH(int, colonne);
+        QFETCH(int, row);
+        QFETCH(int, col);
         QFETCH(int, digit);
         QFETCH(QStringList, trace);
         QFETCH(int, beeps);
@@ -98,14 +98,14 @@ private slots:
         auto session = play ? EmptyGridInPlay() : NewGrid();
         QSignalSpy beepSpy(session.get(), &GameSession::beepRequested);
         session->ApplyAction(1, 1, 'P', 5);
-        session->ApplyAction(ligne, colonne, 'P', digit);
+        session->ApplyAction(row, col, 'P', digit);
         QCOMPARE(beepSpy.count(), beeps);
         QCOMPARE(session->TraceLines(), trace);
-        QCOMPARE(session->Cell(ligne, colonne).Digit(), digit);
-        QCOMPARE(session->Cell(ligne, colonne).CouleurChiffre, colour);
+        QCOMPARE(session->Cell(row, col).Digit(), digit);
+        QCOMPARE(session->Cell(row, col).PlayedColour, colour);
         for (QChar lost : lostAtRowOneColumnNine)
             QVERIFY(!session->Cell(1, 9).HasCandidate(lost.digitValue()));
-        QCOMPARE(session->CasesLabel(), QStringLiteral("%1/81 cases").arg(colonne == 1 ? 1 : 2));
+        QCOMPARE(session->CasesLabel(), QStringLiteral("%1/81 cases").arg(col == 1 ? 1 : 2));
     }
 
     void removingACandidate_data() {
@@ -132,8 +132,8 @@ private slots:
     }
 
     void actionOutsideTheBoardOnlyRefreshesTheCounter_data() {
-        QTest::addColumn<int>("ligne");
-        QTest::addColumn<int>("colonne");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
         QTest::addColumn<char>("operation");
         QTest::addColumn<int>("digit");
         QTest::newRow("row 0") << 0 << 5 << 'P' << 3;
@@ -144,21 +144,21 @@ private slots:
     }
 
     void actionOutsideTheBoardOnlyRefreshesTheCounter() {
-        QFETCH(int, ligne);
-        QFETCH(int, colonne);
+        QFETCH(int, row);
+        QFETCH(int, col);
         QFETCH(char, operation);
         QFETCH(int, digit);
         auto session = NewGrid();
         session->ApplyAction(1, 1, 'P', 5);
-        session->BT_EFF_TOUTClick(); // back to the empty board; the counter still says 1
+        session->EraseAll(); // back to the empty board; the counter still says 1
         QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
         const QStringList trace = session->TraceLines();
         QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-        session->ApplyAction(ligne, colonne, operation, digit);
+        session->ApplyAction(row, col, operation, digit);
         QCOMPARE(session->CasesLabel(), QStringLiteral("0/81 cases"));
         QCOMPARE(session->TraceLines(), trace);
         QCOMPARE(beeps.count(), 0);
-        for (const game::CaseState& cell : session->Cells()) {
+        for (const game::BoardCell& cell : session->Cells()) {
             QCOMPARE(cell.Digit(), 0);
             QCOMPARE(cell.CandidateString(), QStringLiteral("123456789"));
         }
@@ -169,14 +169,14 @@ private slots:
         session->SetMode('R', true);
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S; R"));
         QVERIFY(session->TimerRunning());
-        session->TimerPartieTimer();
-        session->TimerPartieTimer();
+        session->TickSecond();
+        session->TickSecond();
         QCOMPARE(session->ElapsedSeconds(), 2);
         session->ApplyAction(1, 1, 'P', 5);
         session->SetMode('R', false); // play mode keeps the trace and restarts the count
         QCOMPARE(session->TraceLines().size(), 1);
         QCOMPARE(session->ElapsedSeconds(), 0);
-        session->TimerPartieTimer();
+        session->TickSecond();
         session->SetFamilyChecked(3, true);
         session->SetMode('S', false);
         QCOMPARE(session->Mode(), 'S');
@@ -192,7 +192,7 @@ private slots:
     void jouerSwitchesToPlayAndRunsTheAnalysis() {
         auto session = NewGrid();
         QVERIFY(session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}})).isEmpty());
-        session->BtJouerClick();
+        session->StartPlay();
         QCOMPARE(session->Mode(), 'R');
         QCOMPARE(session->History().back(), ModeEntry('R'));
         QVERIFY(!session->Modified());
@@ -211,17 +211,17 @@ private slots:
         auto session = NewGrid();
         session->ApplyCellChoice(1, 1, 'P', 5);
         session->ApplyCellChoice(2, 2, 'C', 3);
-        session->BT_EFF_TOUTClick();
+        session->EraseAll();
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
         QCOMPARE(session->Mode(), 'S');
-        for (const game::CaseState& cell : session->Cells()) {
+        for (const game::BoardCell& cell : session->Cells()) {
             QCOMPARE(cell.Digit(), 0);
             QCOMPARE(cell.CandidateCount(), 9);
         }
         QVERIFY(session->Modified()); // erasing neither marks nor clears it
 
         auto untouched = NewGrid();
-        untouched->BT_EFF_TOUTClick();
+        untouched->EraseAll();
         QVERIFY(!untouched->Modified());
     }
 
@@ -229,7 +229,7 @@ private slots:
         QTest::addColumn<bool>("protection");
         QTest::addColumn<bool>("play");
         QTest::addColumn<bool>("leftButton");
-        QTest::addColumn<int>("colonne");
+        QTest::addColumn<int>("col");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("placeDigits");
         QTest::addColumn<QString>("candidateDigits");
@@ -255,7 +255,7 @@ private slots:
         QFETCH(bool, protection);
         QFETCH(bool, play);
         QFETCH(bool, leftButton);
-        QFETCH(int, colonne);
+        QFETCH(int, col);
         QFETCH(int, page);
         QFETCH(QString, placeDigits);
         QFETCH(QString, candidateDigits);
@@ -264,9 +264,9 @@ private slots:
         session->ApplyAction(1, 2, 'P', 2);
         session->ApplyAction(2, 1, 'P', 9);
         if (play)
-            session->BtJouerClick();
+            session->StartPlay();
         session->SetProtection(protection);
-        const game::SelectorSetup setup = session->PrepareSelector(1, colonne, leftButton);
+        const game::SelectorSetup setup = session->PrepareSelector(1, col, leftButton);
         QCOMPARE(setup.Page, page);
         QCOMPARE(setup.PlaceDigits, placeDigits);
         QCOMPARE(setup.CandidateDigits, candidateDigits);
@@ -274,7 +274,7 @@ private slots:
         QCOMPARE(setup.CandidateColour, game::Colour(3));
         // The cell takes the mode's digit colour before the selector opens, even if it is
         // cancelled.
-        QCOMPARE(session->Cell(1, colonne).CouleurChiffre, colour);
+        QCOMPARE(session->Cell(1, col).PlayedColour, colour);
     }
 
     void cellChoiceRecordsAndReportsDeadEnds() {
@@ -304,7 +304,7 @@ private slots:
     void cellChoiceInPlayModeRunsTheAnalysis() {
         auto session = NewGrid();
         session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-        session->BtJouerClick();
+        session->StartPlay();
         session->ApplyCellChoice(1, 1, 'P', 5);
         QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
         QCOMPARE(session->History().back(), Entry(1, 1, 5, 'P'));
@@ -326,12 +326,12 @@ private slots:
 
     void clockCountsOnlyInPlayMode() {
         auto session = NewGrid();
-        session->TimerPartieTimer();
+        session->TickSecond();
         QCOMPARE(session->ElapsedSeconds(), 0);
-        session->BtJouerClick();
+        session->StartPlay();
         QSignalSpy labels(session.get(), &GameSession::timerLabelChanged);
         for (int i = 0; i < 3661; ++i)
-            session->TimerPartieTimer();
+            session->TickSecond();
         QCOMPARE(session->ElapsedSeconds(), 3661);
         QCOMPARE(session->TimerLabel(), QStringLiteral("01:01:01"));
         QCOMPARE(labels.count(), 3661);
@@ -340,7 +340,7 @@ private slots:
     void modifiedStateAndCloseQuestion() {
         auto session = NewGrid();
         QSignalSpy changes(session.get(), &GameSession::modifiedChanged);
-        session->BtJouerClick();
+        session->StartPlay();
         QVERIFY(!session->CloseNeedsQuestion());
         session->ApplyCellChoice(1, 1, 'P', 5);
         QVERIFY(session->CloseNeedsQuestion());
@@ -354,24 +354,24 @@ private slots:
 
     void settingsPressTheSwitchesAndColourCandidates() {
         game::GameSettings settings = DistinctSettings();
-        settings.Candidats = true;
+        settings.ShowCandidates = true;
         settings.Protection = true;
         auto session = NewGrid(settings);
         QVERIFY(session->CandidateDisplayOn());
         QVERIFY(session->ProtectionOn());
-        for (const game::CaseState& cell : session->Cells())
-            QVERIFY(cell.ViewCandidat);
+        for (const game::BoardCell& cell : session->Cells())
+            QVERIFY(cell.ShowsCandidates);
         session->SetCandidateDisplay(false);
-        for (const game::CaseState& cell : session->Cells())
-            QVERIFY(!cell.ViewCandidat);
+        for (const game::BoardCell& cell : session->Cells())
+            QVERIFY(!cell.ShowsCandidates);
         QVERIFY(!NewGrid()->ProtectionOn());
         // A new candidate colour shows only once applied.
-        settings.CouleurCandidat = 0x00ABCDEF;
+        settings.CandidateColour = 0x00ABCDEF;
         session->SetSettings(settings);
-        QCOMPARE(session->Cell(1, 1).CouleurCandidat, game::Colour(3));
+        QCOMPARE(session->Cell(1, 1).CandidateColour, game::Colour(3));
         session->ApplyCandidateColour();
-        for (const game::CaseState& cell : session->Cells())
-            QCOMPARE(cell.CouleurCandidat, game::Colour(0x00ABCDEF));
+        for (const game::BoardCell& cell : session->Cells())
+            QCOMPARE(cell.CandidateColour, game::Colour(0x00ABCDEF));
     }
 };
 

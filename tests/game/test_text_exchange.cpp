@@ -25,8 +25,8 @@ const QStringList kPicture = {
 
 std::unique_ptr<GameSession> FourDigits() {
     auto session = NewGrid();
-    for (auto [ligne, colonne, digit] : {std::tuple{1, 1, 5}, {2, 5, 3}, {4, 4, 1}, {9, 9, 9}})
-        session->ApplyAction(ligne, colonne, 'P', digit);
+    for (auto [row, col, digit] : {std::tuple{1, 1, 5}, {2, 5, 3}, {4, 4, 1}, {9, 9, 9}})
+        session->ApplyAction(row, col, 'P', digit);
     return session;
 }
 
@@ -86,14 +86,14 @@ private slots:
         QCOMPARE(session->Mode(), 'S');
         QVERIFY(session->TraceLines().isEmpty());
         QVERIFY(!session->Modified());
-        QCOMPARE(session->Cell(9, 7).CouleurChiffre, game::Colour(1));
+        QCOMPARE(session->Cell(9, 7).PlayedColour, game::Colour(1));
         QCOMPARE(session->CasesLabel(), QStringLiteral("3/81 cases"));
     }
 
     void pasteNeedsAnEmptyBoard() {
         auto session = NewGrid();
         session->ApplyAction(1, 1, 'P', 5);
-        session->BT_EFF_TOUTClick();
+        session->EraseAll();
         session->ApplyAction(2, 2, 'P', 4);
         QCOMPARE(session->PasteGrid(kSolution), QStringLiteral("La grille n'est pas vide"));
         QCOMPARE(BoardText(*session).count(u'.'), 80);
@@ -138,13 +138,13 @@ private slots:
 
     void pasteInPlayModePlacesPlayDigits() {
         auto session = NewGrid();
-        session->BtJouerClick();
+        session->StartPlay();
         QCOMPARE(session->PasteGrid(FourDigits()->CopyGrid()), QString());
         QCOMPARE(session->TraceLines(), (QStringList{QStringLiteral("L1 C1 reçoit le : 5"),
                                                      QStringLiteral("L2 C5 reçoit le : 3"),
                                                      QStringLiteral("L4 C4 reçoit le : 1"),
                                                      QStringLiteral("L9 C9 reçoit le : 9")}));
-        QCOMPARE(session->Cell(4, 4).CouleurChiffre, game::Colour(2));
+        QCOMPARE(session->Cell(4, 4).PlayedColour, game::Colour(2));
     }
 
     void copyDrawsTheBoardPicture() {

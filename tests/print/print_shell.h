@@ -1,7 +1,7 @@
 #pragma once
 // The main window with its print, picture and configuration commands connected.
 
-#include "app/form_main_print_config.h"
+#include "app/main_window_print_config.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace print_test {

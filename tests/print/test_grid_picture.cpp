@@ -30,9 +30,9 @@ QRect InPicture(const QRect& inFrame) {
 
 // The inside of a cell in the picture: on screen cells are 39 pixels square, 46 apart, the first
 // at (25, 25).
-QRect CellInside(int ligne, int colonne) {
+QRect CellInside(int row, int col) {
     return InPicture(
-        QRect((colonne - 1) * 46 + 25, (ligne - 1) * 46 + 25, 39, 39).adjusted(3, 3, -3, -3));
+        QRect((col - 1) * 46 + 25, (row - 1) * 46 + 25, 39, 39).adjusted(3, 3, -3, -3));
 }
 
 int DarkPixels(const QImage& picture, const QRect& region) {

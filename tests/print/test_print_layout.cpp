@@ -22,8 +22,8 @@ std::unique_ptr<GameSession> NewGrid() {
     return session;
 }
 
-QList<PrintedText> TextsOfCell(const PageLayout& page, int ligne, int colonne) {
-    const QRect cell((colonne - 1) * 120 + 510, (ligne - 1) * 120 + 300, 120, 120);
+QList<PrintedText> TextsOfCell(const PageLayout& page, int row, int col) {
+    const QRect cell((col - 1) * 120 + 510, (row - 1) * 120 + 300, 120, 120);
     QList<PrintedText> texts;
     for (const PrintedText& text : page.Texts)
         if (cell.contains(text.X, text.Y))

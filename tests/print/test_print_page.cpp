@@ -46,14 +46,14 @@ std::unique_ptr<game::GameSession> NewGrid(bool withGivens) {
     return session;
 }
 
-QPointF CellCorner(int ligne, int colonne) {
-    return {51.0 + 12 * (colonne - 1), 30.0 + 12 * (ligne - 1)};
+QPointF CellCorner(int row, int col) {
+    return {51.0 + 12 * (col - 1), 30.0 + 12 * (row - 1)};
 }
 
 // Where candidate d of a cell is drawn: the top-left of its text stands 1 mm + 4 mm per pad
 // column across and 0.3 mm + 4 mm per pad row down.
-QRectF CandidateSpot(int ligne, int colonne, int d) {
-    const QPointF corner = CellCorner(ligne, colonne);
+QRectF CandidateSpot(int row, int col, int d) {
+    const QPointF corner = CellCorner(row, col);
     return QRectF(corner.x() + 4 * ((d - 1) % 3) + 0.6, corner.y() + 4 * ((d - 1) / 3) + 0.6, 2.8,
                   2.8);
 }
@@ -124,15 +124,15 @@ private slots:
         session->SetCandidateDisplay(display);
         const PrintedSheet sheet = Print(*session);
         QVERIFY2(sheet.Rendered(), qPrintable(sheet.Error()));
-        for (int ligne = 1; ligne <= 9; ++ligne) {
-            for (int colonne = 1; colonne <= 9; ++colonne) {
-                const QPointF corner = CellCorner(ligne, colonne);
+        for (int row = 1; row <= 9; ++row) {
+            for (int col = 1; col <= 9; ++col) {
+                const QPointF corner = CellCorner(row, col);
                 const QRectF ink = sheet.InkBox(
                     QRectF(corner, QSizeF(12, 12)).adjusted(0.5, 0.5, -0.5, -0.5)); // no lines
-                const QString where = QStringLiteral("L%1C%2: ").arg(ligne).arg(colonne);
-                if (session->Cell(ligne, colonne).Digit() == 0) {
+                const QString where = QStringLiteral("L%1C%2: ").arg(row).arg(col);
+                if (session->Cell(row, col).Digit() == 0) {
                     // Candidates when shown, but L4C6 has none left.
-                    const bool inked = display && !(ligne == 4 && colonne == 6);
+                    const bool inked = display && !(row == 4 && col == 6);
                     QVERIFY2(ink.isNull() != inked, qPrintable(where + Describe(ink)));
                     continue;
                 }

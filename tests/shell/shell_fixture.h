@@ -2,10 +2,10 @@
 // A main window over a data folder of its own, shown, its dialogs answered by the test: the New
 // question, the file to open or save, and the errors it would show.
 
-#include "app/form_main.h"
-#include "app/page_ext_control.h"
-#include "app/services/ui/dm_fonction.h"
-#include "game/widgets/framefille.h"
+#include "app/grid_tabs.h"
+#include "app/main_window.h"
+#include "app/services/ui/app_services.h"
+#include "game/widgets/grid_frame.h"
 #include "tests/app/services_test_support.h"
 
 #include <QAction>
@@ -21,8 +21,8 @@ constexpr int kCancel = 2;
 
 struct Shell {
     services_test::TemporaryDataFolder folder; // first: the services read it when created
-    std::unique_ptr<services::TDMFonction> services = std::make_unique<services::TDMFonction>();
-    std::unique_ptr<app::TFormMain> window;
+    std::unique_ptr<services::AppServices> services = std::make_unique<services::AppServices>();
+    std::unique_ptr<app::MainWindow> window;
     int newGridAnswer = kBlank;
     QString chosenFile;
     QStringList dialogTitles;
@@ -39,7 +39,7 @@ struct Shell {
     // command line.
     void Start(const QStringList& commandLine = {}) {
         window.reset();
-        window = std::make_unique<app::TFormMain>(*services);
+        window = std::make_unique<app::MainWindow>(*services);
         app::ShellDialogs& dialogs = window->Dialogs();
         dialogs.askNewGrid = [this] { return newGridAnswer; };
         dialogs.chooseOpenFile =
@@ -49,7 +49,7 @@ struct Shell {
                 return chosenFile;
             };
         dialogs.showError = [this](const QString& text) { errors << text; };
-        window->FormCreate();
+        window->FinishSetUp();
         window->SetCommandLineFiles(commandLine);
         window->show();
     }
@@ -65,10 +65,10 @@ struct Shell {
 
     // A blank grid on a new tab, which becomes the active one, with the givens of an
     // 81-character grid text typed in.
-    game::TFramefille* NewGrid(const QString& givens) {
+    game::GridFrame* NewGrid(const QString& givens) {
         newGridAnswer = kBlank;
         Trigger("ActionNouveau");
-        game::TFramefille* grid = window->ActiveGrid();
+        game::GridFrame* grid = window->ActiveGrid();
         if (grid != nullptr)
             grid->Session().ImportText(givens);
         return grid;

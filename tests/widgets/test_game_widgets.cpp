@@ -2,10 +2,10 @@
 // questions do. The rules themselves are the model's and are tested there.
 
 #include "game/widgets/analysis_page.h"
+#include "game/widgets/cell_widget.h"
 #include "game/widgets/colour.h"
-#include "game/widgets/framefille.h"
-#include "game/widgets/frm_selecteur.h"
-#include "game/widgets/sudo_case.h"
+#include "game/widgets/digit_selector.h"
+#include "game/widgets/grid_frame.h"
 #include "tests/widgets/modal_answers.h"
 #include "tests/widgets/stub_frame_services.h"
 
@@ -39,11 +39,11 @@ void Click(QWidget& window, const QString& name) {
     window.findChild<QPushButton*>(name)->click();
 }
 
-QImage Render(const CaseState& state) {
-    QImage image(TSudoCase::kSize, TSudoCase::kSize, QImage::Format_RGB32);
+QImage Render(const BoardCell& state) {
+    QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintCase(painter, state);
+    PaintCell(painter, state);
     return image;
 }
 
@@ -71,11 +71,11 @@ class TestGameWidgets : public QObject {
     Q_OBJECT
 
     StubFrameServices services_;
-    std::unique_ptr<TFramefille> frame_;
+    std::unique_ptr<GridFrame> frame_;
 
     // A started frame over the services as the test has set them.
-    TFramefille& NewFrame() {
-        frame_ = std::make_unique<TFramefille>(services_);
+    GridFrame& NewFrame() {
+        frame_ = std::make_unique<GridFrame>(services_);
         frame_->InitBoard();
         return *frame_;
     }
@@ -114,11 +114,11 @@ private slots:
         QFETCH(QStringList, placeDigits);
         QFETCH(QStringList, candidateDigits);
         services_.settings.Protection = protection;
-        TFramefille& frame = NewFrame();
+        GridFrame& frame = NewFrame();
         frame.Session().ApplyAction(1, 1, 'P', 1);
         frame.Session().ApplyAction(1, 2, 'P', 2);
         if (play)
-            frame.Session().BtJouerClick();
+            frame.Session().StartPlay();
         int shownPage = -1;
         QStringList shownPlace, shownCandidates;
         ModalAnswers answers;
@@ -137,7 +137,7 @@ private slots:
     }
 
     void chosenDigitReachesBoardAndHistory() {
-        TFramefille& frame = NewFrame();
+        GridFrame& frame = NewFrame();
         ModalAnswers answers;
         answers.Queue([](QDialog& selector) { Click(selector, "P7"); });
         QTest::mouseClick(frame.Case(5, 3), Qt::LeftButton);
@@ -154,20 +154,20 @@ private slots:
     }
 
     void cancelledSelectorOnlyRecoloursTheGiven() {
-        TFramefille& frame = NewFrame();
+        GridFrame& frame = NewFrame();
         frame.Session().ApplyAction(2, 2, 'P', 8);
-        frame.Session().BtJouerClick();
+        frame.Session().StartPlay();
         const std::size_t entries = frame.Session().History().size();
         ModalAnswers answers;
         answers.Queue([](QDialog& selector) { Click(selector, "BtCancel"); });
         QTest::mouseClick(frame.Case(2, 2), Qt::LeftButton);
         QVERIFY(answers.AllAnswered());
-        QCOMPARE(frame.Case(2, 2)->State().CouleurChiffre, services_.settings.CouleurChiffre);
+        QCOMPARE(frame.Case(2, 2)->State().PlayedColour, services_.settings.PlayedColour);
         QCOMPARE(frame.Session().History().size(), entries);
     }
 
     void selectorWheelTransparency() {
-        TFrmSelecteur selector;
+        DigitSelector selector;
         selector.show();
         auto wheel = [&selector](int delta) {
             QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta),
@@ -186,10 +186,10 @@ private slots:
 
     void casePaintsDigitCandidatesAndBackground() {
         const QColor digitColour(255, 0, 0), candidateColour(0, 160, 0), background(255, 255, 0);
-        CaseState state(1, 1);
-        state.CouleurChiffre = FromQColor(digitColour);
-        state.CouleurCandidat = FromQColor(candidateColour);
-        state.CouleurFond = FromQColor(background);
+        BoardCell state(1, 1);
+        state.PlayedColour = FromQColor(digitColour);
+        state.CandidateColour = FromQColor(candidateColour);
+        state.BackgroundColour = FromQColor(background);
 
         // Candidates hidden: background only.
         QImage image = Render(state);
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(CountColour(image, image.rect(), candidateColour), 0);
 
         // Candidates shown in the telephone-pad layout: 1 top left, 9 bottom right, 5 removed.
-        state.ViewCandidat = true;
+        state.ShowsCandidates = true;
         state.RemoveCandidate(5);
         image = Render(state);
         QVERIFY(CountColour(image, QRect(5, 1, 10, 12), candidateColour) > 0);   // 1
@@ -213,7 +213,7 @@ private slots:
     }
 
     void modeShowsItsControls() {
-        TFramefille& frame = NewFrame();
+        GridFrame& frame = NewFrame();
         frame.show();
         auto visible = [&frame](const char* name) {
             return frame.findChild<QWidget*>(QLatin1String(name))->isVisible();
@@ -224,12 +224,12 @@ private slots:
         QCOMPARE(frame.Session().Mode(), mode::Play);
         QCOMPARE(QList<bool>({visible("GBMode"), visible("BT_EFF_TOUT"), visible("BT_REFAIRE")}),
                  QList<bool>({false, false, true}));
-        frame.Session().TimerPartieTimer();
+        frame.Session().TickSecond();
         QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelTimer"))->text(), "00:00:01");
     }
 
     void eraseAllAsksFirst() {
-        TFramefille& frame = NewFrame();
+        GridFrame& frame = NewFrame();
         frame.Session().ApplyAction(3, 3, 'P', 3);
         auto* eraseAll = frame.findChild<QPushButton*>(QStringLiteral("BT_EFF_TOUT"));
         services_.confirmAnswer = false;
@@ -243,17 +243,17 @@ private slots:
 
     void closeQuestionOutcomes_data() {
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<TFramefille::CloseChoice>("choice");
+        QTest::addColumn<GridFrame::CloseChoice>("choice");
         QTest::addColumn<bool>("english");
-        QTest::newRow("Enregistrer") << "Enregistrer" << TFramefille::CloseChoice::Save << false;
-        QTest::newRow("Fermer") << "Fermer" << TFramefille::CloseChoice::Discard << false;
-        QTest::newRow("Escape") << "" << TFramefille::CloseChoice::Keep << false;
-        QTest::newRow("Close, in English") << "Close" << TFramefille::CloseChoice::Discard << true;
+        QTest::newRow("Enregistrer") << "Enregistrer" << GridFrame::CloseChoice::Save << false;
+        QTest::newRow("Fermer") << "Fermer" << GridFrame::CloseChoice::Discard << false;
+        QTest::newRow("Escape") << "" << GridFrame::CloseChoice::Keep << false;
+        QTest::newRow("Close, in English") << "Close" << GridFrame::CloseChoice::Discard << true;
     }
 
     void closeQuestionOutcomes() {
         QFETCH(QString, answer);
-        QFETCH(TFramefille::CloseChoice, choice);
+        QFETCH(GridFrame::CloseChoice, choice);
         QFETCH(bool, english);
         if (english)
             services_.messages = {{4, "&Cancel"},
@@ -261,9 +261,9 @@ private slots:
                                   {75, "The grid '%1' has changed since it was created or opened"},
                                   {76, "Save"},
                                   {78, "Close"}};
-        TFramefille& frame = NewFrame();
+        GridFrame& frame = NewFrame();
         ModalAnswers answers;
-        QCOMPARE(frame.CanClose(), TFramefille::CloseChoice::Discard);
+        QCOMPARE(frame.CanClose(), GridFrame::CloseChoice::Discard);
         QCOMPARE(answers.Shown(), 0); // nothing to save, no question
         frame.Session().ApplyCellChoice(1, 1, 'P', 5);
         QString text;
@@ -287,11 +287,11 @@ private slots:
     }
 
     void panelListsLightsAndApplies() {
-        TFramefille& frame = NewFrame();
+        GridFrame& frame = NewFrame();
         // Row 1 complete but for (1,9): a naked single of 9.
         for (int c = 1; c <= 8; ++c)
             frame.Session().ApplyAction(1, c, 'P', c);
-        frame.Session().BtJouerClick();
+        frame.Session().StartPlay();
         auto* page = frame.findChild<AnalysisPage*>();
         QListWidget* families = page->CheckListFamille;
         QCOMPARE(families->item(0)->text(), "1 Candidat(s) seul(s) dans leur case");
@@ -304,9 +304,9 @@ private slots:
         QWidget* grid = page->StringGrid->viewport();
         const QPoint firstRow(10, 5);
         QTest::mousePress(grid, Qt::LeftButton, {}, firstRow);
-        QCOMPARE(frame.Case(1, 9)->State().CouleurFond, services_.settings.CouleurJouable);
+        QCOMPARE(frame.Case(1, 9)->State().BackgroundColour, services_.settings.ActingColour);
         QTest::mouseRelease(grid, Qt::LeftButton, {}, firstRow);
-        QCOMPARE(frame.Case(1, 9)->State().CouleurFond, kWhite);
+        QCOMPARE(frame.Case(1, 9)->State().BackgroundColour, kWhite);
 
         frame.Session().SetFamilyChecked(5, true);
         QCOMPARE(families->item(5)->checkState(), Qt::Checked);

@@ -1,6 +1,6 @@
 #include "app/services/ui/language_menu.h"
 
-#include "app/services/ui/dm_fonction.h"
+#include "app/services/ui/app_services.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,7 +20,7 @@ QAction* AddLanguageEntry(QMenu* langues, const QString& code) {
     return entry;
 }
 
-void FillLanguageMenu(TDMFonction& services, QMenu* langues,
+void FillLanguageMenu(AppServices& services, QMenu* langues,
                       const std::function<void(QAction*)>& onChosen) {
     for (const QString& code : services.LanguageCodes()) {
         QAction* entry = AddLanguageEntry(langues, code);
@@ -30,7 +30,7 @@ void FillLanguageMenu(TDMFonction& services, QMenu* langues,
     services.TranslateMenuItems(langues);
 }
 
-void ChooseLanguageEntry(TDMFonction& services, QMenu* langues, QAction* entry) {
+void ChooseLanguageEntry(AppServices& services, QMenu* langues, QAction* entry) {
     services.SetLanguage(entry->objectName());
     entry->setChecked(true);
     services.TranslateMenuItems(langues);

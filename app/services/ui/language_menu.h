@@ -11,7 +11,7 @@ class QMenu;
 
 namespace services {
 
-class TDMFonction;
+class AppServices;
 
 // Appends the entry of one language (the main window's CreerItemMenu).
 QAction* AddLanguageEntry(QMenu* langues, const QString& code);
@@ -19,11 +19,11 @@ QAction* AddLanguageEntry(QMenu* langues, const QString& code);
 // Appends an entry per language of section "Languages"; the current language is checked and the
 // captions translated. onChosen runs when the user picks an entry (the main window's
 // CreerMenuLanguage).
-void FillLanguageMenu(TDMFonction& services, QMenu* langues,
+void FillLanguageMenu(AppServices& services, QMenu* langues,
                       const std::function<void(QAction*)>& onChosen);
 
 // Makes the language of the entry current: settings saved, every window translated, the entry
 // checked and the captions of the menu translated (the main window's LanguageChange).
-void ChooseLanguageEntry(TDMFonction& services, QMenu* langues, QAction* entry);
+void ChooseLanguageEntry(AppServices& services, QMenu* langues, QAction* entry);
 
 } // namespace services

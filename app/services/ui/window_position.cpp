@@ -3,7 +3,7 @@
 // Windows are placed by their outer corner; the offset from that corner to the client area is
 // learned per border style from the first window placed, so later windows land exactly.
 
-#include "app/services/ui/dm_fonction.h"
+#include "app/services/ui/app_services.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -40,7 +40,7 @@ int OnScreen(int coordinate) {
 
 } // namespace
 
-void TDMFonction::SaveWindowPosition(QWidget* window, bool withSize) {
+void AppServices::SaveWindowPosition(QWidget* window, bool withSize) {
     if (!SavePosWin)
         return;
     const QString name = window->objectName();
@@ -63,7 +63,7 @@ void TDMFonction::SaveWindowPosition(QWidget* window, bool withSize) {
     SaveSettingsFile(ini);
 }
 
-void TDMFonction::RestoreWindowPosition(QWidget* window, bool withSize) {
+void AppServices::RestoreWindowPosition(QWidget* window, bool withSize) {
     if (!SavePosWin)
         return;
     const QString name = window->objectName();

@@ -1,0 +1,377 @@
+#include "app/main_window.h"
+
+#include "app/frame_services_adapter.h"
+#include "app/grid_tabs.h"
+#include "app/services/ui/app_services.h"
+#include "app/services/ui/language_menu.h"
+#include "app/site.h"
+#include "game/widgets/grid_frame.h"
+#include "game/widgets/modal_seam.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace app {
+
+namespace {
+
+constexpr QSize kClientSize{800, 660};
+
+// The disabled picture: the normal one in grey, lightened.
+QPixmap Greyed(const QPixmap& normal) {
+    QImage image = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 2);
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+QIcon Picture(const char* name) {
+    const QIcon drawing(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)));
+    QIcon icon;
+    for (int size : {16, 100}) {
+        const QPixmap normal = drawing.pixmap(size, size);
+        icon.addPixmap(normal, QIcon::Normal);
+        icon.addPixmap(Greyed(normal), QIcon::Disabled);
+    }
+    return icon;
+}
+
+// The long part of a hint "short|long", or the whole hint.
+QString LongHint(const QString& hint) {
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+} // namespace
+
+MainWindow::MainWindow(services::AppServices& services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      services_(services), frameServices_(std::make_unique<FrameServicesAdapter>(services)) {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Tessarine"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/tessarine.svg")));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    dialogs_.showError = [this](const QString& text) {
+        QMessageBox error(QMessageBox::Critical, QStringLiteral("Tessarine"), text, QMessageBox::Ok,
+                          this);
+        game::RunModal(error);
+    };
+
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    tabs_ = new GridTabs(this);
+    setCentralWidget(tabs_);
+    connect(tabs_, &QTabWidget::tabCloseRequested, this, [this](int index) { CloseTab(index); });
+    BuildStatusBar();
+    BuildFileDialogs();
+
+    // The window keeps its designed size: the menu bar comes on top of the client area.
+    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    move(265, 186);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::Action(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::BuildActions() {
+    struct Command {
+        const char* name;
+        const char* caption;
+        const char* category;
+        QKeySequence shortcut;
+        const char* hint;
+        const char* picture;
+    };
+    const Command commands[] = {
+        {"ActionNouveau", "&Nouveau", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_N),
+         "Nouveau fichier", "nouveau"},
+        {"ActionOuvrir", "&Ouvrir", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_O), "Ouvrir",
+         "ouvrir"},
+        {"ActionEnregistrer", "&Enregistrer", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_S),
+         "Enregistrer", "enregistrer"},
+        {"ActionEnregSous", "Enregistrer &sous...", "Fichier", {}, "Enregistrer sous", nullptr},
+        {"ActionImprime", "Imprimer", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_P), "Imprimer",
+         "imprime"},
+        {"ActionQuitter", "Quitter", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_F4), "Quitter",
+         nullptr},
+        {"ActionConfig", "Configurer", "Fichier", {}, "Configurer", "config"},
+        {"EditCopier", "&Copier", "Edition", QKeySequence(Qt::CTRL | Qt::Key_C),
+         "Copier|Copier la grille dans le presse-papiers", nullptr},
+        {"EditColler", "Co&ller", "Edition", QKeySequence(Qt::CTRL | Qt::Key_V),
+         "Coller|Coller le presse-papiers dans la grille", nullptr},
+        {"ActionAide", "Aide du programme", "Aide", QKeySequence(Qt::Key_F1), "Aide", "aide"},
+        {"ActionAPropos", "À propos de...", "Aide", {}, "À propos de...", nullptr},
+        {"ActionAstuce", "ActionAstuce", "Aide", {}, "", nullptr},
+        {"BrowseURL1", "Site web de l'auteur", "Aide", {}, "Site web de l'auteur", nullptr},
+        {"ActionDupliquer", "Dupliquer", "Outils", QKeySequence(Qt::Key_F2), "", "dupliquer"},
+        {"ActionGrilleToJPG", "Grille vers JPEG", "Outils", {}, "", nullptr},
+    };
+    for (const Command& command : commands) {
+        auto* action = new QAction(QString::fromUtf8(command.caption), this);
+        action->setObjectName(QLatin1String(command.name));
+        action->setProperty("Category", QString::fromUtf8(command.category));
+        action->setShortcut(command.shortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setStatusTip(LongHint(QString::fromUtf8(command.hint)));
+        if (command.picture != nullptr)
+            action->setIcon(Picture(command.picture));
+        addAction(action);
+    }
+    const auto on = [this](const char* name, auto handler) {
+        connect(Action(QLatin1String(name)), &QAction::triggered, this, handler);
+    };
+    on("ActionNouveau", [this] { NewGrid(); });
+    on("ActionOuvrir", [this] { Open(); });
+    on("ActionEnregistrer", [this] { Save(); });
+    on("ActionEnregSous", [this] { SaveAs(); });
+    on("ActionImprime", [this] {
+        if (auto* grid = ActiveGrid())
+            emit printRequested(grid);
+    });
+    on("ActionQuitter", [this] { close(); });
+    on("ActionConfig", [this] { emit configRequested(); });
+    on("EditCopier", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->CopyGrid();
+    });
+    on("EditColler", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->PasteGrid();
+    });
+    on("ActionAide", [this] { ShowHelp(); });
+    on("ActionAPropos", [this] { emit aboutRequested(); });
+    on("ActionAstuce", [this] { emit tipsRequested(); });
+    on("BrowseURL1", [this] { services_.OpenUrl(SiteAddress()); });
+    on("ActionDupliquer", [this] { Duplicate(); });
+    on("ActionGrilleToJPG", [this] {
+        if (auto* grid = ActiveGrid())
+            emit exportRequested(grid);
+    });
+}
+
+void MainWindow::BuildMenus() {
+    auto menu = [this](const char* name, const QString& title) {
+        QMenu* added = menuBar()->addMenu(title);
+        added->setObjectName(QLatin1String(name));
+        return added;
+    };
+    // A menu entry of its own that runs an action: it shows the action's caption and shortcut but
+    // has its own enabled state.
+    auto entry = [this](QMenu* into, const char* name, const char* action,
+                        const QString& caption = {}) {
+        QAction* command = Action(QLatin1String(action));
+        auto* item =
+            into->addAction(command->icon(), caption.isEmpty() ? command->text() : caption);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(command->shortcut());
+        item->setShortcutContext(Qt::WidgetShortcut);
+        item->setStatusTip(command->statusTip());
+        connect(item, &QAction::triggered, command, &QAction::trigger);
+        connect(command, &QAction::changed, item, [item, command, caption] {
+            if (caption.isEmpty())
+                item->setText(command->text());
+        });
+        return item;
+    };
+
+    QMenu* fichier = menu("Menu_Fichier", QStringLiteral("&Fichier"));
+    fichier->addAction(Action(QStringLiteral("ActionNouveau")));
+    fichier->addAction(Action(QStringLiteral("ActionOuvrir")));
+    fichier->addAction(Action(QStringLiteral("ActionEnregistrer")));
+    fichier->addAction(Action(QStringLiteral("ActionEnregSous")));
+    fichier->addSeparator();
+    fichier->addAction(Action(QStringLiteral("ActionImprime")));
+    fichier->addSeparator();
+    openRecentMI_ = fichier->addMenu(QStringLiteral("Fichiers récents"));
+    openRecentMI_->setObjectName(QStringLiteral("OpenRecentMI"));
+    openRecentMI_->menuAction()->setObjectName(QStringLiteral("OpenRecentMI"));
+    fichier->addSeparator();
+    fichier->addAction(Action(QStringLiteral("ActionQuitter")));
+
+    QMenu* edition = menu("Menu_Edition", QStringLiteral("&Édition"));
+    menuCopier_ = entry(edition, "MenuCopier", "EditCopier");
+    menuColler_ = entry(edition, "MenuColler", "EditColler");
+
+    langues_ = menu("Langues", QStringLiteral("Langues"));
+    langues_->menuAction()->setVisible(false);
+
+    QMenu* outils = menu("MenuOutils", QStringLiteral("Outils"));
+    outils->addAction(Action(QStringLiteral("ActionConfig")));
+    menuBarreOutils_ = outils->addAction(QStringLiteral("Barre d'outils"));
+    menuBarreOutils_->setObjectName(QStringLiteral("Menu_BarreOutils"));
+    menuBarreOutils_->setCheckable(true);
+    menuBarreOutils_->setStatusTip(QStringLiteral("Affiche ou cache la barre d'outils"));
+    connect(menuBarreOutils_, &QAction::triggered, this, &MainWindow::ToggleToolBar);
+    outils->addAction(Action(QStringLiteral("ActionDupliquer")));
+    outils->addAction(Action(QStringLiteral("ActionGrilleToJPG")));
+
+    QMenu* aide = menu("Menu_aide", QStringLiteral("&Aide"));
+    aide->addAction(Action(QStringLiteral("ActionAide")));
+    entry(aide, "Astuce", "ActionAstuce", QStringLiteral("Astuce"));
+    aide->addSeparator();
+    QAction* nouvelleVersion = aide->addAction(QStringLiteral("Nouvelle version"));
+    nouvelleVersion->setObjectName(QStringLiteral("MenuNouvelleVersion"));
+    nouvelleVersion->setStatusTip(QStringLiteral("Rechercher une nouvelle version sur le net"));
+    connect(nouvelleVersion, &QAction::triggered, this, [this] { emit newVersionRequested(); });
+    aide->addSeparator();
+    entry(aide, "MenuSiteWeb", "BrowseURL1");
+    entry(aide, "AProposde1", "ActionAPropos");
+}
+
+void MainWindow::BuildToolBar() {
+    toolBarMain_ = addToolBar(QStringLiteral("ToolBarMain"));
+    toolBarMain_->setObjectName(QStringLiteral("ToolBarMain"));
+    toolBarMain_->setMovable(false);
+    toolBarMain_->setFloatable(false);
+    toolBarMain_->setIconSize(QSize(100, 100));
+    toolBarMain_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBarMain_->setFixedHeight(120);
+    toolBarMain_->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    for (const char* name : {"ActionNouveau", "ActionOuvrir", "ActionEnregistrer", "ActionConfig",
+                             "ActionImprime", "ActionDupliquer", "ActionAide"}) {
+        toolBarMain_->addAction(Action(QLatin1String(name)));
+        auto* button =
+            qobject_cast<QToolButton*>(toolBarMain_->widgetForAction(Action(QLatin1String(name))));
+        button->setFixedSize(107, 106);
+        // No tooltips: hints go to the status bar.
+        button->installEventFilter(this);
+    }
+}
+
+void MainWindow::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setFixedHeight(22);
+    bar->setSizeGripEnabled(false);
+    statusText_ = new QLabel(bar);
+    statusText_->setObjectName(QStringLiteral("StatusPanel"));
+    statusText_->setMinimumWidth(200);
+    bar->addWidget(statusText_, 1);
+}
+
+void MainWindow::FinishSetUp() {
+    services_.SetRecentFilesMenu(openRecentMI_, [this](const QString& path) { OpenFile(path); });
+    services_.LoadRecentFiles();
+    services::FillLanguageMenu(services_, langues_, [this](QAction* entry) {
+        services::ChooseLanguageEntry(services_, langues_, entry);
+    });
+    services_.SetLanguage(services_.Language);
+    services_.TranslateMenuItems(langues_);
+    if (services_.ShowTipsOnStartup)
+        emit tipsRequested();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    menuBarreOutils_->setChecked(services_.ToolBar);
+    toolBarMain_->setVisible(services_.ToolBar);
+    if (!commandLineFiles_.isEmpty()) {
+        for (const QString& path : std::as_const(commandLineFiles_))
+            OpenFile(path);
+    } else if (services_.ReopenLastFile && services_.RecentFileCount() > 0) {
+        OpenFile(services_.RecentFile(0));
+    }
+    UpdateActions(false);
+}
+
+void MainWindow::UpdateActions(bool deleting) {
+    const int tabs = tabs_->count();
+    const bool enabled = deleting ? tabs > 1 : tabs > 0;
+    for (const char* name : {"ActionEnregistrer", "ActionEnregSous", "ActionImprime",
+                             "ActionDupliquer", "ActionGrilleToJPG"})
+        Action(QLatin1String(name))->setEnabled(enabled);
+    menuCopier_->setEnabled(enabled);
+    menuColler_->setEnabled(enabled);
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        ShowLongHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::ShowLongHint(const QString& hint) {
+    statusText_->setText(QStringLiteral("  ") + LongHint(hint));
+    statusText_->repaint();
+}
+
+void MainWindow::ShowStatus(const QString& text) {
+    statusText_->setText(QStringLiteral("  ") + text);
+    statusText_->repaint();
+}
+
+void MainWindow::ToggleToolBar() {
+    services_.ToolBar = menuBarreOutils_->isChecked();
+    toolBarMain_->setVisible(services_.ToolBar);
+}
+
+void MainWindow::ShowHelp() {
+    services_.OpenUrl(SiteAddress() + QStringLiteral("Tessarine_") + services_.Language +
+                      QStringLiteral(".html"));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (CanQuit() && ConfirmQuit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool MainWindow::CanQuit() {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        // The grid asked about is the one the player sees.
+        if (Grid(i)->Session().CloseNeedsQuestion())
+            tabs_->setCurrentIndex(i);
+        if (!ReleaseGrid(Grid(i)))
+            return false;
+    }
+    return true;
+}
+
+bool MainWindow::ConfirmQuit() {
+    if (!services_.QuitConfirm)
+        return true;
+    return services_.MessageDialog(QStringLiteral("Voulez-vous vraiment quitter ?"), {}, {}, 18,
+                                   services::MessageKind::Confirmation,
+                                   services::ButtonYes | services::ButtonNo,
+                                   this) != services::ResultNo;
+}
+
+QString MainWindow::Message(const QString& defaultText, int number, const QString& a1) const {
+    return services_.GetMessageText(defaultText, number, a1);
+}
+
+} // namespace app

@@ -1,0 +1,51 @@
+#pragma once
+// One cell of the board as its control holds it: coordinates, digit, open candidates and the
+// colours it is drawn with.
+
+#include "engine/grid_state.h"
+#include "game/model/game_settings.h"
+
+#include <QString>
+
+namespace game {
+
+class BoardCell {
+public:
+    BoardCell() = default;
+    BoardCell(int row, int col);
+
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    int Region() const { return region_; }
+
+    // 1..9, or 0 while the cell is empty.
+    int Digit() const { return digit_; }
+    // The digit as text, empty while the cell is empty.
+    QString Number() const;
+    // Stores the digit; a digit different from the current one closes every candidate.
+    void SetNumber(int digit);
+
+    bool HasCandidate(int d) const { return engine::HasDigit(candidates_, d); }
+    // True when the candidate was open and is now closed.
+    bool RemoveCandidate(int d);
+    int CandidateCount() const { return engine::CountDigits(candidates_); }
+    // The open candidates, ascending ("259"), empty if none.
+    QString CandidateString() const;
+    engine::CandidateSet Candidates() const { return candidates_; }
+    // Every candidate open, no digit.
+    void ResetCell();
+
+    Colour PlayedColour = 0;
+    Colour CandidateColour = 0;
+    Colour BackgroundColour = kWhite;
+    bool ShowsCandidates = false;
+
+private:
+    int row_ = 0;
+    int col_ = 0;
+    int region_ = 0;
+    int digit_ = 0;
+    engine::CandidateSet candidates_ = engine::kAllCandidates;
+};
+
+} // namespace game
