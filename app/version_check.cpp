@@ -3,13 +3,13 @@
 #include "app/downloaded_version.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
+#include "game/model/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 
 namespace app {
 
@@ -54,20 +54,6 @@ void Download::Finish() {
     emit finished();
 }
 
-namespace {
-
-// The reason the write failed, or an empty text.
-QString WriteWhole(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    // commit() does not report a buffered write that fails at close (a full disk): flush first.
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&
-        file.commit())
-        return {};
-    return file.errorString();
-}
-
-} // namespace
-
 VersionCheckResult CheckForNewVersion(const QString& dataFolder, const QString& siteAddress,
                                       const QString& programVersion, const QStringList& messages,
                                       const WaitForDownload& waitFor,
@@ -81,11 +67,12 @@ VersionCheckResult CheckForNewVersion(const QString& dataFolder, const QString& 
         return {};
     if (!download.Succeeded())
         return {QStringLiteral("Erreur de téléchargement de l'URL : ") + url.toString(), {}};
-    const QString writeProblem = WriteWhole(localPath, download.Body());
-    if (!writeProblem.isEmpty())
-        return {services::GetMessageText(messages,
-                                         QStringLiteral("Impossible d'écrire le fichier %s : %s"),
-                                         51, QDir::toNativeSeparators(localPath), writeProblem),
+    const game::FileWriteFailure writeFailure =
+        game::WriteFileAtomically(localPath, download.Body());
+    if (writeFailure.Failed())
+        return {services::GetMessageText(
+                    messages, QStringLiteral("Impossible d'écrire le fichier %s : %s"), 51,
+                    QDir::toNativeSeparators(localPath), writeFailure.systemText),
                 {}};
     const VersionFile file = ParseVersionFile(services::DecodeText(download.Body()));
     const QString message = VersionCheckMessage(file, programVersion);

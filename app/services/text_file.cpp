@@ -1,8 +1,9 @@
 #include "app/services/text_file.h"
 
+#include "game/model/atomic_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
@@ -74,17 +75,7 @@ QStringList SplitLines(const QString& text) {
 }
 
 bool WriteTextFileAtomically(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    // commit() does not report a buffered write that fails when it closes the file (a full disk):
-    // it would put a truncated file in place of the previous one. flush() does report it.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !game::WriteFileAtomically(path, text.toUtf8()).Failed();
 }
 
 } // namespace services

@@ -1,10 +1,9 @@
 #include "game/model/grid_file.h"
 
+#include "game/model/atomic_file.h"
 #include "game/model/model_messages.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -204,22 +203,11 @@ GridFileContent ReadGridFile(const QString& path) {
 }
 
 QString WriteGridFile(const QString& path, const QByteArray& bytes) {
-    const auto refusal = [&path](const QString& reason) {
-        return MessageText(63, QStringLiteral("Impossible d'enregistrer le fichier %1 : %2"))
-            .arg(path, reason);
-    };
-    // The new file is written beside the target and renamed over it: a device such as /dev/full
-    // in its place would be replaced by a plain file instead of being written to.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return refusal(MessageText(64, QStringLiteral("ce n'est pas un fichier ordinaire")));
-    // commit() does not report a buffered write that fails when it closes the file (a full disk):
-    // it would put a truncated file in place of the previous one. flush() does report it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        return refusal(FileErrorReason(file));
-    return {};
+    const FileWriteFailure failure = WriteFileAtomically(path, bytes);
+    if (!failure.Failed())
+        return {};
+    return MessageText(63, QStringLiteral("Impossible d'enregistrer le fichier %1 : %2"))
+        .arg(path, failure.reason);
 }
 
 } // namespace game
