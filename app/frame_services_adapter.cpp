@@ -1,7 +1,7 @@
 #include "app/frame_services_adapter.h"
 
+#include "app/core/site.h"
 #include "app/services/ui/app_services.h"
-#include "app/site.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 
+#include "app/core/site.h"
 #include "app/frame_services_adapter.h"
 #include "app/grid_tabs.h"
 #include "app/services/ui/app_services.h"
 #include "app/services/ui/language_menu.h"
-#include "app/site.h"
 #include "game/widgets/grid_frame.h"
 #include "game/widgets/modal_seam.h"
 

@@ -1,10 +1,10 @@
 #include "app/main_window_tips_splash.h"
 
+#include "app/core/site.h"
+#include "app/core/tips.h"
 #include "app/main_window.h"
 #include "app/services/ui/app_services.h"
-#include "app/site.h"
 #include "app/splash_window.h"
-#include "app/tips.h"
 #include "app/tips_dialog.h"
 #include "game/widgets/modal_seam.h"
 

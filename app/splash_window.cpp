@@ -1,8 +1,8 @@
 #include "app/splash_window.h"
 
+#include "app/core/site.h"
+#include "app/core/splash_time.h"
 #include "app/services/ui/app_services.h"
-#include "app/site.h"
-#include "app/splash_time.h"
 #include "game/widgets/link_label.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "app/tips_dialog.h"
 
+#include "app/core/tips.h"
 #include "app/services/ui/app_services.h"
 #include "app/services/ui/kind_token.h"
-#include "app/tips.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "app/version_check.h"
 
-#include "app/downloaded_version.h"
+#include "app/core/downloaded_version.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
 #include "game/model/atomic_file.h"

@@ -5,7 +5,7 @@
 // written back into a new "version.txt" read back the same.
 #include "fuzz/fuzz_check.h"
 
-#include "app/downloaded_version.h"
+#include "app/core/downloaded_version.h"
 #include "app/services/ini_file.h"
 #include "app/services/text_file.h"
 

@@ -2,8 +2,8 @@
 // (and what happens without it), its texts and links, the ways it closes, and the about command
 // that never lets it close by itself.
 
+#include "app/core/splash_time.h"
 #include "app/services/ini_file.h"
-#include "app/splash_time.h"
 #include "app/splash_window.h"
 #include "game/widgets/link_label.h"
 #include "tests/dialogs/dialogs_test_support.h"

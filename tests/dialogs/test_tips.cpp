@@ -2,7 +2,7 @@
 // the "Astuce" command, several at once, each stepping on its own, and its check box deciding the
 // start-up setting however the window closes.
 
-#include "app/tips.h"
+#include "app/core/tips.h"
 #include "app/tips_dialog.h"
 #include "tests/dialogs/dialogs_test_support.h"
 

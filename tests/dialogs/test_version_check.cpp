@@ -3,7 +3,7 @@
 // missing file, a refused connection, a server that never answers, a cancel, a file too large,
 // and a stale local copy.
 
-#include "app/downloaded_version.h"
+#include "app/core/downloaded_version.h"
 #include "app/version_check.h"
 #include "tests/dialogs/dialogs_test_support.h"
 #include "tests/dialogs/local_site.h"

@@ -2,6 +2,8 @@
 #   engine/         no Qt and nothing of the project above it
 #   game/model/     no widgets, no game/widgets/, no app/
 #   game/widgets/   no app/
+#   app/core/       the shell's plain code: no widgets, no game/widgets/, no tools/; of app/ only
+#                   app/core/ and the plain services (app/services/, not app/services/ui/)
 #   tools/          the command line: no widgets, no app/
 # Run as: cmake -DROOT=<source dir> -P check_layers.cmake
 set(qt_widget_includes "<Q(Widget|Dialog|MainWindow|Label|PushButton|Painter|Menu|Action|Application|Style|Printer|MessageBox|FileDialog|TabWidget|Layout|VBoxLayout|HBoxLayout|Pixmap|Icon|Image|Font|Color|Clipboard)[A-Za-z]*>|<Qt(Widgets|Gui|PrintSupport)")
@@ -11,6 +13,7 @@ set(rules
     "engine;engine;#include *(<Q|\"(game|app|tools)/)"
     "game model;game/model;#include *(${qt_widget_includes}|\"(game/widgets|app|tools)/)"
     "game widgets;game/widgets;#include *\"(app|tools)/"
+    "app core;app/core;#include *(${qt_widget_includes}|\"(game/widgets/|app/[a-z_]+\\.h|app/services/ui/|tools/))"
     "command line;tools;#include *(${qt_widget_includes}|\"(game/widgets|app)/)")
 
 set(failures "")

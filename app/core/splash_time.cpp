@@ -1,4 +1,4 @@
-#include "app/splash_time.h"
+#include "app/core/splash_time.h"
 
 #include "app/services/ini_file.h"
 #include "app/services/settings.h"

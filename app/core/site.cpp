@@ -1,4 +1,4 @@
-#include "app/site.h"
+#include "app/core/site.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "app/tips.h"
+#include "app/core/tips.h"
 
 #include "app/services/services_core.h"
 #include "app/services/text_file.h"

@@ -1,4 +1,4 @@
-#include "app/downloaded_version.h"
+#include "app/core/downloaded_version.h"
 
 #include "app/services/ini_file.h"
 #include "app/services/text_file.h"
