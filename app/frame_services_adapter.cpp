@@ -1,6 +1,7 @@
 #include "app/frame_services_adapter.h"
 
 #include "app/services/ui/app_services.h"
+#include "app/services/ui/window_translation.h"
 #include "app/site.h"
 
 #include <QApplication>
@@ -8,15 +9,15 @@
 namespace app {
 
 game::GameSettings FrameServicesAdapter::Settings() const {
-    return services_;
+    return services_.Store().Values();
 }
 
 QString FrameServicesAdapter::MessageText(const QString& defaultText, int number) const {
-    return services_.GetMessageText(defaultText, number);
+    return services_.Translation().GetMessageText(defaultText, number);
 }
 
 void FrameServicesAdapter::TranslateWindow(QWidget* window) const {
-    services_.TranslateForm(window);
+    services::TranslateForm(services_.Translation(), window);
 }
 
 QString FrameServicesAdapter::VersionText() const {
