@@ -132,7 +132,7 @@ ConfigDialog::ConfigDialog(services::AppServices& services, QWidget* parent)
 }
 
 ConfigDialog::~ConfigDialog() {
-    services_.SaveWindowPosition(this, false);
+    services_.Placement().Save(this, false);
 }
 
 void ConfigDialog::BuildPreferences() {
@@ -226,7 +226,7 @@ void ConfigDialog::showEvent(QShowEvent* event) {
         frame.moveCenter(shownOn->availableGeometry().center());
         move(frame.topLeft());
     }
-    services_.RestoreWindowPosition(this, false);
+    services_.Placement().Restore(this, false);
 }
 
 } // namespace app

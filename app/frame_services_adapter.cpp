@@ -2,21 +2,22 @@
 
 #include "app/core/site.h"
 #include "app/services/ui/app_services.h"
+#include "app/services/ui/window_translation.h"
 
 #include <QApplication>
 
 namespace app {
 
 game::GameSettings FrameServicesAdapter::Settings() const {
-    return services_;
+    return services_.Store().Values();
 }
 
 QString FrameServicesAdapter::MessageText(const QString& defaultText, int number) const {
-    return services_.GetMessageText(defaultText, number);
+    return services_.Translation().GetMessageText(defaultText, number);
 }
 
 void FrameServicesAdapter::TranslateWindow(QWidget* window) const {
-    services_.TranslateForm(window);
+    services::TranslateForm(services_.Translation(), window);
 }
 
 QString FrameServicesAdapter::VersionText() const {

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
             commandLineFiles << QFileInfo(path).absoluteFilePath();
         window.SetCommandLineFiles(commandLineFiles);
         window.show();
-        const QString problem = appServices.StorageProblem();
+        const QString problem = appServices.Store().StorageProblem();
         if (!problem.isEmpty())
             QTimer::singleShot(0, &window, [&window, problem] {
                 QMessageBox warning(QMessageBox::Warning, QStringLiteral("Tessarine"), problem,

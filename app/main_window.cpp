@@ -5,6 +5,7 @@
 #include "app/grid_tabs.h"
 #include "app/services/ui/app_services.h"
 #include "app/services/ui/language_menu.h"
+#include "app/services/ui/window_translation.h"
 #include "game/widgets/grid_frame.h"
 #include "game/widgets/modal_seam.h"
 
@@ -272,14 +273,14 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::FinishSetUp() {
-    services_.SetRecentFilesMenu(openRecentMI_, [this](const QString& path) { OpenFile(path); });
-    services_.LoadRecentFiles();
+    services_.RecentMenu().Show(openRecentMI_, [this](const QString& path) { OpenFile(path); });
+    services_.Recent().LoadFrom(services_.Store().LoadFile());
     services::FillLanguageMenu(services_, langues_, [this](QAction* entry) {
         services::ChooseLanguageEntry(services_, langues_, entry);
     });
-    services_.SetLanguage(services_.Language);
-    services_.TranslateMenuItems(langues_);
-    if (services_.ShowTipsOnStartup)
+    services_.SetLanguage(Settings().Language);
+    services::TranslateMenuItems(services_.Translation(), langues_);
+    if (Settings().ShowTipsOnStartup)
         emit tipsRequested();
 }
 
@@ -288,13 +289,13 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    menuBarreOutils_->setChecked(services_.ToolBar);
-    toolBarMain_->setVisible(services_.ToolBar);
+    menuBarreOutils_->setChecked(Settings().ToolBar);
+    toolBarMain_->setVisible(Settings().ToolBar);
     if (!commandLineFiles_.isEmpty()) {
         for (const QString& path : std::as_const(commandLineFiles_))
             OpenFile(path);
-    } else if (services_.ReopenLastFile && services_.RecentFileCount() > 0) {
-        OpenFile(services_.RecentFile(0));
+    } else if (Settings().ReopenLastFile && services_.Recent().Count() > 0) {
+        OpenFile(services_.Recent().At(0));
     }
     UpdateActions(false);
 }
@@ -334,12 +335,12 @@ void MainWindow::ShowStatus(const QString& text) {
 }
 
 void MainWindow::ToggleToolBar() {
-    services_.ToolBar = menuBarreOutils_->isChecked();
-    toolBarMain_->setVisible(services_.ToolBar);
+    Settings().ToolBar = menuBarreOutils_->isChecked();
+    toolBarMain_->setVisible(Settings().ToolBar);
 }
 
 void MainWindow::ShowHelp() {
-    services_.OpenUrl(SiteAddress() + QStringLiteral("Tessarine_") + services_.Language +
+    services_.OpenUrl(SiteAddress() + QStringLiteral("Tessarine_") + Settings().Language +
                       QStringLiteral(".html"));
 }
 
@@ -362,7 +363,7 @@ bool MainWindow::CanQuit() {
 }
 
 bool MainWindow::ConfirmQuit() {
-    if (!services_.QuitConfirm)
+    if (!Settings().QuitConfirm)
         return true;
     return services_.MessageDialog(QStringLiteral("Voulez-vous vraiment quitter ?"), {}, {}, 18,
                                    services::MessageKind::Confirmation,
@@ -371,7 +372,11 @@ bool MainWindow::ConfirmQuit() {
 }
 
 QString MainWindow::Message(const QString& defaultText, int number, const QString& a1) const {
-    return services_.GetMessageText(defaultText, number, a1);
+    return services_.Translation().GetMessageText(defaultText, number, a1);
+}
+
+services::Settings& MainWindow::Settings() const {
+    return services_.Store().Values();
 }
 
 } // namespace app

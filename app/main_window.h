@@ -19,7 +19,8 @@ class GridFrame;
 }
 namespace services {
 class AppServices;
-}
+struct Settings;
+} // namespace services
 
 namespace app {
 
@@ -118,6 +119,8 @@ private:
     // The tab whose grid is the file at path, -1 when none.
     int IndexOfFile(const QString& path) const;
     QString Message(const QString& defaultText, int number, const QString& a1 = {}) const;
+    // The settings of this run, changed in place.
+    services::Settings& Settings() const;
     // "SansNom 1", "SansNom 2"... in the interface's language; each call takes the next number.
     QString UntitledCaption();
 

@@ -133,7 +133,7 @@ game::GridFrame* MainWindow::CreateTab(const QString& caption, bool whiteFill) {
     connect(&grid->Session(), &game::GameSession::gridSaved, this, [this](const QString& path) {
         ShowStatus(
             Message(QStringLiteral("Le fichier %s a été enregistré avec succès."), 22, path));
-        services_.AddRecentFile(path);
+        services_.Recent().Add(path);
     });
     return grid;
 }
@@ -154,13 +154,13 @@ void MainWindow::NewGrid() {
 
 void MainWindow::Open() {
     const QString folder =
-        QDir(services_.RecentOpenFileDir).exists() ? services_.RecentOpenFileDir : QString();
+        QDir(Settings().RecentOpenFileDir).exists() ? Settings().RecentOpenFileDir : QString();
     const QString path =
         dialogs_.chooseOpenFile(Message(QStringLiteral("Ouvrir un fichier ..."), 26), folder);
     if (path.isEmpty())
         return;
     if (OpenFile(path))
-        services_.RecentOpenFileDir = FolderOf(path);
+        Settings().RecentOpenFileDir = FolderOf(path);
 }
 
 int MainWindow::IndexOfFile(const QString& path) const {
@@ -198,7 +198,7 @@ bool MainWindow::OpenFile(const QString& path) {
         dialogs_.showError(error);
         return false;
     }
-    services_.AddRecentFile(path);
+    services_.Recent().Add(path);
     UpdateActions(false);
     tabs_->setCurrentIndex(IndexOf(grid));
     return true;
@@ -226,11 +226,11 @@ bool MainWindow::WriteGridFile(game::GridFrame* grid) {
 }
 
 bool MainWindow::SaveGridAs(game::GridFrame* grid) {
-    QString folder =
-        services_.ReadSetting(QStringLiteral("RecentDirectories"),
-                              QStringLiteral("RecentSaveFileAsDir"), services_.DataFolder);
+    QString folder = services_.Store().ReadEntry(QStringLiteral("RecentDirectories"),
+                                                 QStringLiteral("RecentSaveFileAsDir"),
+                                                 services_.Store().DataFolder());
     if (!QDir(folder).exists())
-        folder = services_.DataFolder;
+        folder = services_.Store().DataFolder();
     const QString path =
         dialogs_.chooseSaveFile(Message(QStringLiteral("Enregistrer sous..."), 23), folder);
     if (path.isEmpty())
@@ -261,8 +261,8 @@ bool MainWindow::SaveGridAs(game::GridFrame* grid) {
         return false;
     }
     tabs_->setTabText(IndexOf(grid), CaptionOf(path) + CaptionPadding());
-    services_.WriteSetting(QStringLiteral("RecentDirectories"),
-                           QStringLiteral("RecentSaveFileAsDir"), FolderOf(path));
+    services_.Store().WriteEntry(QStringLiteral("RecentDirectories"),
+                                 QStringLiteral("RecentSaveFileAsDir"), FolderOf(path));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "app/jpeg_writer.h"
 #include "app/main_window.h"
 #include "app/services/ui/app_services.h"
+#include "app/services/ui/window_translation.h"
 #include "game/widgets/grid_frame.h"
 #include "game/widgets/modal_seam.h"
 
@@ -68,7 +69,7 @@ PrintConfigCommands::PrintConfigCommands(MainWindow& form, services::AppServices
 
 void PrintConfigCommands::ActionImprimeExecute(game::GridFrame& grid) {
     const QString error =
-        game::PrintGrid(grid.Session(), services_.ProgramName, dialogs_.choosePrinter);
+        game::PrintGrid(grid.Session(), services_.ProgramName(), dialogs_.choosePrinter);
     if (!error.isEmpty())
         form_.Dialogs().showError(error);
 }
@@ -86,12 +87,13 @@ void PrintConfigCommands::ActionGrilleToJPGExecute(game::GridFrame& grid) {
 
 void PrintConfigCommands::ActionConfigExecute() {
     ConfigDialog frmConfig(services_, &form_);
-    services_.TranslateForm(&frmConfig);
-    frmConfig.setWindowTitle(services_.GetMessageText(QStringLiteral("Configurer Tessarine"), 21));
-    frmConfig.FillFrom(services_);
+    services::TranslateForm(services_.Translation(), &frmConfig);
+    frmConfig.setWindowTitle(
+        services_.Translation().GetMessageText(QStringLiteral("Configurer Tessarine"), 21));
+    frmConfig.FillFrom(services_.Store().Values());
     if (!dialogs_.runConfig(frmConfig))
         return;
-    frmConfig.WriteTo(services_);
+    frmConfig.WriteTo(services_.Store().Values());
     const game::GameSettings settings = FrameServicesAdapter(services_).Settings();
     for (int i = 0; i < form_.Tabs()->count(); ++i)
         RedrawInNewColours(form_.Grid(i)->Session(), settings);

@@ -24,12 +24,12 @@ void ConnectTipsSplashAndVersion(MainWindow& form, services::AppServices& servic
 }
 
 void ActionAstuceExecute(MainWindow& form, services::AppServices& services) {
-    const QString problem = TipsFileProblem(services);
+    const QString problem = TipsFileProblem(services.Translation());
     if (!problem.isEmpty()) {
         form.Dialogs().showError(problem);
         return;
     }
-    const QString tip = NextTip(services);
+    const QString tip = NextTip(services.Translation(), services.Store().Values());
     if (tip.isEmpty())
         return;
     (new TipsDialog(services, tip, &form))->show();
@@ -49,8 +49,9 @@ void CheckNewVersion(MainWindow& form, services::AppServices& services,
     // aborts the download, and the check then shows nothing.
     auto waitFor = [&form, &services](Download& download) {
         QProgressDialog progress(
-            services.GetMessageText(QStringLiteral("Recherche d'une nouvelle version..."), 52),
-            services.GetMessageText(QStringLiteral("&Annuler"), 4), 0, 0, &form);
+            services.Translation().GetMessageText(
+                QStringLiteral("Recherche d'une nouvelle version..."), 52),
+            services.Translation().GetMessageText(QStringLiteral("&Annuler"), 4), 0, 0, &form);
         progress.setWindowTitle(QStringLiteral("Tessarine"));
         QObject::connect(&progress, &QProgressDialog::canceled, &progress, &QDialog::reject);
         QObject::connect(&download, &Download::finished, &progress, &QDialog::accept);
@@ -59,9 +60,9 @@ void CheckNewVersion(MainWindow& form, services::AppServices& services,
             download.Cancel();
         form.unsetCursor();
     };
-    const VersionCheckResult result =
-        CheckForNewVersion(services.DataFolder, SiteAddress(), services.ProgramVersionText(),
-                           services.Messages, waitFor, limits);
+    const VersionCheckResult result = CheckForNewVersion(
+        services.Store().DataFolder(), SiteAddress(), services.ProgramVersionText(),
+        services.Translation().Messages(), waitFor, limits);
     if (!result.error.isEmpty()) {
         form.Dialogs().showError(result.error);
         return;

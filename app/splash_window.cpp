@@ -75,7 +75,7 @@ SplashWindow::SplashWindow(services::AppServices& services, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    LoadPicture(services.ProgramFolder + kSplashFileName);
+    LoadPicture(services.Translation().ProgramFolder() + kSplashFileName);
     setFixedSize(picture_.isNull() ? kDesignedSize : picture_.size());
     BuildLabels(services);
 
@@ -83,7 +83,7 @@ SplashWindow::SplashWindow(services::AppServices& services, QWidget* parent)
     timerSplash_->setObjectName(QStringLiteral("TimerSplash"));
     timerSplash_->setSingleShot(true);
     connect(timerSplash_, &QTimer::timeout, this, &QWidget::close);
-    intervalMs_ = SplashIntervalMs(services.LoadSettingsFile());
+    intervalMs_ = SplashIntervalMs(services.Store().LoadFile());
     StartTimerSplash();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

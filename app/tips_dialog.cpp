@@ -3,6 +3,7 @@
 #include "app/core/tips.h"
 #include "app/services/ui/app_services.h"
 #include "app/services/ui/kind_token.h"
+#include "app/services/ui/window_translation.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -75,18 +76,18 @@ TipsDialog::TipsDialog(services::AppServices& services, const QString& tip, QWid
                                          QStyle::SP_DialogCloseButton, QRect(248, 248, 137, 33));
     connect(cancelBtn, &QToolButton::clicked, this, &TipsDialog::CloseTips);
 
-    services_.TranslateForm(this);
+    services::TranslateForm(services_.Translation(), this);
     label1->adjustSize();
     tipMemo_->setPlainText(tip);
-    setWindowTitle(services_.GetMessageText(QStringLiteral("Astuce Tessarine"), 20));
-    disableTipsOnStartupCBox_->setChecked(!services_.ShowTipsOnStartup);
+    setWindowTitle(services_.Translation().GetMessageText(QStringLiteral("Astuce Tessarine"), 20));
+    disableTipsOnStartupCBox_->setChecked(!services_.Store().Values().ShowTipsOnStartup);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
 void TipsDialog::ShowNextTip() {
-    const QString tip = NextTip(services_);
+    const QString tip = NextTip(services_.Translation(), services_.Store().Values());
     if (!tip.isEmpty())
         tipMemo_->setPlainText(tip);
 }
@@ -96,7 +97,7 @@ void TipsDialog::CloseTips() {
 }
 
 void TipsDialog::done(int result) {
-    services_.ShowTipsOnStartup = !disableTipsOnStartupCBox_->isChecked();
+    services_.Store().Values().ShowTipsOnStartup = !disableTipsOnStartupCBox_->isChecked();
     QDialog::done(result);
 }
 

@@ -39,8 +39,8 @@ struct Shell {
     Shell() {
         qputenv("TESSARINE_DATA_DIR", folder.path().toUtf8());
         services = std::make_unique<services::AppServices>();
-        services->ShowTipsOnStartup = false;
-        services->QuitConfirm = false;
+        services->Store().Values().ShowTipsOnStartup = false;
+        services->Store().Values().QuitConfirm = false;
         window = std::make_unique<app::MainWindow>(*services);
         window->Dialogs().askNewGrid = [] { return kGeneratedGrid; };
         window->FinishSetUp();

@@ -1,8 +1,9 @@
 #include "app/core/tips.h"
 
-#include "app/services/services_core.h"
+#include "app/services/settings.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
+#include "app/services/translator.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,19 +20,18 @@ QString DecodeTip(const QString& tip) {
     return services::ReplaceAllNoCase(tip, QStringLiteral("#13#10"), services::kLineBreak);
 }
 
-QString NextTip(services::ServicesCore& services) {
-    const QStringList tips =
-        services.ReadTranslationSection(services.TranslationsPath(), QStringLiteral("Tips"), true);
+QString NextTip(const services::Translator& translator, services::Settings& settings) {
+    const QStringList tips = translator.ReadSection(QStringLiteral("Tips"), true);
     if (tips.isEmpty()) {
-        services.ShowTipsOnStartup = false;
+        settings.ShowTipsOnStartup = false;
         return {};
     }
-    services.LastTipShown = NextTipIndex(services.LastTipShown, int(tips.size()));
-    return DecodeTip(tips.at(services.LastTipShown));
+    settings.LastTipShown = NextTipIndex(settings.LastTipShown, int(tips.size()));
+    return DecodeTip(tips.at(settings.LastTipShown));
 }
 
-QString TipsFileProblem(const services::ServicesCore& services) {
-    const QString path = services.TranslationsPath();
+QString TipsFileProblem(const services::Translator& translator) {
+    const QString path = translator.TranslationsPath();
     if (QFileInfo(path).isFile())
         return {};
     return QStringLiteral("Impossible d'ouvrir le fichier ") + QDir::toNativeSeparators(path);

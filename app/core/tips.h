@@ -6,8 +6,9 @@
 #include <QString>
 
 namespace services {
-class ServicesCore;
-}
+struct Settings;
+class Translator;
+} // namespace services
 
 namespace app {
 
@@ -19,11 +20,11 @@ int NextTipIndex(int lastShown, int count);
 // A tip as the file holds it, with each "#13#10" turned into a line break.
 QString DecodeTip(const QString& tip);
 
-// The next tip of the current language, and LastTipShown moved to it. When the language has no
-// tip, the result is empty and the tips are switched off at start-up.
-QString NextTip(services::ServicesCore& services);
+// The next tip of the current language, and LastTipShown of settings moved to it. When the
+// language has no tip, the result is empty and the tips are switched off at start-up.
+QString NextTip(const services::Translator& translator, services::Settings& settings);
 
 // Why the tips cannot be read at all (the translation file is missing), or an empty text.
-QString TipsFileProblem(const services::ServicesCore& services);
+QString TipsFileProblem(const services::Translator& translator);
 
 } // namespace app

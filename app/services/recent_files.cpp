@@ -1,5 +1,8 @@
 #include "app/services/recent_files.h"
 
+#include "app/services/ini_file.h"
+#include "app/services/settings.h"
+
 #include <QFileInfo>
 
 namespace services {
@@ -24,6 +27,26 @@ RecentFileChange AddRecentPath(QStringList& recentFiles, const QString& path) {
         change.droppedOldest = true;
     }
     return change;
+}
+
+void RecentFiles::Add(const QString& path) {
+    const RecentFileChange change = AddRecentPath(paths_, path);
+    if (change.kind != RecentFileChange::Kind::None && changed_)
+        changed_(change);
+}
+
+void RecentFiles::LoadFrom(const IniFile& ini) {
+    const auto entries = ini.SectionEntries(kRecentFiles);
+    // Reverse iterators rather than std::views::reverse, which clang 14 cannot compile over QList.
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
+        Add(entry->second);
+}
+
+void RecentFiles::WriteTo(IniFile& ini) const {
+    ini.EraseSection(kRecentFiles);
+    for (int i = 0; i < paths_.size(); ++i)
+        ini.WriteString(kRecentFiles, QStringLiteral("File") + QString::number(i + 1),
+                        paths_.at(i));
 }
 
 } // namespace services

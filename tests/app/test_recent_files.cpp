@@ -1,4 +1,5 @@
-#include "app/services/ui/app_services.h"
+#include "app/services/ini_file.h"
+#include "app/services/ui/recent_files_menu.h"
 
 #include "tests/app/services_test_support.h"
 
@@ -10,7 +11,6 @@
 
 using namespace services;
 using services_test::CreateFile;
-using services_test::WriteBytes;
 
 class TestRecentFiles : public QObject {
     Q_OBJECT
@@ -18,40 +18,41 @@ class TestRecentFiles : public QObject {
 private slots:
     void init() {
         folder_.emplace();
-        module_.emplace();
+        list_.emplace();
+        recentMenu_.emplace(*list_);
         menu_.emplace();
         menu_->setObjectName(QStringLiteral("OpenRecentMI"));
-        module_->SetRecentFilesMenu(&*menu_, {});
+        recentMenu_->Show(&*menu_, {});
     }
 
     void cleanup() {
         menu_.reset();
-        module_.reset();
+        recentMenu_.reset();
+        list_.reset();
         folder_.reset();
     }
 
     void newFilesGoOnTopOfListAndMenu() {
         const QString a = Grid("a.xml"), b = Grid("b & c.xml"), c = Grid("c.xml");
-        module_->AddRecentFile(a);
-        module_->AddRecentFile(b);
-        module_->AddRecentFile(c);
-        QCOMPARE(module_->RecentFiles, (QStringList{c, b, a}));
-        QCOMPARE(module_->RecentFileCount(), 3);
-        QCOMPARE(module_->RecentFile(0), c);
-        QCOMPARE(module_->RecentFile(2), a);
+        list_->Add(a);
+        list_->Add(b);
+        list_->Add(c);
+        QCOMPARE(list_->Paths(), (QStringList{c, b, a}));
+        QCOMPARE(list_->Count(), 3);
+        QCOMPARE(list_->At(0), c);
+        QCOMPARE(list_->At(2), a);
         QCOMPARE(EntryNames(), (QStringList{"OpenRecent5MI", "OpenRecent4MI", "OpenRecent3MI"}));
         QCOMPARE(EntryCaptions(), (QStringList{"c.xml", "b && c.xml", "a.xml"}));
-        QCOMPARE(module_->RecentMenuCounter, 4);
     }
 
     void eleventhFileDropsTheOldest() {
         QStringList added;
         for (int i = 1; i <= 11; ++i) {
             added.prepend(Grid(QStringLiteral("g%1.xml").arg(i)));
-            module_->AddRecentFile(added.first());
+            list_->Add(added.first());
         }
-        QCOMPARE(module_->RecentFileCount(), 10);
-        QCOMPARE(module_->RecentFiles, added.mid(0, 10));
+        QCOMPARE(list_->Count(), 10);
+        QCOMPARE(list_->Paths(), added.mid(0, 10));
         QCOMPARE(menu_->actions().size(), 10);
         QCOMPARE(EntryCaptions().first(), QStringLiteral("g11.xml"));
         QCOMPARE(EntryCaptions().last(), QStringLiteral("g2.xml"));
@@ -64,17 +65,17 @@ private slots:
         const QString upper = Grid("GRILLE.XML");
         for (const QString name : {"a.xml", "b.xml", "c.xml"}) {
             if (name == QStringLiteral("b.xml"))
-                module_->AddRecentFile(lower);
-            module_->AddRecentFile(Grid(name));
+                list_->Add(lower);
+            list_->Add(Grid(name));
         }
         // Most recent first: c, b, grille, a. The other spelling is another file.
-        module_->AddRecentFile(upper);
+        list_->Add(upper);
         QCOMPARE(EntryCaptions(),
                  (QStringList{"GRILLE.XML", "c.xml", "b.xml", "grille.xml", "a.xml"}));
         const QString movedName = EntryNames().at(3);
-        module_->AddRecentFile(lower);
-        QCOMPARE(module_->RecentFileCount(), 5);
-        QCOMPARE(module_->RecentFile(0), lower);
+        list_->Add(lower);
+        QCOMPARE(list_->Count(), 5);
+        QCOMPARE(list_->At(0), lower);
         QCOMPARE(EntryNames().first(), movedName);
         QCOMPARE(EntryCaptions(),
                  (QStringList{"grille.xml", "GRILLE.XML", "c.xml", "b.xml", "a.xml"}));
@@ -82,18 +83,18 @@ private slots:
 
     void missingOrTopFilesChangeNothing() {
         const QString a = Grid("a.xml");
-        module_->AddRecentFile(a);
-        module_->AddRecentFile(a);
-        module_->AddRecentFile(folder_->Path() + "absent.xml");
-        module_->AddRecentFile(folder_->Path()); // a folder is no grid file
-        QCOMPARE(module_->RecentFiles, QStringList{a});
+        list_->Add(a);
+        list_->Add(a);
+        list_->Add(folder_->Path() + "absent.xml");
+        list_->Add(folder_->Path()); // a folder is no grid file
+        QCOMPARE(list_->Paths(), QStringList{a});
         QCOMPARE(menu_->actions().size(), 1);
 
         const QString b = Grid("b.xml");
-        module_->AddRecentFile(b);
+        list_->Add(b);
         QVERIFY(QFile::remove(a));
-        module_->AddRecentFile(a); // listed, but gone: not moved
-        QCOMPARE(module_->RecentFiles, (QStringList{b, a}));
+        list_->Add(a); // listed, but gone: not moved
+        QCOMPARE(list_->Paths(), (QStringList{b, a}));
         QCOMPARE(EntryCaptions(), (QStringList{"b.xml", "a.xml"}));
     }
 
@@ -102,20 +103,20 @@ private slots:
         const QString settings = QStringLiteral("[RecentFiles]\nFile3=%1\nzzz=%2\nFile1=%3\n"
                                                 "File2=%4\n")
                                      .arg(a, b, folder_->Path() + "gone.xml", c);
-        QVERIFY(WriteBytes(folder_->SettingsPath(), settings.toUtf8()));
-        module_->LoadRecentFiles();
-        QCOMPARE(module_->RecentFiles, (QStringList{a, b, c}));
+        list_->LoadFrom(IniFile::Parse(settings));
+        QCOMPARE(list_->Paths(), (QStringList{a, b, c}));
         QCOMPARE(EntryCaptions(), (QStringList{"a.xml", "b.xml", "c.xml"}));
         QCOMPARE(EntryNames(), (QStringList{"OpenRecent5MI", "OpenRecent4MI", "OpenRecent3MI"}));
     }
 
     void menuSetLaterShowsTheListedFiles() {
-        AppServices other;
+        RecentFiles other;
+        RecentFilesMenu otherMenu(other);
         const QString a = Grid("a.xml"), b = Grid("b.xml");
-        other.AddRecentFile(a);
-        other.AddRecentFile(b);
+        other.Add(a);
+        other.Add(b);
         QMenu menu;
-        other.SetRecentFilesMenu(&menu, {});
+        otherMenu.Show(&menu, {});
         QCOMPARE(menu.actions().size(), 2);
         QCOMPARE(menu.actions().at(0)->text(), QStringLiteral("b.xml"));
         QCOMPARE(menu.actions().at(1)->text(), QStringLiteral("a.xml"));
@@ -123,13 +124,13 @@ private slots:
 
     void clickOpensTheFileAtTheEntrysPosition() {
         QStringList opened;
-        module_->SetRecentFilesMenu(&*menu_, [&](const QString& path) { opened.append(path); });
+        recentMenu_->Show(&*menu_, [&](const QString& path) { opened.append(path); });
         const QString a = Grid("a.xml"), b = Grid("b.xml"), c = Grid("c.xml");
-        module_->AddRecentFile(a);
-        module_->AddRecentFile(b);
-        module_->AddRecentFile(c);
+        list_->Add(a);
+        list_->Add(b);
+        list_->Add(c);
         menu_->actions().at(1)->trigger();
-        module_->AddRecentFile(a); // a moves to the top with its entry
+        list_->Add(a); // a moves to the top with its entry
         menu_->actions().at(0)->trigger();
         QCOMPARE(opened, (QStringList{b, a}));
     }
@@ -162,7 +163,8 @@ private:
     QString Grid(const QString& name) const { return CreateFile(folder_->Path(), name); }
 
     std::optional<services_test::TemporaryDataFolder> folder_;
-    std::optional<AppServices> module_;
+    std::optional<RecentFiles> list_;
+    std::optional<RecentFilesMenu> recentMenu_;
     std::optional<QMenu> menu_;
 };
 

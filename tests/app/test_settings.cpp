@@ -1,6 +1,9 @@
+#include "app/services/folders.h"
 #include "app/services/program_version.h"
-#include "app/services/services_core.h"
+#include "app/services/recent_files.h"
+#include "app/services/settings_store.h"
 #include "app/services/text_file.h"
+#include "game/model/duration.h"
 
 #include "tests/app/services_test_support.h"
 
@@ -23,21 +26,16 @@ private slots:
     void cleanup() { folder_.reset(); }
 
     void defaultsOnFirstStart() {
-        ServicesCore module;
-        QCOMPARE(module.DataFolder, folder_->Path());
+        SettingsStore module;
+        QCOMPARE(module.DataFolder(), folder_->Path());
         QVERIFY(module.StorageProblem().isEmpty());
-        QCOMPARE(module.RecentOpenFileDir, module.DataFolder);
-        QCOMPARE(module.RecentFileCount(), 0);
-        QCOMPARE(module.RecentMenuCounter, 1);
-        QCOMPARE(module.GridCounter, 0);
-        for (const QPoint& offset : module.BorderOffsets)
-            QCOMPARE(offset, QPoint(0, 0));
-        QCOMPARE(module.ProgramVersionText(), QStringLiteral("1.00"));
+        QCOMPARE(module.Values().RecentOpenFileDir, module.DataFolder());
+        QCOMPARE(ProgramVersionText(), QStringLiteral("1.00"));
         QCOMPARE(FormatFileVersion(2, 3, 1), QStringLiteral("2.31"));
         QCOMPARE(FormatFileVersion(10, 12, 3), QStringLiteral("10.123"));
         // Colours are 0x00BBGGRR: pure blue, red 128 green 128 blue 255, black, red 128 green 255
         // blue 0, yellow.
-        QVERIFY(module.SaveSettings());
+        QVERIFY(module.Save());
         const QString expected = QStringLiteral("[GeneralSettings]\n"
                                                 "Language=fr\n"
                                                 "ShowTipsOnStartup=1\n"
@@ -59,9 +57,6 @@ private slots:
                                                 "RecentOpenFileDir=") +
                                  folder_->Path() + QStringLiteral("\n\n");
         QCOMPARE(QString::fromUtf8(ReadBytes(folder_->SettingsPath())), expected);
-        QCOMPARE(module.NextGridNumber(), QStringLiteral("1"));
-        QCOMPARE(module.NextGridNumber(), QStringLiteral("2"));
-        QCOMPARE(module.GridCounter, 2);
     }
 
     void readsValuesAndFallsBackOnMalformedOnes_data() {
@@ -102,14 +97,16 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QVariant, expected);
         QVERIFY(WriteBytes(folder_->SettingsPath(), "[GeneralSettings]\n" + entry + "\n"));
-        const ServicesCore module;
-        const QVariant actual = field == "Language"            ? QVariant(module.Language)
-                                : field == "ShowTipsOnStartup" ? QVariant(module.ShowTipsOnStartup)
-                                : field == "TimeSplash"        ? QVariant(module.TimeSplash)
-                                : field == "Protection"        ? QVariant(module.Protection)
-                                : field == "CouleurChiffre"    ? QVariant(module.PlayedColour)
-                                : field == "CouleurCandidat"   ? QVariant(module.CandidateColour)
-                                                               : QVariant(module.LastTipShown);
+        const SettingsStore store;
+        const Settings& settings = store.Values();
+        const QVariant actual = field == "Language" ? QVariant(settings.Language)
+                                : field == "ShowTipsOnStartup"
+                                    ? QVariant(settings.ShowTipsOnStartup)
+                                : field == "TimeSplash"      ? QVariant(settings.TimeSplash)
+                                : field == "Protection"      ? QVariant(settings.Protection)
+                                : field == "CouleurChiffre"  ? QVariant(settings.PlayedColour)
+                                : field == "CouleurCandidat" ? QVariant(settings.CandidateColour)
+                                                             : QVariant(settings.LastTipShown);
         QCOMPARE(actual, expected);
     }
 
@@ -121,9 +118,9 @@ private slots:
                                                     "Language=en\n"
                                                     "[WindowPositions]\n"
                                                     "FrmConfigLeft=300\n"));
-        ServicesCore module;
-        module.ToolBar = false;
-        QVERIFY(module.SaveSettings());
+        SettingsStore module;
+        module.Values().ToolBar = false;
+        QVERIFY(module.Save());
         const QString text = QString::fromUtf8(ReadBytes(folder_->SettingsPath()));
         QVERIFY2(text.startsWith(QStringLiteral("[Mine]\nx=1\n\n[GeneralSettings]\nExtra=keep\n"
                                                 "Language=en\nShowTipsOnStartup=1\nSavePosWin=1\n"
@@ -138,53 +135,46 @@ private slots:
     void saveRewritesTheRecentFilesSection() {
         QVERIFY(WriteBytes(folder_->SettingsPath(),
                            "[RecentFiles]\nFile1=/stale/a.xml\nFile5=/stale/b.xml\n[Tail]\nk=v\n"));
-        ServicesCore module;
-        module.RecentFiles = {QStringLiteral("/x/new1.xml"), QStringLiteral("/x/new2.xml")};
-        QVERIFY(module.SaveSettings());
-        const IniFile ini = module.LoadSettingsFile();
-        const QList<std::pair<QString, QString>> expected = {{"File1", "/x/new1.xml"},
-                                                             {"File2", "/x/new2.xml"}};
+        SettingsStore module;
+        RecentFiles recent;
+        const QString older = services_test::CreateFile(folder_->Path(), "new2.xml");
+        const QString newer = services_test::CreateFile(folder_->Path(), "new1.xml");
+        recent.Add(older);
+        recent.Add(newer);
+        const auto writeRecent = [&recent](IniFile& ini) { recent.WriteTo(ini); };
+        QVERIFY(module.Save(writeRecent));
+        const IniFile ini = module.LoadFile();
+        const QList<std::pair<QString, QString>> expected = {{"File1", newer}, {"File2", older}};
         QCOMPARE(ini.SectionEntries(kRecentFiles), expected);
         QCOMPARE(ini.ReadString(QStringLiteral("Tail"), QStringLiteral("k"), {}),
                  QStringLiteral("v"));
 
-        module.RecentFiles.clear();
-        QVERIFY(module.SaveSettings());
+        recent = RecentFiles();
+        QVERIFY(module.Save(writeRecent));
         QVERIFY(!QString::fromUtf8(ReadBytes(folder_->SettingsPath())).contains("[RecentFiles]"));
     }
 
-    void destructionSaves() {
-        {
-            ServicesCore module;
-            module.Language = QStringLiteral("en");
-            module.LastTipShown = 4;
-        }
-        const ServicesCore again;
-        QCOMPARE(again.Language, QStringLiteral("en"));
-        QCOMPARE(again.LastTipShown, 4);
-    }
-
     void readAndWriteOneSetting() {
-        ServicesCore module;
+        SettingsStore module;
         const QString section = kRecentDirectories;
         const QString key = QStringLiteral("RecentSaveFileAsDir");
-        QCOMPARE(module.ReadSetting(section, key, module.DataFolder), module.DataFolder);
-        QVERIFY(module.WriteSetting(section, key, QStringLiteral("/home/joueur/grilles")));
+        QCOMPARE(module.ReadEntry(section, key, module.DataFolder()), module.DataFolder());
+        QVERIFY(module.WriteEntry(section, key, QStringLiteral("/home/joueur/grilles")));
         // Written at once, without SaveSettings.
         QVERIFY(QString::fromUtf8(ReadBytes(folder_->SettingsPath()))
                     .contains(QStringLiteral("RecentSaveFileAsDir=/home/joueur/grilles")));
-        QCOMPARE(module.ReadSetting(section, key, {}), QStringLiteral("/home/joueur/grilles"));
+        QCOMPARE(module.ReadEntry(section, key, {}), QStringLiteral("/home/joueur/grilles"));
         // A folder name with a line break cannot be stored: the file keeps the last good value.
-        QVERIFY(!module.WriteSetting(section, key, QStringLiteral("/tmp/a\nb")));
-        QCOMPARE(module.ReadSetting(section, key, {}), QStringLiteral("/home/joueur/grilles"));
+        QVERIFY(!module.WriteEntry(section, key, QStringLiteral("/tmp/a\nb")));
+        QCOMPARE(module.ReadEntry(section, key, {}), QStringLiteral("/home/joueur/grilles"));
     }
 
     void settingsFileInWindows1252() {
         QVERIFY(WriteBytes(folder_->SettingsPath(),
                            "[RecentDirectories]\r\nRecentOpenFileDir=/home/r\xE9mi/grilles\r\n"));
-        ServicesCore module;
-        QCOMPARE(module.RecentOpenFileDir, QStringLiteral("/home/rémi/grilles"));
-        QVERIFY(module.SaveSettings());
+        SettingsStore module;
+        QCOMPARE(module.Values().RecentOpenFileDir, QStringLiteral("/home/rémi/grilles"));
+        QVERIFY(module.Save());
         QVERIFY(
             ReadBytes(folder_->SettingsPath()).contains("RecentOpenFileDir=/home/r\xC3\xA9mi/"));
     }
@@ -203,13 +193,13 @@ private slots:
     void garbageOrEmptySettingsFileGivesDefaults() {
         QFETCH(QByteArray, content);
         QVERIFY(WriteBytes(folder_->SettingsPath(), content));
-        ServicesCore module;
-        QCOMPARE(module.Language, QStringLiteral("fr"));
-        QCOMPARE(module.TimeSplash, 2);
-        QVERIFY(module.SaveSettings());
-        const ServicesCore again;
-        QCOMPARE(again.Language, QStringLiteral("fr"));
-        QCOMPARE(again.RecentOpenFileDir, again.DataFolder);
+        SettingsStore module;
+        QCOMPARE(module.Values().Language, QStringLiteral("fr"));
+        QCOMPARE(module.Values().TimeSplash, 2);
+        QVERIFY(module.Save());
+        const SettingsStore again;
+        QCOMPARE(again.Values().Language, QStringLiteral("fr"));
+        QCOMPARE(again.Values().RecentOpenFileDir, again.DataFolder());
     }
 
     void unreadableSettingsFileIsNeverOverwritten() {
@@ -217,13 +207,13 @@ private slots:
             "[GeneralSettings]\nLanguage=en\n" + QByteArray(kMaxTextFileSize, ';');
         QVERIFY(WriteBytes(folder_->SettingsPath(), huge));
         {
-            ServicesCore module;
-            QCOMPARE(module.Language, QStringLiteral("fr"));
+            SettingsStore module;
+            QCOMPARE(module.Values().Language, QStringLiteral("fr"));
             QVERIFY(!module.StorageProblem().isEmpty());
-            QVERIFY(!module.SaveSettings());
+            QVERIFY(!module.Save());
             QVERIFY(
-                !module.WriteSetting(kRecentDirectories, QStringLiteral("k"), QStringLiteral("v")));
-            QCOMPARE(module.ReadSetting(kRecentDirectories, QStringLiteral("k"), {}),
+                !module.WriteEntry(kRecentDirectories, QStringLiteral("k"), QStringLiteral("v")));
+            QCOMPARE(module.ReadEntry(kRecentDirectories, QStringLiteral("k"), {}),
                      QStringLiteral("v"));
         }
         QCOMPARE(ReadBytes(folder_->SettingsPath()), huge);
@@ -234,17 +224,17 @@ private slots:
         const QString blocker = folder_->Path() + QStringLiteral("blocker");
         QVERIFY(WriteBytes(blocker, "file"));
         qputenv("TESSARINE_DATA_DIR", (blocker + QStringLiteral("/Tessarine")).toUtf8());
-        ServicesCore module;
+        SettingsStore module;
         QVERIFY(module.StorageProblem().contains(blocker));
-        QCOMPARE(module.Language, QStringLiteral("fr"));
-        module.Language = QStringLiteral("en");
-        QVERIFY(!module.SaveSettings());
-        QVERIFY(!module.WriteSetting(kRecentDirectories, QStringLiteral("RecentSaveFileAsDir"),
-                                     QStringLiteral("/x")));
-        QCOMPARE(module.ReadSetting(kRecentDirectories, QStringLiteral("RecentSaveFileAsDir"), {}),
+        QCOMPARE(module.Values().Language, QStringLiteral("fr"));
+        module.Values().Language = QStringLiteral("en");
+        QVERIFY(!module.Save());
+        QVERIFY(!module.WriteEntry(kRecentDirectories, QStringLiteral("RecentSaveFileAsDir"),
+                                   QStringLiteral("/x")));
+        QCOMPARE(module.ReadEntry(kRecentDirectories, QStringLiteral("RecentSaveFileAsDir"), {}),
                  QStringLiteral("/x"));
-        module.LoadSettings();
-        QCOMPARE(module.Language, QStringLiteral("en"));
+        module.Load();
+        QCOMPARE(module.Values().Language, QStringLiteral("en"));
         QCOMPARE(ReadBytes(blocker), QByteArray("file"));
     }
 
@@ -254,26 +244,26 @@ private slots:
         const services_test::ImmutablePath immutable(folder_->Path());
         if (!immutable.IsSet())
             QSKIP("chattr +i does not work here; root ignores plain permissions");
-        ServicesCore module;
+        SettingsStore module;
         QVERIFY(module.StorageProblem().contains(folder_->Path()));
-        QCOMPARE(module.Language, QStringLiteral("en"));
-        module.Language = QStringLiteral("fr");
-        QVERIFY(!module.SaveSettings());
-        module.LoadSettings();
-        QCOMPARE(module.Language, QStringLiteral("fr"));
+        QCOMPARE(module.Values().Language, QStringLiteral("en"));
+        module.Values().Language = QStringLiteral("fr");
+        QVERIFY(!module.Save());
+        module.Load();
+        QCOMPARE(module.Values().Language, QStringLiteral("fr"));
         QCOMPARE(ReadBytes(folder_->SettingsPath()), settings);
     }
 
     void folderAndProgramNames() {
-        const ServicesCore module;
-        QCOMPARE(module.ProgramName, QStringLiteral("test_settings"));
-        QCOMPARE(module.ProgramFolder, QCoreApplication::applicationDirPath() + u'/');
-        QVERIFY(QFileInfo(module.DataFolder).isDir());
+        const SettingsStore module;
+        QCOMPARE(GetProgramName(), QStringLiteral("test_settings"));
+        QCOMPARE(GetProgramFolder(), QCoreApplication::applicationDirPath() + u'/');
+        QVERIFY(QFileInfo(module.DataFolder()).isDir());
 
         qputenv("TESSARINE_DATA_DIR", (folder_->Path() + QStringLiteral("a/b/c")).toUtf8());
-        const ServicesCore nested;
-        QCOMPARE(nested.DataFolder, folder_->Path() + QStringLiteral("a/b/c/"));
-        QVERIFY(QFileInfo(nested.DataFolder).isDir());
+        const SettingsStore nested;
+        QCOMPARE(nested.DataFolder(), folder_->Path() + QStringLiteral("a/b/c/"));
+        QVERIFY(QFileInfo(nested.DataFolder()).isDir());
     }
 
     void formatsDurations_data() {
@@ -292,7 +282,7 @@ private slots:
     void formatsDurations() {
         QFETCH(qint64, seconds);
         QFETCH(QString, expected);
-        QCOMPARE(ServicesCore::FormatDuration(seconds), expected);
+        QCOMPARE(game::FormatDuration(seconds), expected);
     }
 
 private:

@@ -1,7 +1,7 @@
-#include "app/services/services_core.h"
 #include "app/services/settings_file.h"
 #include "app/services/text_file.h"
 #include "app/services/translations.h"
+#include "app/services/translator.h"
 #include "game/model/grid_file.h"
 #include "game/model/grid_text.h"
 #include "game/model/model_messages.h"
@@ -225,8 +225,9 @@ private slots:
     void showsTheModelsMessagesInTheInterfacesLanguage() {
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
-        ServicesCore module; // reads the copy beside the test program
-        module.Language = language;
+        Settings settings;
+        Translator module(settings); // reads the copy beside the test program
+        settings.Language = language;
         module.LoadMessages();
         const QStringList shown = {
             game::ParseGridFile("  x", "g%2.xml").Error,
@@ -280,19 +281,22 @@ private slots:
     }
 
     void loadsMessagesOfTheCurrentLanguage() {
-        ServicesCore module;
-        module.ProgramFolder = folder_->Path();
-        module.Messages = QStringList{"kept"}; // no file yet: the messages stay
+        Settings settings;
+        Translator module(settings);
+        module.SetProgramFolder(folder_->Path());
+        const QString path =
+            WriteTranslations("[Messages]\nfr=Oui\nen=Yes\nfr=Non\n[Tips]\nfr=Astuce\n");
         module.LoadMessages();
-        QCOMPARE(module.GetMessageText("défaut", 1), QStringLiteral("kept"));
-        WriteTranslations("[Messages]\nfr=Oui\nen=Yes\nfr=Non\n[Tips]\nfr=Astuce\n");
-        module.LoadMessages();
-        QCOMPARE(module.Messages, (QStringList{"Oui", "Non"}));
+        QCOMPARE(module.Messages(), (QStringList{"Oui", "Non"}));
         QCOMPARE(module.GetMessageText("défaut", 2), QStringLiteral("Non"));
-        module.Language = QStringLiteral("en");
+        settings.Language = QStringLiteral("en");
         module.LoadMessages();
         QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("Yes"));
         QCOMPARE(module.GetMessageText("&Non", 2), QStringLiteral("&Non"));
+        QVERIFY(QFile::remove(path)); // no file any more: the messages stay
+        settings.Language = QStringLiteral("fr");
+        module.LoadMessages();
+        QCOMPARE(module.Messages(), QStringList{"Yes"});
     }
 
     void unreadableTranslationFilesGiveNoLine_data() {
@@ -307,11 +311,12 @@ private slots:
 
     void unreadableTranslationFilesGiveNoLine() {
         QFETCH(QByteArray, content);
-        ServicesCore module;
-        module.ProgramFolder = folder_->Path();
+        Settings settings;
+        Translator module(settings);
+        module.SetProgramFolder(folder_->Path());
         WriteTranslations(content);
         module.LoadMessages();
-        QCOMPARE(module.Messages, QStringList{});
+        QCOMPARE(module.Messages(), QStringList{});
         QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("&Oui"));
         QCOMPARE(module.LanguageCodes(), QStringList{});
     }
@@ -331,8 +336,9 @@ private slots:
     }
 
     void shipsACompleteTranslationFile() {
-        ServicesCore module; // reads the copy beside the test program
-        const qsizetype frenchMessages = module.Messages.size();
+        Settings settings;
+        Translator module(settings); // reads the copy beside the test program
+        const qsizetype frenchMessages = module.Messages().size();
         QVERIFY(frenchMessages >= 44);
         QCOMPARE(module.GetMessageText("&Oui", 1), QStringLiteral("&Oui"));
         QCOMPARE(module.GetMessageText("Avertissement", 12), QStringLiteral("Avertissement"));
@@ -343,23 +349,21 @@ private slots:
         QCOMPARE(module.GetMessageText("", 25, "a.xml"),
                  QStringLiteral("Le fichier [a.xml] existe déjà.\nVoulez-vous l'écraser ?"));
         QCOMPARE(module.GetMessageText("", 44), QStringLiteral("Sélecteur"));
-        const QStringList frenchTips =
-            module.ReadTranslationSection(module.TranslationsPath(), QStringLiteral("Tips"), true);
+        const QStringList frenchTips = module.ReadSection(QStringLiteral("Tips"), true);
         // A first start (LastTipShown 0) shows the second tip: the welcome.
         QVERIFY(frenchTips.value(1).startsWith(QStringLiteral("Bienvenue")));
         // Guillemets hold to their words: a line never ends with « nor begins with ».
         const QString file = QString::fromUtf8(services_test::ReadBytes(module.TranslationsPath()));
         QVERIFY(!file.contains(QStringLiteral("« ")) && !file.contains(QStringLiteral(" »")));
 
-        module.Language = QStringLiteral("en");
+        settings.Language = QStringLiteral("en");
         module.LoadMessages();
-        QCOMPARE(module.Messages.size(), frenchMessages);
+        QCOMPARE(module.Messages().size(), frenchMessages);
         QCOMPARE(module.GetMessageText("&Non", 2), QStringLiteral("&No"));
         QCOMPARE(module.GetMessageText("", 25, "a.xml"),
                  QStringLiteral("The file [a.xml] already exists.\nDo you want to overwrite it?"));
         QCOMPARE(module.GetMessageText("", 44), QStringLiteral("Selector"));
-        const QStringList englishTips =
-            module.ReadTranslationSection(module.TranslationsPath(), QStringLiteral("Tips"), true);
+        const QStringList englishTips = module.ReadSection(QStringLiteral("Tips"), true);
         QVERIFY(englishTips.value(1).startsWith(QStringLiteral("Welcome")));
         QVERIFY(englishTips.size() >= 12);
         QCOMPARE(englishTips.size(), frenchTips.size());
@@ -367,9 +371,7 @@ private slots:
         QCOMPARE(module.LanguageCodes(), (QStringList{"fr", "en"}));
         for (const QString window :
              {"FormMain", "FrmConfig", "TipsForm", "FrmSelecteur", "Langues", "Framefille"})
-            QVERIFY2(
-                !module.ReadTranslationSection(module.TranslationsPath(), window, false).isEmpty(),
-                qPrintable(window));
+            QVERIFY2(!module.ReadSection(window, false).isEmpty(), qPrintable(window));
     }
 
 private:

@@ -66,7 +66,7 @@ private slots:
         QWidget* window = Window(client);
         if (maximised)
             window->setWindowState(Qt::WindowMaximized);
-        module_->SaveWindowPosition(window, withSize);
+        module_->Placement().Save(window, withSize);
         QCOMPARE(Stored("FrmConfigState"), stored[0]);
         QCOMPARE(Stored("FrmConfigLeft"), stored[1]);
         QCOMPARE(Stored("FrmConfigTop"), stored[2]);
@@ -78,9 +78,9 @@ private slots:
     }
 
     void restoresWhereItWasSaved() {
-        module_->SaveWindowPosition(Window({210, 160}), false);
+        module_->Placement().Save(Window({210, 160}), false);
         QWidget* reopened = Window({0, 0});
-        module_->RestoreWindowPosition(reopened, false);
+        module_->Placement().Restore(reopened, false);
         QCOMPARE(reopened->geometry().topLeft(), QPoint(210, 160));
         QCOMPARE(reopened->size(), QSize(370, 477));
     }
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(
             services_test::WriteBytes(folder_->SettingsPath(), "[WindowPositions]\n" + settings));
         QWidget* window = Window({5, 5});
-        module_->RestoreWindowPosition(window, false);
+        module_->Placement().Restore(window, false);
         QCOMPARE(window->geometry().topLeft(), expected);
     }
 
@@ -120,14 +120,14 @@ private slots:
                                           "[WindowPositions]\nFrmConfigWidth=300\n"
                                           "FrmConfigHeight=250\n"));
         QWidget* window = Window({5, 5});
-        module_->RestoreWindowPosition(window, true);
+        module_->Placement().Restore(window, true);
         QCOMPARE(window->frameGeometry().size(), QSize(300, 250));
         QVERIFY(!window->isMaximized());
 
         QVERIFY(services_test::WriteBytes(folder_->SettingsPath(),
                                           "[WindowPositions]\nFrmConfigState=1\n"));
         window = Window({5, 5});
-        module_->RestoreWindowPosition(window, true);
+        module_->Placement().Restore(window, true);
         QVERIFY(window->isMaximized());
     }
 
@@ -137,13 +137,23 @@ private slots:
             folder_->SettingsPath(), "[GeneralSettings]\nSavePosWin=0\n"
                                      "[WindowPositions]\nFrmConfigLeft=300\nFrmConfigTop=300\n"));
         module_.emplace();
-        QVERIFY(!module_->SavePosWin);
+        QVERIFY(!module_->Store().Values().SavePosWin);
         QWidget* window = Window({5, 6});
-        module_->RestoreWindowPosition(window, false);
+        module_->Placement().Restore(window, false);
         QCOMPARE(window->geometry().topLeft(), QPoint(5, 6));
-        module_->SaveWindowPosition(window, true);
+        module_->Placement().Save(window, true);
         QCOMPARE(Stored("FrmConfigLeft"), QStringLiteral("300"));
         QCOMPARE(Stored("FrmConfigState"), QStringLiteral("<none>"));
+    }
+
+    void destructionSavesTheSettingsAndRecentFiles() {
+        const QString grid = services_test::CreateFile(folder_->Path(), QStringLiteral("a.xml"));
+        module_->Store().Values().LastTipShown = 4;
+        module_->Recent().Add(grid);
+        module_.reset();
+        module_.emplace();
+        QCOMPARE(module_->Store().Values().LastTipShown, 4);
+        QCOMPARE(module_->Store().ReadEntry(kRecentFiles, QStringLiteral("File1"), {}), grid);
     }
 
     void opensUrlsOnTheDesktop() {
@@ -163,7 +173,7 @@ private slots:
 
 private:
     QString Stored(const QString& key) {
-        return module_->ReadSetting(kWindowPositions, key, QStringLiteral("<none>"));
+        return module_->Store().ReadEntry(kWindowPositions, key, QStringLiteral("<none>"));
     }
     QWidget* Window(const QPoint& client) {
         window_.emplace();

@@ -126,7 +126,7 @@ private slots:
     void init() {
         folder_.emplace();
         module_.emplace();
-        module_->ProgramFolder = folder_->Path();
+        module_->Translation().SetProgramFolder(folder_->Path());
     }
 
     void cleanup() {
@@ -184,7 +184,7 @@ private slots:
                           "[Other]\n"
                           "fr_TLabel_LbChiffre=Jamais\n");
         const ConfigWindow config;
-        module_->TranslateForm(config.window.get());
+        TranslateForm(module_->Translation(), config.window.get());
         QCOMPARE(config.quitConfirm->text(), QStringLiteral("Demander avant de quitter"));
         QCOMPARE(config.plainButton->text(), QStringLiteral("Bouton"));
         QCOMPARE(config.devoile->text(), QStringLiteral("Dévoilés (clés sans casse)"));
@@ -199,8 +199,8 @@ private slots:
         QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres :"));
         QCOMPARE(config.couleur->title(), QStringLiteral("Couleurs"));
 
-        module_->Language = QStringLiteral("en");
-        module_->TranslateForm(config.window.get());
+        module_->Store().Values().Language = QStringLiteral("en");
+        TranslateForm(module_->Translation(), config.window.get());
         QCOMPARE(config.chiffre->text(), QStringLiteral("Digits:"));
         QCOMPARE(config.quitConfirm->text(), QStringLiteral("Demander avant de quitter"));
     }
@@ -214,7 +214,7 @@ private slots:
                           "fr_TTabSheet_TabSheetPose_Hint=Poser un chiffre\n"
                           "fr_TCheckBox_CbQuitConfirm_Hint=l\\039appli\n");
         const ConfigWindow config;
-        module_->TranslateForm(config.window.get());
+        TranslateForm(module_->Translation(), config.window.get());
         QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres\\nposés"));
         QCOMPARE(config.chiffre->toolTip(), QStringLiteral("Couleur des chiffres\nposés en jeu"));
         QCOMPARE(config.nouveau->statusTip(), QStringLiteral("Nouveau|Nouvelle grille"));
@@ -231,10 +231,10 @@ private slots:
                           "[InnerForm]\n"
                           "fr_TLabel_LbInner=Traduit chez lui\n");
         const ConfigWindow config;
-        module_->TranslateForm(config.window.get());
+        TranslateForm(module_->Translation(), config.window.get());
         QCOMPARE(config.inner->windowTitle(), QStringLiteral("Titre traduit"));
         QCOMPARE(config.innerLabel->text(), QStringLiteral("Dedans"));
-        module_->TranslateForm(config.inner);
+        TranslateForm(module_->Translation(), config.inner);
         QCOMPARE(config.innerLabel->text(), QStringLiteral("Traduit chez lui"));
     }
 
@@ -245,7 +245,7 @@ private slots:
                           "fr_TCheckBox_CbQuitConfirm_Hint=Seulement l'aide\n");
         const ConfigWindow config;
         config.chiffre->setToolTip(QStringLiteral("aide d'origine"));
-        module_->TranslateForm(config.window.get());
+        TranslateForm(module_->Translation(), config.window.get());
         QCOMPARE(config.chiffre->text(), QStringLiteral("Chiffres :"));
         QCOMPARE(config.chiffre->toolTip(), QStringLiteral("aide d'origine"));
         QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirmer la fermeture"));
@@ -254,7 +254,7 @@ private slots:
 
     void noTranslationFileChangesNothing() {
         const ConfigWindow config;
-        module_->TranslateForm(config.window.get());
+        TranslateForm(module_->Translation(), config.window.get());
         QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirmer la fermeture"));
         QMenu langues;
         langues.setObjectName(QStringLiteral("Langues"));
@@ -273,12 +273,12 @@ private slots:
         QAction* fr = AddLanguageEntry(&langues, QStringLiteral("fr"));
         QAction* en = AddLanguageEntry(&langues, QStringLiteral("en"));
         QCOMPARE(fr->text(), QStringLiteral("fr"));
-        module_->TranslateMenuItems(&langues);
+        TranslateMenuItems(module_->Translation(), &langues);
         QCOMPARE(fr->text(), QStringLiteral("Français"));
         QCOMPARE(en->text(), QStringLiteral("Anglais"));
         QCOMPARE(en->statusTip(), QString());
-        module_->Language = QStringLiteral("en");
-        module_->TranslateMenuItems(&langues);
+        module_->Store().Values().Language = QStringLiteral("en");
+        TranslateMenuItems(module_->Translation(), &langues);
         QCOMPARE(fr->text(), QStringLiteral("French"));
         QCOMPARE(en->text(), QStringLiteral("Anglais"));
     }
@@ -334,11 +334,11 @@ private slots:
         ChooseLanguageEntry(*module_, &langues, en);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); // Qt posts them
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
-        QCOMPARE(module_->Language, QStringLiteral("en"));
+        QCOMPARE(module_->Store().Values().Language, QStringLiteral("en"));
         QVERIFY(en->isChecked());
         QVERIFY(!langues.actions().at(0)->isChecked());
         QCOMPARE(langues.actions().at(0)->text(), QStringLiteral("French"));
-        QCOMPARE(module_->GetMessageText("&Oui", 1), QStringLiteral("&Yes"));
+        QCOMPARE(module_->Translation().GetMessageText("&Oui", 1), QStringLiteral("&Yes"));
         QCOMPARE(config.quitConfirm->text(), QStringLiteral("Confirm before quitting"));
         QVERIFY(services_test::ReadBytes(folder_->SettingsPath()).contains("Language=en\n"));
         ChooseLanguageEntry(*module_, &langues, langues.actions().at(0));
@@ -373,7 +373,7 @@ private slots:
         QFETCH(QString, component);
         QFETCH(QString, french);
         QFETCH(QString, english);
-        module_->ProgramFolder = QCoreApplication::applicationDirPath() + u'/';
+        module_->Translation().SetProgramFolder(QCoreApplication::applicationDirPath() + u'/');
         const app::FrameServicesAdapter frameServices(*module_);
         QWidget window;
         window.setObjectName(QStringLiteral("FormMain"));
@@ -392,7 +392,7 @@ private slots:
 
 private:
     void WriteTranslations(const QByteArray& content) {
-        QVERIFY(WriteBytes(module_->TranslationsPath(), content));
+        QVERIFY(WriteBytes(module_->Translation().TranslationsPath(), content));
     }
 
     std::optional<services_test::TemporaryDataFolder> folder_;

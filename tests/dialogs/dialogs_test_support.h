@@ -24,7 +24,7 @@ struct MainWindow {
     QStringList errors;
 
     MainWindow() {
-        services->ProgramFolder = ProgramFolder();
+        services->Translation().SetProgramFolder(ProgramFolder());
         window = std::make_unique<app::MainWindow>(*services);
         window->Dialogs().showError = [this](const QString& text) { errors << text; };
         app::ConnectTipsSplashAndVersion(*window, *services);

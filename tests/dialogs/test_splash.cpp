@@ -87,7 +87,7 @@ private slots:
         MainWindow shell;
         if (!settings.isNull())
             QVERIFY(services_test::WriteBytes(shell.data.SettingsPath(), settings));
-        QCOMPARE(app::SplashIntervalMs(shell.services->LoadSettingsFile()), expectedMs);
+        QCOMPARE(app::SplashIntervalMs(shell.services->Store().LoadFile()), expectedMs);
         SplashWindow splash(*shell.services);
         QCOMPARE(splash.TimerSplash()->isActive(), expectedMs > 0);
         if (expectedMs > 0)
@@ -121,7 +121,8 @@ private slots:
         QVERIFY(WriteTimeSplash(shell, "2"));
         const QString path = shell.ProgramFolder() + app::kSplashFileName;
         if (content == QLatin1String("shipped")) {
-            shell.services->ProgramFolder = QCoreApplication::applicationDirPath() + u'/';
+            shell.services->Translation().SetProgramFolder(QCoreApplication::applicationDirPath() +
+                                                           u'/');
         } else if (content == QLatin1String("200x100")) {
             QImage image(200, 100, QImage::Format_RGB32);
             image.fill(Qt::darkCyan);

@@ -104,14 +104,14 @@ private slots:
         QFETCH(int, finalLastShown);
         MainWindow shell;
         QVERIFY(shell.WriteTranslations(file));
-        shell.services->Language = language;
-        shell.services->LastTipShown = lastShown;
+        shell.services->Store().Values().Language = language;
+        shell.services->Store().Values().LastTipShown = lastShown;
         QStringList shown;
         for (qsizetype i = 0; i < expected.size(); ++i)
-            shown << app::NextTip(*shell.services);
+            shown << app::NextTip(shell.services->Translation(), shell.services->Store().Values());
         QCOMPARE(shown, expected);
-        QCOMPARE(shell.services->LastTipShown, finalLastShown);
-        QVERIFY(shell.services->ShowTipsOnStartup);
+        QCOMPARE(shell.services->Store().Values().LastTipShown, finalLastShown);
+        QVERIFY(shell.services->Store().Values().ShowTipsOnStartup);
     }
 
     void openingShowsTheNextTip_data() {
@@ -124,7 +124,7 @@ private slots:
         QFETCH(bool, showTipsOnStartup);
         MainWindow shell;
         QVERIFY(shell.WriteTranslations(kThreeTips));
-        shell.services->ShowTipsOnStartup = showTipsOnStartup;
+        shell.services->Store().Values().ShowTipsOnStartup = showTipsOnStartup;
         shell.window->FinishSetUp();
         QCOMPARE(TipsWindows(shell).size(), showTipsOnStartup ? 1 : 0);
         emit shell.window->tipsRequested();
@@ -150,8 +150,8 @@ private slots:
                                         "en_TLabel_Label1=Tip of the day\n"
                                         "en_TSpeedButton_SpeedNext=Next tip\n"
                                         "en_TCheckBox_DisableTipsOnStartupCBox=Do not show\n"));
-        shell.services->Language = QStringLiteral("en");
-        shell.services->LoadMessages();
+        shell.services->Store().Values().Language = QStringLiteral("en");
+        shell.services->Translation().LoadMessages();
         emit shell.window->tipsRequested();
         TipsDialog* tips = TipsWindows(shell).value(0);
         QVERIFY(tips != nullptr);
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(TipShown(windows[0]), QStringLiteral("a"));
         QCOMPARE(TipShown(windows[1]), QStringLiteral("c"));
         QVERIFY(windows[0]->isVisible());
-        QCOMPARE(shell.services->LastTipShown, 0);
+        QCOMPARE(shell.services->Store().Values().LastTipShown, 0);
     }
 
     void closingDecidesTipsOnStartup_data() {
@@ -195,7 +195,7 @@ private slots:
         QFETCH(bool, checked);
         MainWindow shell;
         QVERIFY(shell.WriteTranslations(kThreeTips));
-        shell.services->ShowTipsOnStartup = checked;
+        shell.services->Store().Values().ShowTipsOnStartup = checked;
         emit shell.window->tipsRequested();
         QPointer<TipsDialog> tips = TipsWindows(shell).value(0);
         QVERIFY(tips != nullptr);
@@ -206,7 +206,7 @@ private slots:
             Press(tips, "CancelBtn");
         else
             QTest::keyClick(tips, Qt::Key_Escape);
-        QCOMPARE(shell.services->ShowTipsOnStartup, !checked);
+        QCOMPARE(shell.services->Store().Values().ShowTipsOnStartup, !checked);
         DestroyClosedWindows();
         QVERIFY(tips.isNull());
     }
@@ -214,11 +214,11 @@ private slots:
     void noTipOpensNoWindow() {
         MainWindow shell;
         QVERIFY(shell.WriteTranslations("[Tips]\nen=only in English\n"));
-        shell.services->LastTipShown = 2;
+        shell.services->Store().Values().LastTipShown = 2;
         emit shell.window->tipsRequested();
         QVERIFY(TipsWindows(shell).isEmpty());
-        QVERIFY(!shell.services->ShowTipsOnStartup);
-        QCOMPARE(shell.services->LastTipShown, 2);
+        QVERIFY(!shell.services->Store().Values().ShowTipsOnStartup);
+        QCOMPARE(shell.services->Store().Values().LastTipShown, 2);
         QVERIFY(shell.errors.isEmpty());
     }
 
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(shell.errors.size(), 1);
         QVERIFY(shell.errors.first().startsWith(QStringLiteral("Impossible d'ouvrir le fichier ")));
         QVERIFY(shell.errors.first().endsWith(QStringLiteral("/Translations.txt")));
-        QVERIFY(shell.services->ShowTipsOnStartup);
+        QVERIFY(shell.services->Store().Values().ShowTipsOnStartup);
     }
 };
 

@@ -145,9 +145,11 @@ private slots:
             status == kRefused ? dialogs_test::RefusingAddress() : site.Address();
         qputenv("TESSARINE_SITE_URL", address.toUtf8());
         dialogs_test::MainWindow shell;
+        // The data folder has gone: the download cannot be stored.
         if (outcome == kWriteFailed)
-            shell.services->DataFolder += QStringLiteral("absent/");
-        const QString localPath = shell.services->DataFolder + QStringLiteral("version.txt");
+            QVERIFY(QDir(shell.data.Path()).removeRecursively());
+        const QString localPath =
+            shell.services->Store().DataFolder() + QStringLiteral("version.txt");
         if (!staleFile.isEmpty())
             QVERIFY(services_test::WriteBytes(localPath, staleFile));
         app::DownloadLimits limits;

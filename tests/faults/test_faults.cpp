@@ -1,7 +1,8 @@
 // Faults around the program: a grid saved where it cannot be written loses nothing, and a data
 // folder or files it cannot use never stop it from starting. Root ignores file permissions, so
 // every obstacle here is one that stops root too.
-#include "app/services/services_core.h"
+#include "app/services/settings_store.h"
+#include "app/services/translator.h"
 #include "tests/app/services_test_support.h"
 #include "tests/faults/file_size_limit.h"
 #include "tests/game/session_fixture.h"
@@ -190,22 +191,21 @@ void TestFaults::unusableSettingsStorageKeepsSettingsInMemory() {
     if (settingsFileIsFolder)
         QVERIFY(QDir().mkpath(temporary.SettingsPath()));
 
-    services::ServicesCore module;
+    services::SettingsStore module;
     const QString problem = module.StorageProblem();
     QVERIFY2(problem.contains(settingsFileIsFolder ? temporary.SettingsPath() : dataFolder),
              qPrintable(problem));
-    QCOMPARE(module.Language, QStringLiteral("fr"));
+    QCOMPARE(module.Values().Language, QStringLiteral("fr"));
 
-    module.Language = QStringLiteral("en");
-    QVERIFY(!module.SaveSettings());
-    QVERIFY(!module.WriteSetting(services::kRecentDirectories,
-                                 QStringLiteral("RecentSaveFileAsDir"),
-                                 QStringLiteral("/grilles")));
+    module.Values().Language = QStringLiteral("en");
+    QVERIFY(!module.Save());
+    QVERIFY(!module.WriteEntry(services::kRecentDirectories, QStringLiteral("RecentSaveFileAsDir"),
+                               QStringLiteral("/grilles")));
     QCOMPARE(
-        module.ReadSetting(services::kRecentDirectories, QStringLiteral("RecentSaveFileAsDir"), {}),
+        module.ReadEntry(services::kRecentDirectories, QStringLiteral("RecentSaveFileAsDir"), {}),
         QStringLiteral("/grilles"));
-    module.LoadSettings();
-    QCOMPARE(module.Language, QStringLiteral("en"));
+    module.Load();
+    QCOMPARE(module.Values().Language, QStringLiteral("en"));
     // Said once: later reads and writes keep the same sentence.
     QCOMPARE(module.StorageProblem(), problem);
     if (settingsFileIsFolder)
@@ -214,11 +214,12 @@ void TestFaults::unusableSettingsStorageKeepsSettingsInMemory() {
 
 void TestFaults::translationFileThatIsAFolderGivesDefaults() {
     const services_test::TemporaryDataFolder temporary;
-    services::ServicesCore module;
-    module.ProgramFolder = temporary.Path();
+    services::Settings settings;
+    services::Translator module(settings);
+    module.SetProgramFolder(temporary.Path());
     QVERIFY(QDir().mkpath(module.TranslationsPath()));
     module.LoadMessages();
-    QCOMPARE(module.Messages, QStringList{});
+    QCOMPARE(module.Messages(), QStringList{});
     QCOMPARE(module.GetMessageText(QStringLiteral("&Oui"), 1), QStringLiteral("&Oui"));
     QCOMPARE(module.LanguageCodes(), QStringList{});
 }

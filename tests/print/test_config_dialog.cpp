@@ -108,8 +108,8 @@ class TestConfigDialog : public QObject {
         shell_->Trigger("ActionConfig");
     }
     QString StoredPosition(const char* key) const {
-        return shell_->services->ReadSetting(services::kWindowPositions, QLatin1String(key),
-                                             QStringLiteral("<none>"));
+        return shell_->services->Store().ReadEntry(services::kWindowPositions, QLatin1String(key),
+                                                   QStringLiteral("<none>"));
     }
 
 private slots:
@@ -162,7 +162,7 @@ private slots:
         QFETCH(int, shown);
         QFETCH(int, typed);
         QFETCH(bool, ok);
-        Settings& settings = *shell_->services;
+        Settings& settings = shell_->services->Store().Values();
         SetEdited(settings, Pattern(shown));
         const Settings before = settings;
         QVariantList showing;
@@ -181,7 +181,7 @@ private slots:
     }
 
     void cancelledColourChooserKeepsTheSwatch() {
-        const game::Colour before = shell_->services->CandidateColour;
+        const game::Colour before = shell_->services->Store().Values().CandidateColour;
         std::optional<QColor> offered;
         OpenDialog([&](ConfigDialog& dialog) {
             dialog.SetColourChooser([&](const QColor& initial, QWidget*) {
@@ -193,7 +193,7 @@ private slots:
         });
         // The chooser starts from the swatch's colour; cancelled, it changes nothing.
         QCOMPARE(offered, std::optional<QColor>(game::ToQColor(before)));
-        QCOMPARE(shell_->services->CandidateColour, before);
+        QCOMPARE(shell_->services->Store().Values().CandidateColour, before);
     }
 
     void splashTimeStaysWithin1To6_data() {
@@ -216,7 +216,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, shown);
         QFETCH(int, taken);
-        shell_->services->TimeSplash = setting;
+        shell_->services->Store().Values().TimeSplash = setting;
         std::optional<int> showing;
         OpenDialog([&](ConfigDialog& dialog) {
             auto* edit = Child<QLineEdit>(dialog, "EdTimeSplash");
@@ -228,7 +228,7 @@ private slots:
             return true;
         });
         QCOMPARE(showing, std::optional<int>(shown));
-        QCOMPARE(shell_->services->TimeSplash, taken);
+        QCOMPARE(shell_->services->Store().Values().TimeSplash, taken);
     }
 
     void everyGridIsRedrawnAndKeepsItsGame() {
@@ -297,10 +297,10 @@ private slots:
 
     void positionIsKeptOnlyWithSavePosWin() {
         QFETCH(bool, savePosWin);
-        services::AppServices& services = *shell_->services;
-        services.SavePosWin = savePosWin;
-        QVERIFY(services.WriteSetting(services::kWindowPositions, "FrmConfigLeft", "300"));
-        QVERIFY(services.WriteSetting(services::kWindowPositions, "FrmConfigTop", "200"));
+        services::SettingsStore& store = shell_->services->Store();
+        store.Values().SavePosWin = savePosWin;
+        QVERIFY(store.WriteEntry(services::kWindowPositions, "FrmConfigLeft", "300"));
+        QVERIFY(store.WriteEntry(services::kWindowPositions, "FrmConfigTop", "200"));
         QRect shownAt, screen;
         QPoint movedTo;
         OpenDialog([&](ConfigDialog& dialog) {
@@ -326,8 +326,8 @@ private slots:
     }
 
     void textsFollowTheLanguage() {
-        shell_->services->Language = QStringLiteral("en");
-        shell_->services->LoadMessages();
+        shell_->services->Store().Values().Language = QStringLiteral("en");
+        shell_->services->Translation().LoadMessages();
         QStringList texts;
         OpenDialog([&](ConfigDialog& dialog) {
             texts << dialog.windowTitle() << Child<QGroupBox>(dialog, "GBPreference")->title()

@@ -30,8 +30,8 @@ struct Shell {
     QStringList errors;
 
     explicit Shell(bool quitConfirm = false) {
-        services->QuitConfirm = quitConfirm;
-        services->ShowTipsOnStartup = false;
+        services->Store().Values().QuitConfirm = quitConfirm;
+        services->Store().Values().ShowTipsOnStartup = false;
         Start();
     }
 

@@ -58,7 +58,7 @@ private slots:
         Shell shell;
         const QStringList all(std::begin(kGridCommands), std::end(kGridCommands));
         QCOMPARE(shell.Tabs(), 0);
-        QCOMPARE(shell.services->RecentFileCount(), 0);
+        QCOMPARE(shell.services->Recent().Count(), 0);
         QVERIFY(shell.window->findChild<QToolBar*>(QStringLiteral("ToolBarMain"))->isVisible());
         QVERIFY(Child(shell, "Menu_BarreOutils")->isChecked());
         QCOMPARE(GridCommandsEnabled(shell), QStringList());
@@ -92,7 +92,7 @@ private slots:
         shell.window->Duplicate();
         QCOMPARE(Captions(shell),
                  Padded(QStringList({"SansNom 1", "SansNom 2", "grille", "SansNom 3"})));
-        QCOMPARE(shell.services->RecentOpenFileDir, shell.folder.Path());
+        QCOMPARE(shell.services->Store().Values().RecentOpenFileDir, shell.folder.Path());
         // Tab and grid share a name of six capital letters.
         const QString name = shell.window->Tabs()->widget(1)->objectName();
         QVERIFY(QRegularExpression(QStringLiteral("^[A-Z]{6}$")).match(name).hasMatch());
@@ -131,10 +131,11 @@ private slots:
         QVERIFY(QFileInfo::exists(shell.chosenFile));
         QCOMPARE(Captions(shell), Padded(QStringList{"a.b"}));
         QVERIFY(!shell.Grid(0).Modified());
-        QCOMPARE(shell.services->ReadSetting(QStringLiteral("RecentDirectories"),
-                                             QStringLiteral("RecentSaveFileAsDir"), QString()),
+        QCOMPARE(shell.services->Store().ReadEntry(QStringLiteral("RecentDirectories"),
+                                                   QStringLiteral("RecentSaveFileAsDir"),
+                                                   QString()),
                  shell.folder.Path());
-        QCOMPARE(shell.services->RecentFile(0), shell.chosenFile);
+        QCOMPARE(shell.services->Recent().At(0), shell.chosenFile);
 
         shell.Grid(0).ApplyCellChoice(1, 2, 'P', 5);
         shell.window->Save();
@@ -192,7 +193,7 @@ private slots:
 
     void openFailuresLeaveNoTab() {
         Shell shell;
-        const QString openFolder = shell.services->RecentOpenFileDir;
+        const QString openFolder = shell.services->Store().Values().RecentOpenFileDir;
         const QString missing = shell.FilePath(QStringLiteral("absent.xml"));
         QVERIFY(!shell.window->OpenFile(missing));
         QCOMPARE(shell.errors.last(), "Fichier non trouvé :\r\n" + missing);
@@ -202,8 +203,8 @@ private slots:
         shell.window->Open();
         QCOMPARE(shell.Tabs(), 0);
         QCOMPARE(shell.errors.size(), 2);
-        QCOMPARE(shell.services->RecentOpenFileDir, openFolder);
-        QCOMPARE(shell.services->RecentFileCount(), 0);
+        QCOMPARE(shell.services->Store().Values().RecentOpenFileDir, openFolder);
+        QCOMPARE(shell.services->Recent().Count(), 0);
         QVERIFY(!shell.Enabled("ActionEnregistrer"));
     }
 

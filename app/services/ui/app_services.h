@@ -1,57 +1,65 @@
 #pragma once
-// The services module of the program (one instance, made by the program's main body): the plain
-// services of ServicesCore plus those that act on windows — translating them, the message
-// window, the recent-files submenu, window positions, opening a URL.
+// The services module of the program (one instance, made by the program's main body after the
+// QApplication): it composes the settings store, the recent files and their submenu, the
+// translator and the window placement, and offers the small services — the program's version
+// text, numbers for new grids, opening a URL, the message window, changing the language.
+//
+// Creation finds the data folder and loads the settings, then finds the program folder and loads
+// the messages and Qt's own translations. Destruction saves the settings and the recent files,
+// after everything else of the program has gone.
 
-#include "app/services/services_core.h"
+#include "app/services/recent_files.h"
+#include "app/services/settings_store.h"
+#include "app/services/translator.h"
 #include "app/services/ui/message_dialog.h"
+#include "app/services/ui/recent_files_menu.h"
+#include "app/services/ui/window_placement.h"
 
-#include <QPointer>
+#include <QString>
 
-#include <functional>
-
-class QMenu;
 class QWidget;
 
 namespace services {
 
-class AppServices : public ServicesCore {
+class AppServices {
 public:
-    using OpenFileHandler = std::function<void(const QString& path)>;
+    AppServices();
+    ~AppServices();
+    AppServices(const AppServices&) = delete;
+    AppServices& operator=(const AppServices&) = delete;
 
-    // The submenu that shows RecentFiles, and what a click on one of its entries calls with that
-    // entry's path. Entries for the paths already listed are added at once.
-    void SetRecentFilesMenu(QMenu* openRecentMI, OpenFileHandler openFile);
+    SettingsStore& Store() { return store_; }
+    const SettingsStore& Store() const { return store_; }
+    RecentFiles& Recent() { return recent_; }
+    RecentFilesMenu& RecentMenu() { return recentMenu_; }
+    Translator& Translation() { return translator_; }
+    const Translator& Translation() const { return translator_; }
+    WindowPlacement& Placement() { return placement_; }
 
-    // The window is known by its objectName. Both do nothing while SavePosWin is false.
-    void SaveWindowPosition(QWidget* window, bool withSize);
-    void RestoreWindowPosition(QWidget* window, bool withSize);
-
-    // Hands a web address, a "mailto:" link or a document path to the desktop.
-    void OpenUrl(const QString& url) const;
-
-    // Applies section [objectName] of the translation file to the window's components.
-    void TranslateForm(QWidget* window) const;
-    // Applies section [objectName] to the entries the menu owns (captions only).
-    void TranslateMenuItems(QMenu* menu) const;
+    // The program file's name without folder and extension.
+    const QString& ProgramName() const { return programName_; }
+    // The settings and the recent files; false when the disk was not reached.
+    bool SaveSettings();
     // Makes a language current: saves the settings and translates everything again, Qt's own
     // texts included.
     void SetLanguage(const QString& code);
-    // Reloads the messages and translates every window that exists.
-    void TranslateAll();
 
+    QString ProgramVersionText() const;
+    // The next grid number as text, "1" the first time.
+    QString NextGridNumber();
+    // Hands a web address, a "mailto:" link or a document path to the desktop.
+    void OpenUrl(const QString& url) const;
     int MessageDialog(const QString& text, const QString& a1, const QString& a2, int number,
                       MessageKind kind, MessageButtons buttons, QWidget* parent = nullptr) const;
 
-protected:
-    void RecentFilesChanged(const RecentFileChange& change) override;
-
 private:
-    void CreateRecentEntry(const QString& path);
-    QStringList WindowSection(const QString& name) const;
-
-    QPointer<QMenu> recentMenu_;
-    OpenFileHandler openFile_;
+    SettingsStore store_;
+    RecentFiles recent_;
+    Translator translator_{store_.Values()};
+    WindowPlacement placement_{store_};
+    RecentFilesMenu recentMenu_{recent_};
+    QString programName_;
+    int gridCounter_ = 0; // last number handed out by NextGridNumber
 };
 
 } // namespace services

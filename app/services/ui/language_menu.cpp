@@ -1,6 +1,7 @@
 #include "app/services/ui/language_menu.h"
 
 #include "app/services/ui/app_services.h"
+#include "app/services/ui/window_translation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,18 +23,19 @@ QAction* AddLanguageEntry(QMenu* langues, const QString& code) {
 
 void FillLanguageMenu(AppServices& services, QMenu* langues,
                       const std::function<void(QAction*)>& onChosen) {
-    for (const QString& code : services.LanguageCodes()) {
+    const Translator& translator = services.Translation();
+    for (const QString& code : translator.LanguageCodes()) {
         QAction* entry = AddLanguageEntry(langues, code);
-        entry->setChecked(code == services.Language);
+        entry->setChecked(code == translator.Language());
         QObject::connect(entry, &QAction::triggered, entry, [entry, onChosen] { onChosen(entry); });
     }
-    services.TranslateMenuItems(langues);
+    TranslateMenuItems(translator, langues);
 }
 
 void ChooseLanguageEntry(AppServices& services, QMenu* langues, QAction* entry) {
     services.SetLanguage(entry->objectName());
     entry->setChecked(true);
-    services.TranslateMenuItems(langues);
+    TranslateMenuItems(services.Translation(), langues);
 }
 
 } // namespace services

@@ -1,16 +1,40 @@
 #pragma once
-// Operations on the recent-files submenu, whose entry i stands for the recent file at position i.
+// The recent-files submenu: entry i stands for the recent file at position i and follows every
+// change of the list. Entries are named OpenRecent3MI, OpenRecent4MI... in the order they are
+// created.
 
+#include "app/services/recent_files.h"
+
+#include <QPointer>
 #include <QString>
 
-class QAction;
+#include <functional>
+
 class QMenu;
 
 namespace services {
 
-// A new entry at the top, named name and captioned with the file name of path (no folder).
-QAction* InsertRecentEntry(QMenu* menu, const QString& name, const QString& path);
-void MoveRecentEntryToTop(QMenu* menu, int from);
-void RemoveRecentEntry(QMenu* menu, int at);
+class RecentFilesMenu {
+public:
+    using OpenFileHandler = std::function<void(const QString& path)>;
+
+    // Follows the list's changes from now on; the list must outlive the menu.
+    explicit RecentFilesMenu(RecentFiles& list);
+    RecentFilesMenu(const RecentFilesMenu&) = delete;
+    RecentFilesMenu& operator=(const RecentFilesMenu&) = delete;
+
+    // The submenu that shows the list, and what a click on one of its entries calls with that
+    // entry's path. Entries for the paths already listed are added at once.
+    void Show(QMenu* openRecentMI, OpenFileHandler openFile);
+
+private:
+    void Follow(const RecentFileChange& change);
+    void CreateEntry(const QString& path);
+
+    RecentFiles& list_;
+    QPointer<QMenu> menu_;
+    OpenFileHandler openFile_;
+    int entryCounter_ = 1; // numbers the names of the entries
+};
 
 } // namespace services

@@ -1,10 +1,13 @@
 #include "app/services/ui/window_translation.h"
 
 #include "app/services/translations.h"
+#include "app/services/translator.h"
 #include "app/services/ui/kind_token.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -98,6 +101,31 @@ void TranslateMenuEntries(QMenu* menu, const QStringList& lines, const QString& 
     for (QObject* child : menu->children())
         if (qobject_cast<QAction*>(child) || qobject_cast<QMenu*>(child))
             Translate(child, token, lines, language, WithHint::No);
+}
+
+void TranslateForm(const Translator& translator, QWidget* window) {
+    if (QFileInfo::exists(translator.TranslationsPath()))
+        TranslateComponents(
+            window,
+            [&translator](const QString& section) {
+                return translator.ReadSection(section, false);
+            },
+            translator.Language());
+}
+
+void TranslateMenuItems(const Translator& translator, QMenu* menu) {
+    if (QFileInfo::exists(translator.TranslationsPath()))
+        TranslateMenuEntries(menu, translator.ReadSection(menu->objectName(), false),
+                             translator.Language());
+}
+
+void TranslateAll(Translator& translator) {
+    translator.LoadMessages();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (type != Qt::Popup && type != Qt::ToolTip && !window->objectName().isEmpty())
+            TranslateForm(translator, window);
+    }
 }
 
 } // namespace services

@@ -25,6 +25,8 @@ class QWidget;
 
 namespace services {
 
+class Translator;
+
 inline constexpr char kTranslationSectionProperty[] = "translationSection";
 
 // The current language's whole lines of a section of the translation file.
@@ -37,5 +39,12 @@ void TranslateComponents(QWidget* window, const SectionReader& readSection,
 // The entries that the menu owns (its actions and submenus), every one as a "TMenuItem", captions
 // only.
 void TranslateMenuEntries(QMenu* menu, const QStringList& lines, const QString& language);
+
+// Applies section [objectName] of the translation file to the window's components.
+void TranslateForm(const Translator& translator, QWidget* window);
+// Applies section [objectName] to the entries the menu owns (captions only).
+void TranslateMenuItems(const Translator& translator, QMenu* menu);
+// Reloads the messages and translates every window that exists.
+void TranslateAll(Translator& translator);
 
 } // namespace services

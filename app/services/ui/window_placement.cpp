@@ -1,9 +1,6 @@
-// Window positions in section "WindowPositions": name + "Left"/"Top" are the screen coordinates of
-// the client area, name + "Width"/"Height" the outer size, name + "State" 1 for a maximised window.
-// Windows are placed by their outer corner; the offset from that corner to the client area is
-// learned per border style from the first window placed, so later windows land exactly.
+#include "app/services/ui/window_placement.h"
 
-#include "app/services/ui/app_services.h"
+#include "app/services/settings_store.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -40,11 +37,11 @@ int OnScreen(int coordinate) {
 
 } // namespace
 
-void AppServices::SaveWindowPosition(QWidget* window, bool withSize) {
-    if (!SavePosWin)
+void WindowPlacement::Save(QWidget* window, bool withSize) {
+    if (!store_.Values().SavePosWin)
         return;
     const QString name = window->objectName();
-    IniFile ini = LoadSettingsFile();
+    IniFile ini = store_.LoadFile();
     const auto write = [&](const char* suffix, int value) {
         ini.WriteInteger(kWindowPositions, name + QLatin1String(suffix), value);
     };
@@ -60,14 +57,14 @@ void AppServices::SaveWindowPosition(QWidget* window, bool withSize) {
             write("Height", window->frameGeometry().height());
         }
     }
-    SaveSettingsFile(ini);
+    store_.SaveFile(ini);
 }
 
-void AppServices::RestoreWindowPosition(QWidget* window, bool withSize) {
-    if (!SavePosWin)
+void WindowPlacement::Restore(QWidget* window, bool withSize) {
+    if (!store_.Values().SavePosWin)
         return;
     const QString name = window->objectName();
-    const IniFile ini = LoadSettingsFile();
+    const IniFile ini = store_.LoadFile();
     const auto read = [&](const char* suffix, int def) {
         return ini.ReadInteger(kWindowPositions, name + QLatin1String(suffix), def);
     };
@@ -79,7 +76,7 @@ void AppServices::RestoreWindowPosition(QWidget* window, bool withSize) {
         if (screenSize.height() < target.y())
             target.setY(screenSize.height() - kScreenEdgeMargin);
     }
-    QPoint& offset = BorderOffsets.at(std::size_t(BorderStyleOf(window)));
+    QPoint& offset = borderOffsets_.at(std::size_t(BorderStyleOf(window)));
     window->move(target - offset);
     const QPoint client = window->geometry().topLeft();
     if (client != target) {
