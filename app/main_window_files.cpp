@@ -145,8 +145,7 @@ void MainWindow::NewGrid() {
     game::GridFrame* grid = CreateTab(UntitledCaption(), true);
     grid->InitBoard();
     if (answer == kGeneratedGrid) {
-        grid->Session().ImportText(QString::fromStdString(engine::GenerateGrid()).left(81));
-        grid->Session().StartPlay();
+        grid->Session().StartGeneratedGrid();
     }
     tabs_->setCurrentIndex(IndexOf(grid));
     UpdateActions(false);

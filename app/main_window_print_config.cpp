@@ -96,7 +96,7 @@ void PrintConfigCommands::ActionConfigExecute() {
     frmConfig.WriteTo(services_.Store().Values());
     const game::GameSettings settings = FrameServicesAdapter(services_).Settings();
     for (int i = 0; i < form_.Tabs()->count(); ++i)
-        RedrawInNewColours(form_.Grid(i)->Session(), settings);
+        form_.Grid(i)->Session().RedrawInNewColours(settings);
 }
 
 QImage BoardPicture(game::GridFrame& grid) {
@@ -106,18 +106,6 @@ QImage BoardPicture(game::GridFrame& grid) {
                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
     // The whole board, stretched to the picture's size.
     return board.scaled(kPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-void RedrawInNewColours(game::GameSession& session, const game::GameSettings& settings) {
-    session.SetSettings(settings);
-    session.ApplyCandidateColour();
-    // Digits take their colour when placed, so the board is rebuilt from its history; the replay
-    // of the mode switches would start the clock again from zero and empty the analysis panel.
-    const int seconds = session.ElapsedSeconds();
-    session.ReplayHistory();
-    session.RestoreElapsedSeconds(seconds);
-    if (session.Mode() == game::mode::Play)
-        session.RunAnalysis();
 }
 
 void ConnectPrintAndConfig(MainWindow& form, services::AppServices& services) {

@@ -12,9 +12,7 @@
 class QImage;
 
 namespace game {
-class GameSession;
 class GridFrame;
-struct GameSettings;
 } // namespace game
 namespace services {
 class AppServices;
@@ -59,10 +57,6 @@ private:
 
 // The board as a player sees it, row and column numbers included, in a 425 x 420 picture.
 QImage BoardPicture(game::GridFrame& grid);
-
-// The grid takes new settings and shows its digits and candidates in the new colours. Its playing
-// time, and in play mode its analysis, stay as they were.
-void RedrawInNewColours(game::GameSession& session, const game::GameSettings& settings);
 
 void ConnectPrintAndConfig(MainWindow& form, services::AppServices& services);
 

@@ -90,18 +90,18 @@ void BM_MoveAnalysedAndRepainted(benchmark::State& state) {
     session.SetCandidateDisplay(true);
     // One move first, so that undoing the measured move stays in play mode.
     Candidate move = OpenCandidate(session);
-    session.ApplyCellChoice(move.row, move.col, 'C', move.digit);
+    session.ApplyCellChoice(move.row, move.col, game::Operation::RemoveCandidate, move.digit);
     for (auto _ : state) {
         state.PauseTiming();
         move = OpenCandidate(session);
         state.ResumeTiming();
-        session.ApplyCellChoice(move.row, move.col, 'C', move.digit);
+        session.ApplyCellChoice(move.row, move.col, game::Operation::RemoveCandidate, move.digit);
         benchmark::DoNotOptimize(grid->grab());
         state.PauseTiming();
         session.Undo();
         state.ResumeTiming();
     }
-    if (session.Mode() != game::mode::Play)
+    if (session.CurrentMode() != game::Mode::Play)
         state.SkipWithError("the grid left play mode");
 }
 BENCHMARK(BM_MoveAnalysedAndRepainted)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -129,7 +129,7 @@ void BM_OpenGridFile1000Entries(benchmark::State& state) {
     for (int d = 1; source.History().size() < 999; d = d % 9 + 1)
         for (const game::BoardCell& cell : source.Cells())
             if (cell.Digit() == 0 && source.History().size() < 999)
-                source.ApplyCellChoice(cell.Row(), cell.Col(), 'C', d);
+                source.ApplyCellChoice(cell.Row(), cell.Col(), game::Operation::RemoveCandidate, d);
     const QString path = shell.folder.path() + QStringLiteral("/long.xml");
     source.SetFileName(path);
     source.SetHasFile(true);

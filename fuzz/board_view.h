@@ -11,12 +11,12 @@ namespace fuzz {
 struct BoardView {
     QString Digits; // 81 characters in creation order, "0" for an empty cell
     QStringList Candidates;
-    char Mode = 0;
+    game::Mode Mode = game::Mode::Input;
     friend bool operator==(const BoardView&, const BoardView&) = default;
 };
 
 inline BoardView ViewOf(const game::GameSession& session) {
-    BoardView view{{}, {}, session.Mode()};
+    BoardView view{{}, {}, session.CurrentMode()};
     for (const game::BoardCell& cell : session.Cells()) {
         view.Digits += QString::number(cell.Digit());
         view.Candidates << cell.CandidateString();

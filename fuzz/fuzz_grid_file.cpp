@@ -47,9 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto loaded = LoadedGrid(input, error);
     if (!error.isEmpty()) {
         Require(error.contains(input), "a refusal names the file");
-        Require(loaded->History() == game::ActionHistory{{0, 0, 0, game::operation::InputMode}},
+        Require(loaded->History() == game::ActionHistory{{0, 0, 0, game::Operation::InputMode}},
                 "a refused file leaves the history as it was");
-        Require(loaded->CountPlacedCells() == 0, "a refused file leaves the board as it was");
+        Require(loaded->PlacedCells() == 0, "a refused file leaves the board as it was");
         Require(!loaded->Modified(), "a refused file leaves the modified mark as it was");
         return 0;
     }

@@ -18,7 +18,7 @@ std::unique_ptr<game::GameSession> NewGrid() {
     return session;
 }
 
-const game::ActionHistory kNewGridHistory = {{0, 0, 0, game::operation::InputMode}};
+const game::ActionHistory kNewGridHistory = {{0, 0, 0, game::Operation::InputMode}};
 
 } // namespace
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(error == reading.Error, "Paste refuses what the grid text reader refuses");
     if (!error.isEmpty()) {
         Require(grid->History() == kNewGridHistory, "a refused text leaves the history as it was");
-        Require(grid->CountPlacedCells() == 0, "a refused text leaves the board empty");
+        Require(grid->PlacedCells() == 0, "a refused text leaves the board empty");
         Require(!grid->Modified(), "a refused text leaves the grid unmodified");
         return 0;
     }

@@ -125,10 +125,10 @@ int RunAnalyseCommand(const QStringList& args) {
         return Refuse(error);
 
     if (!options->Families.isEmpty()) {
+        QList<int> families;
         for (QChar family : options->Families)
-            session.SetFamilyChecked(family.unicode() - u'0', true);
-        if (session.Mode() == game::mode::Play)
-            session.RunAnalysis();
+            families << family.unicode() - u'0';
+        session.CheckFamilies(families, true);
     }
 
     if (!options->SavePath.isEmpty()) {

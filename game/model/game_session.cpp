@@ -3,6 +3,9 @@
 #include "game/model/duration.h"
 #include "game/model/model_messages.h"
 
+#include "engine/generator.h"
+
+#include <algorithm>
 #include <limits>
 
 namespace game {
@@ -34,7 +37,7 @@ void GameSession::InitBoard(PendingHistory* pending) {
         cell.BackgroundColour = kWhite;
         NotifyCell(cell);
     }
-    SetMode(mode::Input, true);
+    SetMode(Mode::Input, true);
     ApplyDefaults();
     if (pending != nullptr && !pending->Entries.empty()) {
         history_ = std::move(pending->Entries);
@@ -45,11 +48,21 @@ void GameSession::InitBoard(PendingHistory* pending) {
     }
 }
 
-void GameSession::ApplyCandidateColour() {
+void GameSession::StartGeneratedGrid() {
+    ImportText(QString::fromStdString(engine::GenerateGrid()).left(81));
+    StartPlay();
+}
+
+void GameSession::RedrawInNewColours(const GameSettings& settings) {
+    settings_ = settings;
     for (BoardCell& cell : cells_) {
         cell.CandidateColour = settings_.CandidateColour;
         NotifyCell(cell);
     }
+    // Digits take their colour when placed, so the board is rebuilt from its history.
+    ReplayKeepingClock();
+    if (mode_ == Mode::Play)
+        RunAnalysis();
 }
 
 void GameSession::ApplyDefaults() {
@@ -57,11 +70,13 @@ void GameSession::ApplyDefaults() {
     SetProtection(settings_.Protection);
 }
 
+int GameSession::PlacedCells() const {
+    return int(std::count_if(cells_.begin(), cells_.end(),
+                             [](const BoardCell& cell) { return cell.Digit() != 0; }));
+}
+
 int GameSession::CountPlacedCells() {
-    int placed = 0;
-    for (const BoardCell& cell : cells_)
-        if (cell.Digit() != 0)
-            ++placed;
+    const int placed = PlacedCells();
     const QString label =
         QString::number(placed) + QStringLiteral("/81 ") + MessageText(83, QStringLiteral("cases"));
     if (label != casesLabel_) {
@@ -80,12 +95,13 @@ engine::GridState GameSession::TakeSnapshot() const {
     return grid;
 }
 
-void GameSession::SetMode(char mode, bool record) {
+void GameSession::SetMode(game::Mode mode, bool record) {
     mode_ = mode;
     if (record)
-        AppendHistory(HistoryEntry{0, 0, 0, mode});
+        history_.push_back(HistoryEntry{
+            0, 0, 0, mode == Mode::Input ? Operation::InputMode : Operation::PlayMode});
     elapsedSeconds_ = 0;
-    if (mode == mode::Input) {
+    if (mode == Mode::Input) {
         ClearTrace();
         SetTimerLabel(FormatDuration(0));
         SetTimerRunning(false);
@@ -96,21 +112,21 @@ void GameSession::SetMode(char mode, bool record) {
     emit modeChanged(mode_);
 }
 
-void GameSession::ApplyAction(int row, int col, char operation, int digit) {
+void GameSession::ApplyAction(int row, int col, Operation operation, int digit) {
     if (!InRange(row) || !InRange(col) || !InRange(digit)) {
         CountPlacedCells();
         return;
     }
     BoardCell& cell = CellAt(row, col);
     const QString where = QStringLiteral("L%1 C%2").arg(row).arg(col);
-    if (operation == operation::RemoveCandidate) {
+    if (operation == Operation::RemoveCandidate) {
         RemoveCandidateFrom(cell, digit);
-        if (mode_ == mode::Play)
+        if (mode_ == Mode::Play)
             AddTrace(where + QStringLiteral(" suppression du candidat : ") +
                      QString::number(digit));
         return;
     }
-    if (operation != operation::Place)
+    if (operation != Operation::Place)
         return;
     if (!cell.HasCandidate(digit) && cell.Digit() != digit) {
         emit beepRequested();
@@ -120,7 +136,7 @@ void GameSession::ApplyAction(int row, int col, char operation, int digit) {
     cell.PlayedColour = ModeDigitColour();
     cell.SetNumber(digit);
     NotifyCell(cell);
-    if (mode_ == mode::Play)
+    if (mode_ == Mode::Play)
         AddTrace(where + QStringLiteral(" reçoit le : ") + QString::number(digit));
     const int region = cell.Region();
     for (BoardCell& peer : cells_)
@@ -130,14 +146,14 @@ void GameSession::ApplyAction(int row, int col, char operation, int digit) {
 }
 
 void GameSession::StartPlay() {
-    SetMode(mode::Play, true);
+    SetMode(Mode::Play, true);
     RunAnalysis();
 }
 
 void GameSession::EraseAll() {
     ResetAllCells();
     history_.clear();
-    SetMode(mode::Input, true);
+    SetMode(Mode::Input, true);
 }
 
 SelectorSetup GameSession::PrepareSelector(int row, int col, bool leftButton) {
@@ -148,7 +164,7 @@ SelectorSetup GameSession::PrepareSelector(int row, int col, bool leftButton) {
     setup.CandidateColour = settings_.CandidateColour;
     if (protection_) {
         setup.PlaceDigits = cell.CandidateString();
-        setup.CandidateDigits = mode_ == mode::Play ? setup.PlaceDigits : QString();
+        setup.CandidateDigits = mode_ == Mode::Play ? setup.PlaceDigits : QString();
     } else {
         setup.PlaceDigits = kAllDigits;
         setup.CandidateDigits = kAllDigits;
@@ -158,17 +174,17 @@ SelectorSetup GameSession::PrepareSelector(int row, int col, bool leftButton) {
     return setup;
 }
 
-void GameSession::ApplyCellChoice(int row, int col, char operation, int digit) {
+void GameSession::ApplyCellChoice(int row, int col, Operation operation, int digit) {
     // A choice the selector cannot make would write a history line the grid file cannot hold.
     if (!InRange(row) || !InRange(col) || !InRange(digit) ||
-        (operation != operation::Place && operation != operation::RemoveCandidate))
+        (operation != Operation::Place && operation != Operation::RemoveCandidate))
         return;
     ApplyAction(row, col, operation, digit);
-    AppendHistory(
+    history_.push_back(
         HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation});
     SetModified(true);
     ReportDeadEnds();
-    if (mode_ == mode::Play)
+    if (mode_ == Mode::Play)
         RunAnalysis();
 }
 
@@ -199,7 +215,7 @@ void GameSession::SetProtection(bool on) {
 }
 
 void GameSession::TickSecond() {
-    if (!timerRunning_ || mode_ == mode::Input)
+    if (!timerRunning_ || mode_ == Mode::Input)
         return;
     // A grid file may bring any time up to the largest int: the clock stops there, never wraps.
     if (elapsedSeconds_ < std::numeric_limits<int>::max())
@@ -210,7 +226,7 @@ void GameSession::TickSecond() {
 void GameSession::RestoreElapsedSeconds(int seconds) {
     elapsedSeconds_ = seconds;
     // Input mode keeps its clock at zero; play mode shows the time at once, not at the next tick.
-    if (mode_ == mode::Play)
+    if (mode_ == Mode::Play)
         SetTimerLabel(FormatDuration(elapsedSeconds_));
 }
 
@@ -222,7 +238,7 @@ void GameSession::SetModified(bool modified) {
 }
 
 Colour GameSession::ModeDigitColour() const {
-    return mode_ == mode::Input ? settings_.GivenColour : settings_.PlayedColour;
+    return mode_ == Mode::Input ? settings_.GivenColour : settings_.PlayedColour;
 }
 
 void GameSession::RemoveCandidateFrom(BoardCell& cell, int digit) {

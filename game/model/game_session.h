@@ -11,6 +11,7 @@
 #include "game/model/game_settings.h"
 #include "game/model/history_entry.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -19,11 +20,8 @@
 
 namespace game {
 
-// Modes of a grid.
-namespace mode {
-constexpr char Input = 'S'; // "Mode Saisie": the givens are typed
-constexpr char Play = 'R';  // résolution
-} // namespace mode
+// Modes of a grid: the givens are typed ("Mode Saisie"), then the grid is solved.
+enum class Mode { Input, Play };
 
 // How the digit selector opens on a cell: its page, the enabled digits of each page ("1".."9"
 // characters, ascending) and the colours of the buttons.
@@ -41,53 +39,47 @@ class GameSession : public QObject {
 public:
     explicit GameSession(const GameSettings& settings, QObject* parent = nullptr);
 
-    // --- Set-up and settings
+    // --- Starting a grid
     // Starts the grid: empty history but for its "S" entry, input mode, the switches from the
     // settings. With a non-empty pending history (Duplicate), adopts it, empties it, replays it
     // and takes its seconds.
     void InitBoard(PendingHistory* pending = nullptr);
-    const GameSettings& Settings() const { return settings_; }
-    // New settings reach the cells at the next ApplyCandidateColour or replay.
-    void SetSettings(const GameSettings& settings) { settings_ = settings; }
-    // Every cell's candidate colour := the setting.
-    void ApplyCandidateColour();
-    // Presses the two switches as the settings say.
-    void ApplyDefaults();
+    // A new generated puzzle on the started grid: its givens, then "Jouer ! ".
+    void StartGeneratedGrid();
+    // New settings: the board is redrawn in the new colours; the playing time, and in play mode
+    // the analysis, stay as they were.
+    void RedrawInNewColours(const GameSettings& settings);
 
     // --- Board
     // The cells in creation order: column 1 rows 1..9, then column 2, ...
     const std::array<BoardCell, 81>& Cells() const { return cells_; }
     const BoardCell& Cell(int row, int col) const { return cells_[Index(row, col)]; }
-    // Counts the cells holding a digit and refreshes the counter text.
-    int CountPlacedCells();
+    // The number of cells holding a digit.
+    int PlacedCells() const;
     // The filled-cell counter: "/81" at first, then "n/81 cases".
     const QString& CasesLabel() const { return casesLabel_; }
-    // The position as the techniques read it, cells in creation order.
-    engine::GridState TakeSnapshot() const;
 
-    // --- Rules and modes
-    char Mode() const { return mode_; }
-    // Switches to input ("S") or play ("R") mode; record appends the switch to the history.
-    void SetMode(char mode, bool record);
-    // Operation "P" places digit (1..9) in the cell and removes it from the candidates of its
-    // row, column and region; "C" removes one candidate. Writes the trace lines of play mode and
-    // the "FAUX" lines. Does not touch the history. A row, column or digit out of 1..9 changes
-    // nothing but the counter.
-    void ApplyAction(int row, int col, char operation, int digit);
+    // --- Moves
+    game::Mode CurrentMode() const { return mode_; }
     // "Jouer ! ": play mode, recorded, then the analysis run. Not a modification.
     void StartPlay();
     // Erase all (the question is the view's): empty cells, a history of one "S" entry.
     void EraseAll();
-
-    // --- Cell click: the view opens the selector as PrepareSelector says, then, unless it was
+    // Undo: drops the last entry (and a switch to play mode it would end on), replays, keeps the
+    // clock.
+    void Undo();
+    // Restart (the question is the view's): replays the givens up to the switch to play mode and
+    // drops everything after it.
+    void Restart();
+    // Cell click: the view opens the selector as PrepareSelector says, then, unless it was
     // cancelled, hands the chosen operation and digit to ApplyCellChoice.
     // Sets the cell's digit colour for the mode and tells how the selector opens (row and
     // col 1..9).
     SelectorSetup PrepareSelector(int row, int col, bool leftButton);
-    // Applies the choice ("P" or "C", digit 1..9), records it, marks the grid modified, reports
-    // cells left without candidates and, in play mode, runs the analysis. A choice off the board
-    // is ignored.
-    void ApplyCellChoice(int row, int col, char operation, int digit);
+    // Applies the choice (Place or RemoveCandidate, digit 1..9), records it, marks the grid
+    // modified, reports cells left without candidates and, in play mode, runs the analysis. A
+    // choice off the board is ignored.
+    void ApplyCellChoice(int row, int col, Operation operation, int digit);
 
     // --- Switches (SB_CandidatOn/Off, SB_ProtectionOn/Off)
     bool CandidateDisplayOn() const { return candidateDisplay_; }
@@ -98,7 +90,7 @@ public:
 
     // --- Play clock (TimerPartie)
     int ElapsedSeconds() const { return elapsedSeconds_; }
-    // Puts back the seconds a replay reset (undo, load, Duplicate, new colours), and shows them.
+    // Puts back seconds (a save with a clock of its own), and shows them in play mode.
     void RestoreElapsedSeconds(int seconds);
     bool TimerRunning() const { return timerRunning_; }
     // The clock label: "00:00:00" in input mode, refreshed by every counted second.
@@ -116,21 +108,10 @@ public:
     // Whether closing must first ask to save.
     bool CloseNeedsQuestion() const { return modified_; }
 
-    // --- History
+    // --- History and grid file
     const ActionHistory& History() const { return history_; }
-    // Index of the last entry, -1 when empty.
-    int HistoryLast() const { return int(history_.size()) - 1; }
-    void AppendHistory(const HistoryEntry& entry) { history_.push_back(entry); }
     // The copy Duplicate hands to the new grid.
     PendingHistory DuplicateHistory() const { return {history_, elapsedSeconds_}; }
-    // Rebuilds the board from the history.
-    void ReplayHistory();
-    // Undo: drops the last entry (and a switch to play mode it would end on), replays, keeps the
-    // clock.
-    void Undo();
-    // Restart (the question is the view's): replays the givens up to the switch to play mode and
-    // drops everything after it.
-    void Restart();
     // Writes the history, with a time marker, to FileName. Returns an error text, empty on
     // success; a failed save changes nothing.
     QString SaveGrid();
@@ -141,23 +122,14 @@ public:
     // --- Trace (MemoTrace)
     const QStringList& TraceLines() const { return trace_; }
 
-    // --- Analysis run and panel
-    // Runs the six families on a fresh snapshot, writes the family lines and applies the checked
-    // families until nothing changes; on a full grid stops the clock and resets the panel.
-    void RunAnalysis();
-    // Applies the checked families of the last run, runs again when that changed anything.
-    void ApplyCheckedFamilies();
-    // Applies the findings of one family of the last run; true when one was applied.
-    bool ApplyFamily(int family);
+    // --- Analysis panel
     const engine::FindingList& Findings() const { return findings_; }
     const AnalysisPanel& Panel() const { return panel_; }
-    void ResetAnalysisPanel();
+    // Check marks (families 0..5) set or removed together; in play mode the analysis then runs
+    // once and applies them.
+    void CheckFamilies(const QList<int>& families, bool checked);
     // A family line clicked: the results grid lists its configurations.
     void SelectFamily(int family);
-    // A check mark (family 0..5) set or removed, nothing run.
-    void SetFamilyChecked(int family, bool checked);
-    // A check mark toggled by the player: in play mode the analysis runs and applies it.
-    void ToggleFamily(int family, bool checked);
     // Lights up the cells of a listed configuration: acting cells in ActingColour, reference
     // cells in ReferenceColour.
     void LightFinding(int row);
@@ -187,7 +159,7 @@ signals:
     // Digit, candidates, colours or candidate display of one cell.
     void cellChanged(int row, int col);
     void casesLabelChanged(const QString& text);
-    void modeChanged(char mode);
+    void modeChanged(game::Mode mode);
     void candidateDisplayChanged(bool on);
     void protectionChanged(bool on);
     void timerRunningChanged(bool running);
@@ -205,10 +177,27 @@ private:
     static int Index(int row, int col) { return (col - 1) * 9 + (row - 1); }
     BoardCell& CellAt(int row, int col) { return cells_[Index(row, col)]; }
     void NotifyCell(const BoardCell& cell) { emit cellChanged(cell.Row(), cell.Col()); }
+    // Presses the two switches as the settings say.
+    void ApplyDefaults();
+    // Counts the cells holding a digit and refreshes the counter text.
+    int CountPlacedCells();
+    // The position as the techniques read it, cells in creation order.
+    engine::GridState TakeSnapshot() const;
+    // Switches to input or play mode; record appends the switch to the history.
+    void SetMode(game::Mode mode, bool record);
+    // Place puts digit (1..9) in the cell and removes it from the candidates of its row, column
+    // and region; RemoveCandidate removes one candidate. Writes the trace lines of play mode and
+    // the "FAUX" lines. Does not touch the history. A row, column or digit out of 1..9 changes
+    // nothing but the counter.
+    void ApplyAction(int row, int col, Operation operation, int digit);
     // Givens take GivenColour, digits placed in play mode PlayedColour.
     Colour ModeDigitColour() const;
     void RemoveCandidateFrom(BoardCell& cell, int digit);
     void ResetAllCells();
+    // Rebuilds the board from the history.
+    void ReplayHistory();
+    // The replay of the history with the clock kept as it was.
+    void ReplayKeepingClock();
     // One entry of a replay: mode switches, placements and, withRemovals, candidate removals.
     void ReplayEntry(const HistoryEntry& entry, bool withRemovals);
     void AddTrace(const QString& line);
@@ -216,16 +205,22 @@ private:
     void SetTimerRunning(bool running);
     void SetTimerLabel(const QString& text);
     void ReportDeadEnds();
+    // Runs the six families on a fresh snapshot, writes the family lines and applies the checked
+    // families until nothing changes; on a full grid stops the clock and resets the panel.
+    void RunAnalysis();
+    // Applies the findings of one family of the last run; true when one was applied.
+    bool ApplyFamily(int family);
     // ApplyAction, the history entry and the modified mark for one finding.
     void ApplyFinding(const engine::Finding& finding);
     // One run up to the family lines; false when a full grid stopped it.
     bool AnalyseOnce();
     // The automatic application of one run; true when it changed something.
     bool ApplyCheckedFamiliesOnce();
+    void ResetAnalysisPanel();
 
     GameSettings settings_;
     std::array<BoardCell, 81> cells_;
-    char mode_ = mode::Input;
+    game::Mode mode_ = game::Mode::Input;
     bool candidateDisplay_ = false;
     bool protection_ = false;
     int elapsedSeconds_ = 0;

@@ -32,11 +32,6 @@ bool GameSession::AnalyseOnce() {
     return true;
 }
 
-void GameSession::ApplyCheckedFamilies() {
-    if (ApplyCheckedFamiliesOnce())
-        RunAnalysis();
-}
-
 bool GameSession::ApplyCheckedFamiliesOnce() {
     bool changed = false;
     for (int family = 0; family < engine::kFamilyCount; ++family)
@@ -63,9 +58,11 @@ bool GameSession::ApplyFamily(int family) {
 }
 
 void GameSession::ApplyFinding(const engine::Finding& finding) {
+    // The engine names its actions by the grid file's letters, "P" and "C".
+    const auto operation = static_cast<Operation>(finding.Action);
     const int digit = finding.Digit - '0';
-    ApplyAction(finding.Row, finding.Col, finding.Action, digit);
-    AppendHistory(HistoryEntry{finding.Row, finding.Col, std::uint8_t(digit), finding.Action});
+    ApplyAction(finding.Row, finding.Col, operation, digit);
+    history_.push_back(HistoryEntry{finding.Row, finding.Col, std::uint8_t(digit), operation});
     SetModified(true);
 }
 
@@ -81,14 +78,11 @@ void GameSession::SelectFamily(int family) {
     emit resultsChanged();
 }
 
-void GameSession::SetFamilyChecked(int family, bool checked) {
-    panel_.SetChecked(family, checked);
+void GameSession::CheckFamilies(const QList<int>& families, bool checked) {
+    for (int family : families)
+        panel_.SetChecked(family, checked);
     emit familyLinesChanged();
-}
-
-void GameSession::ToggleFamily(int family, bool checked) {
-    SetFamilyChecked(family, checked);
-    if (mode_ == mode::Play)
+    if (mode_ == Mode::Play)
         RunAnalysis();
 }
 

@@ -5,19 +5,13 @@
 
 namespace game {
 
-namespace {
-
-bool IsModeSwitch(char operation) {
-    return operation == operation::InputMode || operation == operation::PlayMode;
-}
-
-} // namespace
-
 void GameSession::ReplayEntry(const HistoryEntry& entry, bool withRemovals) {
-    if (IsModeSwitch(entry.Operation))
-        SetMode(entry.Operation, false);
-    else if (entry.Operation == operation::Place ||
-             (withRemovals && entry.Operation == operation::RemoveCandidate))
+    if (entry.Operation == Operation::InputMode)
+        SetMode(Mode::Input, false);
+    else if (entry.Operation == Operation::PlayMode)
+        SetMode(Mode::Play, false);
+    else if (entry.Operation == Operation::Place ||
+             (withRemovals && entry.Operation == Operation::RemoveCandidate))
         ApplyAction(entry.Row, entry.Col, entry.Operation, entry.Digit);
 }
 
@@ -28,18 +22,23 @@ void GameSession::ReplayHistory() {
         ReplayEntry(entry, true);
 }
 
+void GameSession::ReplayKeepingClock() {
+    // The replay of the mode switches starts the clock again from zero.
+    const int seconds = elapsedSeconds_;
+    ReplayHistory();
+    RestoreElapsedSeconds(seconds);
+}
+
 void GameSession::Undo() {
     if (history_.empty())
         return;
     history_.pop_back();
     // Never end on the switch to play mode: undoing the first move after "Jouer ! " goes back to
     // input mode too.
-    if (!history_.empty() && history_.back().Operation == operation::PlayMode)
+    if (!history_.empty() && history_.back().Operation == Operation::PlayMode)
         history_.pop_back();
-    const int seconds = elapsedSeconds_;
-    ReplayHistory();
-    RestoreElapsedSeconds(seconds);
-    if (mode_ == mode::Play)
+    ReplayKeepingClock();
+    if (mode_ == Mode::Play)
         RunAnalysis();
     SetModified(true);
 }
@@ -52,7 +51,7 @@ void GameSession::Restart() {
     // walked the same way and kept.
     for (std::size_t i = 0; i < history_.size(); ++i) {
         ReplayEntry(history_[i], false);
-        if (history_[i].Operation == operation::PlayMode) {
+        if (history_[i].Operation == Operation::PlayMode) {
             history_.resize(i + 1);
             break;
         }
@@ -61,7 +60,7 @@ void GameSession::Restart() {
 }
 
 QString GameSession::SaveGrid() {
-    AppendHistory(HistoryEntry{0, 0, 0, operation::TimeMarker});
+    history_.push_back(HistoryEntry{0, 0, 0, Operation::TimeMarker});
     const QString error = WriteGridFile(fileName_, EncodeGridFile(history_, elapsedSeconds_));
     if (!error.isEmpty()) {
         // The marker records a save; a save that did not happen leaves no trace in the history.

@@ -11,9 +11,9 @@ QString GameSession::ImportText(const QString& text) {
     if (!reading.Error.isEmpty())
         return reading.Error;
     for (const GridGiven& given : reading.Givens) {
-        AppendHistory(HistoryEntry{std::uint8_t(given.Row), std::uint8_t(given.Col),
-                                   std::uint8_t(given.Digit), operation::Place});
-        ApplyAction(given.Row, given.Col, operation::Place, given.Digit);
+        history_.push_back(HistoryEntry{std::uint8_t(given.Row), std::uint8_t(given.Col),
+                                        std::uint8_t(given.Digit), Operation::Place});
+        ApplyAction(given.Row, given.Col, Operation::Place, given.Digit);
     }
     return {};
 }

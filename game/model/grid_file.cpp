@@ -27,16 +27,16 @@ constexpr int kTextLength = 20;
 QString EntryText(const HistoryEntry& entry, int elapsedSeconds, const QString& previousText) {
     const QString place = QStringLiteral("Ligne: %1 Colonne: %2").arg(entry.Row).arg(entry.Col);
     switch (entry.Operation) {
-    case operation::Place:
+    case Operation::Place:
         return place + QStringLiteral(" Mise en place du : ") + QString::number(entry.Digit);
-    case operation::RemoveCandidate:
+    case Operation::RemoveCandidate:
         return place + QStringLiteral(" suppression du candidat : ") + QString::number(entry.Digit);
-    case operation::PlayMode:
+    case Operation::PlayMode:
         return place + QStringLiteral(" Passage en mode résolution : ") +
                QString::number(entry.Digit);
-    case operation::InputMode:
+    case Operation::InputMode:
         return place + QStringLiteral(" Passage en mode Saisie : ") + QString::number(entry.Digit);
-    case operation::TimeMarker:
+    case Operation::TimeMarker:
         return QString::number(elapsedSeconds) + QStringLiteral("# duree de la partie en secondes");
     default:
         return previousText;
@@ -49,7 +49,7 @@ QString ActionLine(const HistoryEntry& entry, const QString& text) {
         .arg(entry.Row)
         .arg(entry.Col)
         .arg(entry.Digit)
-        .arg(QChar::fromLatin1(entry.Operation))
+        .arg(QChar::fromLatin1(Letter(entry.Operation)))
         .arg(text);
 }
 
@@ -102,8 +102,8 @@ QString ReadActionLine(const QString& line, HistoryEntry& entry) {
                 .arg(field.Name);
         *field.Field = std::uint8_t(value);
     }
-    entry.Operation = line[kOperationPos].toLatin1();
-    if (entry.Operation == operation::Place || entry.Operation == operation::RemoveCandidate) {
+    entry.Operation = static_cast<Operation>(line[kOperationPos].toLatin1());
+    if (entry.Operation == Operation::Place || entry.Operation == Operation::RemoveCandidate) {
         for (const auto& field : fields)
             if (*field.Field < 1)
                 return MessageText(
@@ -162,7 +162,7 @@ GridFileContent ParseGridFile(const QByteArray& bytes, const QString& fileName) 
         return content;
     }
     // Only the last marker's time is read; earlier markers stay in the history, skipped by replay.
-    if (content.Entries.back().Operation == operation::TimeMarker) {
+    if (content.Entries.back().Operation == Operation::TimeMarker) {
         const int seconds = ReadSeconds(lines[lastActionLine].mid(kTextPos, kTextLength));
         if (seconds < 0) {
             content.Error =

@@ -33,7 +33,7 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
             [this](QListWidgetItem* item) { session_.SelectFamily(CheckListFamille->row(item)); });
     connect(CheckListFamille, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const int family = CheckListFamille->row(item);
-        session_.ToggleFamily(family, item->checkState() == Qt::Checked);
+        session_.CheckFamilies({family}, item->checkState() == Qt::Checked);
         // The ticked line becomes the selected one and lists its findings, as a click on it does.
         session_.SelectFamily(family);
     });

@@ -42,9 +42,9 @@ DigitSelector::DigitSelector(QWidget* parent)
     pages_->addTab(candidats, QStringLiteral("Candidats"));
 
     for (int d = 1; d <= 9; ++d) {
-        placeButtons_[d - 1] = AddDigitButton(pose, 'P', d);
+        placeButtons_[d - 1] = AddDigitButton(pose, Operation::Place, d);
         placeButtons_[d - 1]->setFont(DigitFont(24, true));
-        candidateButtons_[d - 1] = AddDigitButton(candidats, 'C', d);
+        candidateButtons_[d - 1] = AddDigitButton(candidats, Operation::RemoveCandidate, d);
         candidateButtons_[d - 1]->setFont(DigitFont(11, false));
     }
     SetButtonsColour(Qt::black, kPlaceTag);
@@ -61,9 +61,10 @@ DigitSelector::DigitSelector(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QPushButton* DigitSelector::AddDigitButton(QWidget* page, char operation, int d) {
+QPushButton* DigitSelector::AddDigitButton(QWidget* page, Operation operation, int d) {
     auto* button = new QPushButton(QString::number(d), page);
-    button->setObjectName(QStringLiteral("%1%2").arg(QLatin1Char(operation)).arg(d));
+    // Named by the operation's letter and the digit: "P5", "C3".
+    button->setObjectName(QStringLiteral("%1%2").arg(QLatin1Char(Letter(operation))).arg(d));
     button->setGeometry(8 + (d - 1) % 3 * kButtonStep, 8 + (d - 1) / 3 * kButtonStep, kButtonSize,
                         kButtonSize);
     button->setAutoDefault(false);

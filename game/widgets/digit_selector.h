@@ -2,6 +2,8 @@
 // DigitSelector: the small floating window that a click on a cell opens. Page "Poser" places a
 // digit, page "Candidats" removes a candidate; the pressed button names both (P5, C3).
 
+#include "game/model/history_entry.h"
+
 #include <QDialog>
 
 #include <array>
@@ -28,8 +30,8 @@ public:
     // 0: "Poser", 1: "Candidats".
     void ShowPage(int index);
 
-    // After an accepted exec: 'P' or 'C', and the digit 1..9.
-    char Operation() const { return operation_; }
+    // After an accepted exec: Place or RemoveCandidate, and the digit 1..9.
+    Operation ChosenOperation() const { return operation_; }
     int Digit() const { return digit_; }
     int Transparency() const { return transparency_; }
 
@@ -38,14 +40,14 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    QPushButton* AddDigitButton(QWidget* page, char operation, int d);
+    QPushButton* AddDigitButton(QWidget* page, Operation operation, int d);
     const std::array<QPushButton*, 9>& Buttons(int tag) const;
     void SetTransparency(int alpha);
 
     QTabWidget* pages_ = nullptr;
     std::array<QPushButton*, 9> placeButtons_{};
     std::array<QPushButton*, 9> candidateButtons_{};
-    char operation_ = 0;
+    Operation operation_ = Operation::Place;
     int digit_ = 0;
     int transparency_ = 255;
 };

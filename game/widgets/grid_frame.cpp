@@ -162,7 +162,7 @@ void GridFrame::Connect() {
     connect(&session_, &GameSession::casesLabelChanged, dashboard_->LabelCases, &QLabel::setText);
     connect(&session_, &GameSession::timerLabelChanged, dashboard_->LabelTimer, &QLabel::setText);
     connect(&session_, &GameSession::modeChanged, this,
-            [this](char mode) { dashboard_->ShowMode(mode == mode::Input); });
+            [this](Mode mode) { dashboard_->ShowMode(mode == Mode::Input); });
     connect(&session_, &GameSession::candidateDisplayChanged, this, [this](bool on) {
         (on ? dashboard_->SbCandidatOn : dashboard_->SbCandidatOff)->setChecked(true);
     });
@@ -213,7 +213,7 @@ void GridFrame::ShowAll() {
     for (int col = 1; col <= 9; ++col)
         for (int row = 1; row <= 9; ++row)
             Case(row, col)->Show(session_.Cell(row, col));
-    dashboard_->ShowMode(session_.Mode() == mode::Input);
+    dashboard_->ShowMode(session_.CurrentMode() == Mode::Input);
     dashboard_->LabelCases->setText(session_.CasesLabel());
     dashboard_->LabelTimer->setText(session_.TimerLabel());
     (session_.CandidateDisplayOn() ? dashboard_->SbCandidatOn : dashboard_->SbCandidatOff)
@@ -252,7 +252,7 @@ void GridFrame::CellReleased(CellWidget* cell, Qt::MouseButton button) {
     const bool chosen = RunModal(selector) == QDialog::Accepted;
     repaint();
     if (chosen)
-        session_.ApplyCellChoice(row, col, selector.Operation(), selector.Digit());
+        session_.ApplyCellChoice(row, col, selector.ChosenOperation(), selector.Digit());
 }
 
 void GridFrame::EraseAll() {

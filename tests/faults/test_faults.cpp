@@ -75,15 +75,15 @@ private:
 // A grid with a few moves, saved once (to previousFile when given) and changed again since.
 std::unique_ptr<GameSession> ModifiedGrid(const QString& previousFile) {
     auto session = NewGrid();
-    session->ApplyCellChoice(1, 1, 'P', 5);
-    session->ApplyCellChoice(2, 2, 'P', 7);
+    session->ApplyCellChoice(1, 1, game::Operation::Place, 5);
+    session->ApplyCellChoice(2, 2, game::Operation::Place, 7);
     session->StartPlay();
     if (!previousFile.isEmpty()) {
         session->SetFileName(previousFile);
         if (!session->SaveGrid().isEmpty())
             return nullptr;
     }
-    session->ApplyCellChoice(5, 5, 'P', 3);
+    session->ApplyCellChoice(5, 5, game::Operation::Place, 3);
     return session;
 }
 

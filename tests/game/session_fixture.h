@@ -16,6 +16,9 @@
 
 namespace fixture {
 
+using game::Mode;
+using game::Operation;
+
 inline game::GameSettings DistinctSettings() {
     game::GameSettings settings;
     settings.GivenColour = 0x000001;
@@ -78,20 +81,20 @@ inline QString BoardText(const game::GameSession& session) {
     return text;
 }
 
-inline game::HistoryEntry Entry(int row, int col, int chiffre, char operation) {
+inline game::HistoryEntry Entry(int row, int col, int chiffre, Operation operation) {
     return game::HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(chiffre),
                               operation};
 }
 
-inline game::HistoryEntry ModeEntry(char mode) {
-    return game::HistoryEntry{0, 0, 0, mode};
+inline game::HistoryEntry ModeEntry(Operation operation) {
+    return game::HistoryEntry{0, 0, 0, operation};
 }
 
 // "S; P 1 1 5; R": a history as one readable line, for comparisons that show what differs.
 inline QString HistoryText(const game::ActionHistory& history) {
     QStringList parts;
     for (const game::HistoryEntry& entry : history) {
-        const QChar operation = QChar::fromLatin1(entry.Operation);
+        const QChar operation = QChar::fromLatin1(game::Letter(entry.Operation));
         parts << (entry.Row == 0 && entry.Col == 0 ? QString(operation)
                                                    : QStringLiteral("%1 %2 %3 %4")
                                                          .arg(operation)

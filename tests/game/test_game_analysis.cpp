@@ -37,7 +37,7 @@ bool AnyChecked(const GameSession& session) {
 // The entries after the switch to play mode.
 game::ActionHistory PlayMoves(const GameSession& session) {
     const game::ActionHistory& history = session.History();
-    auto play = std::find(history.begin(), history.end(), ModeEntry('R'));
+    auto play = std::find(history.begin(), history.end(), ModeEntry(Operation::PlayMode));
     return play == history.end() ? game::ActionHistory{}
                                  : game::ActionHistory(play + 1, history.end());
 }
@@ -57,7 +57,7 @@ std::unique_ptr<GameSession> TwinsOfFiveInRow1() {
     auto session = NewGrid();
     session->StartPlay();
     for (auto [row, col] : {std::pair{1, 3}, {2, 1}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}})
-        session->ApplyCellChoice(row, col, 'C', 5);
+        session->ApplyCellChoice(row, col, Operation::RemoveCandidate, 5);
     return session;
 }
 
@@ -87,7 +87,7 @@ private slots:
         auto session = NewGrid();
         session->ImportText(RowAndColumnOneEmpty());
         session->StartPlay();
-        session->ToggleFamily(0, true);
+        session->CheckFamilies({0}, true);
         // First run: the 16 cells with one candidate, column 1 then row 1 (cells come column by
         // column). Second run: (1,1), whose five candidates are down to 5. Third run: full grid.
         const std::vector<std::pair<int, int>> order = {
@@ -97,7 +97,7 @@ private slots:
         QStringList trace;
         for (auto [row, col] : order) {
             const int digit = SolutionDigit(row, col);
-            moves.push_back(Entry(row, col, digit, 'P'));
+            moves.push_back(Entry(row, col, digit, Operation::Place));
             trace << QStringLiteral("Le %1 seul dans la case L%2C%3").arg(digit).arg(row).arg(col)
                   << QStringLiteral("L%1 C%2 reçoit le : %3").arg(row).arg(col).arg(digit);
         }
@@ -114,8 +114,7 @@ private slots:
     void sameCellFromTwoFamiliesIsPlacedTwice() {
         auto session = ThreeHolesInPlay();
         QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-        session->SetFamilyChecked(0, true);
-        session->ToggleFamily(1, true);
+        session->CheckFamilies({0, 1}, true);
         // Family 0, then family 1 row by row, column by column, region by region.
         const QStringList texts = {
             QStringLiteral("Le 5 seul dans la case L1C1"),
@@ -136,7 +135,7 @@ private slots:
         QStringList trace;
         for (qsizetype i = 0; i < texts.size(); ++i) {
             auto [row, col, digit] = cells[std::size_t(i % 3)];
-            moves.push_back(Entry(row, col, digit, 'P'));
+            moves.push_back(Entry(row, col, digit, Operation::Place));
             trace << texts[i]
                   << QStringLiteral("L%1 C%2 reçoit le : %3").arg(row).arg(col).arg(digit);
         }
@@ -153,12 +152,12 @@ private slots:
                  QStringLiteral("0 interaction L/C et regions découvert(s)"));
         const std::size_t before = session->History().size();
         const qsizetype traced = session->TraceLines().size();
-        session->ToggleFamily(2, true);
+        session->CheckFamilies({2}, true);
         QStringList trace{QStringLiteral("Jumeaux/triplés de 5 en L1R1")};
         game::ActionHistory removals;
         for (int col = 4; col <= 9; ++col) {
             trace << QStringLiteral("L1 C%1 suppression du candidat : 5").arg(col);
-            removals.push_back(Entry(1, col, 5, 'C'));
+            removals.push_back(Entry(1, col, 5, Operation::RemoveCandidate));
         }
         QCOMPARE(session->TraceLines().mid(traced), trace);
         QCOMPARE(HistoryText(game::ActionHistory(session->History().begin() + qsizetype(before),
@@ -175,7 +174,7 @@ private slots:
     void runOnAFullGridStopsTheClockAndResetsThePanel() {
         auto session = NewGrid();
         session->ImportText(kSolution);
-        session->SetFamilyChecked(4, true);
+        session->CheckFamilies({4}, true);
         session->StartPlay();
         QVERIFY(!session->TimerRunning());
         session->TickSecond();
@@ -190,7 +189,7 @@ private slots:
     void tickInInputModeRunsNothing() {
         auto session = NewGrid();
         session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
-        session->ToggleFamily(0, true);
+        session->CheckFamilies({0}, true);
         QVERIFY(session->Panel().IsChecked(0));
         QCOMPARE(session->Panel().FamilyLine(0), kRestingLines[0]);
         QCOMPARE(session->Cell(1, 1).Digit(), 0);
@@ -217,8 +216,8 @@ private slots:
         QCOMPARE(twins->Panel().Rows().size(), std::size_t(1));
         QCOMPARE(twins->Panel().Rows()[0].Text, QStringLiteral("Jumeaux/triplés de 5 en L1R1"));
         QCOMPARE(twins->Panel().Rows()[0].Action, 'V');
-        // The next run empties the results grid.
-        twins->RunAnalysis();
+        // The next run (a tick removed starts one) empties the results grid.
+        twins->CheckFamilies({5}, false);
         QVERIFY(twins->Panel().Rows().empty());
     }
 
@@ -257,7 +256,7 @@ private slots:
     void doubleClickAppliesTheConfiguration() {
         auto session = TwinsOfFiveInRow1();
         session->SetModified(false);
-        session->SetFamilyChecked(0, true);
+        session->CheckFamilies({0}, true);
         session->SelectFamily(2);
         const std::size_t before = session->History().size();
         const qsizetype traced = session->TraceLines().size();

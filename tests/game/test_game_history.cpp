@@ -17,12 +17,12 @@ namespace {
 // placement and a removal in play mode.
 std::unique_ptr<GameSession> ShortGame() {
     auto session = NewGrid();
-    session->ApplyCellChoice(1, 1, 'P', 5);
-    session->ApplyCellChoice(2, 2, 'P', 7);
-    session->ApplyCellChoice(9, 9, 'C', 4);
+    session->ApplyCellChoice(1, 1, Operation::Place, 5);
+    session->ApplyCellChoice(2, 2, Operation::Place, 7);
+    session->ApplyCellChoice(9, 9, Operation::RemoveCandidate, 4);
     session->StartPlay();
-    session->ApplyCellChoice(5, 5, 'P', 3);
-    session->ApplyCellChoice(6, 6, 'C', 8);
+    session->ApplyCellChoice(5, 5, Operation::Place, 3);
+    session->ApplyCellChoice(6, 6, Operation::RemoveCandidate, 8);
     return session;
 }
 
@@ -33,12 +33,12 @@ struct Position {
     QString Digits;
     QStringList Candidates;
     QStringList Colours;
-    char Mode;
+    game::Mode Mode;
     friend bool operator==(const Position&, const Position&) = default;
 };
 
 Position PositionOf(const GameSession& session) {
-    Position position{BoardText(session), {}, {}, session.Mode()};
+    Position position{BoardText(session), {}, {}, session.CurrentMode()};
     for (const game::BoardCell& cell : session.Cells()) {
         position.Candidates << cell.CandidateString();
         position.Colours << QString::number(cell.PlayedColour);
@@ -68,7 +68,7 @@ private slots:
     void replayRebuildsTheBoard() {
         auto session = ShortGame();
         const Position before = PositionOf(*session);
-        session->ReplayHistory();
+        session->RedrawInNewColours(DistinctSettings());
         QVERIFY(PositionOf(*session) == before);
         QCOMPARE(session->Cell(1, 1).PlayedColour, game::Colour(1)); // given in input mode
         QCOMPARE(session->Cell(5, 5).PlayedColour, game::Colour(2)); // placed in play mode
@@ -84,31 +84,32 @@ private slots:
     void undoSteps_data() {
         QTest::addColumn<int>("undos");
         QTest::addColumn<QString>("history");
-        QTest::addColumn<char>("mode");
+        QTest::addColumn<game::Mode>("mode");
         QTest::newRow("last removal")
-            << 1 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4; R; P 5 5 3") << 'R';
+            << 1 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4; R; P 5 5 3") << Mode::Play;
         QTest::newRow("first play move takes the switch along")
-            << 2 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4") << 'S';
-        QTest::newRow("back to the first entry") << 5 << QStringLiteral("S") << 'S';
-        QTest::newRow("the only S entry: empty, mode kept") << 6 << QString() << 'S';
-        QTest::newRow("empty history: nothing") << 7 << QString() << 'S';
+            << 2 << QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4") << Mode::Input;
+        QTest::newRow("back to the first entry") << 5 << QStringLiteral("S") << Mode::Input;
+        QTest::newRow("the only S entry: empty, mode kept") << 6 << QString() << Mode::Input;
+        QTest::newRow("empty history: nothing") << 7 << QString() << Mode::Input;
     }
 
     void undoSteps() {
         QFETCH(int, undos);
         QFETCH(QString, history);
-        QFETCH(char, mode);
+        QFETCH(game::Mode, mode);
         auto session = ShortGame();
         for (int i = 0; i < undos; ++i)
             session->Undo();
         QCOMPARE(HistoryText(session->History()), history);
-        QCOMPARE(session->Mode(), mode);
+        QCOMPARE(session->CurrentMode(), mode);
         QVERIFY(session->Modified());
         // The board is what replaying the remaining history gives.
         auto replayed = NewGrid();
         for (const game::HistoryEntry& entry : session->History())
-            if (entry.Operation == 'P' || entry.Operation == 'C')
-                replayed->ApplyAction(entry.Row, entry.Col, entry.Operation, entry.Digit);
+            if (entry.Operation == Operation::Place ||
+                entry.Operation == Operation::RemoveCandidate)
+                replayed->ApplyCellChoice(entry.Row, entry.Col, entry.Operation, entry.Digit);
         QCOMPARE(BoardText(*session), BoardText(*replayed));
         for (std::size_t k = 0; k < 81; ++k)
             QCOMPARE(session->Cells()[k].Candidates(), replayed->Cells()[k].Candidates());
@@ -118,12 +119,12 @@ private slots:
         auto session = NewGrid();
         session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
         session->StartPlay();
-        session->ApplyCellChoice(1, 1, 'P', 5);
-        session->ApplyCellChoice(4, 5, 'P', 6);
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
+        session->ApplyCellChoice(4, 5, Operation::Place, 6);
         for (int i = 0; i < 7; ++i)
             session->TickSecond();
         session->Undo();
-        QCOMPARE(session->Mode(), 'R');
+        QCOMPARE(session->CurrentMode(), Mode::Play);
         QCOMPARE(session->ElapsedSeconds(), 7);
         QCOMPARE(session->Cell(4, 5).Digit(), 0);
         QCOMPARE(session->Panel().FamilyLine(0),
@@ -140,7 +141,7 @@ private slots:
         // not replayed.
         QCOMPARE(HistoryText(session->History()),
                  QStringLiteral("S; P 1 1 5; P 2 2 7; C 9 9 4; R"));
-        QCOMPARE(session->Mode(), 'R');
+        QCOMPARE(session->CurrentMode(), Mode::Play);
         QCOMPARE(session->Cell(1, 1).Digit(), 5);
         QCOMPARE(session->Cell(2, 2).Digit(), 7);
         QCOMPARE(session->Cell(5, 5).Digit(), 0);
@@ -157,14 +158,14 @@ private slots:
         session->Undo();      // empty history
         session->StartPlay(); // "R"
         session->Undo();      // empty again, still in play mode
-        QCOMPARE(session->Mode(), 'R');
-        session->ApplyCellChoice(1, 1, 'P', 5);
-        session->ApplyCellChoice(2, 2, 'C', 3);
+        QCOMPARE(session->CurrentMode(), Mode::Play);
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
+        session->ApplyCellChoice(2, 2, Operation::RemoveCandidate, 3);
         session->Restart();
         QCOMPARE(HistoryText(session->History()), QStringLiteral("P 1 1 5; C 2 2 3"));
         QCOMPARE(session->Cell(1, 1).Digit(), 5);
         QVERIFY(session->Cell(2, 2).HasCandidate(3));
-        QCOMPARE(session->Mode(), 'R');
+        QCOMPARE(session->CurrentMode(), Mode::Play);
     }
 
     void duplicateCopiesHistoryAndClock() {
@@ -185,9 +186,9 @@ private slots:
 
     void savedFileBytes() {
         auto session = NewGrid();
-        session->ApplyCellChoice(5, 3, 'P', 7);
+        session->ApplyCellChoice(5, 3, Operation::Place, 7);
         session->StartPlay();
-        session->ApplyCellChoice(2, 4, 'C', 6);
+        session->ApplyCellChoice(2, 4, Operation::RemoveCandidate, 6);
         for (int i = 0; i < 12; ++i)
             session->TickSecond();
         session->SetFileName(dir_.filePath(QStringLiteral("grille.xml")));
@@ -212,7 +213,7 @@ private slots:
         QCOMPARE(placing.mid(66, 9), QByteArray("Ligne: 5 "));
         QVERIFY(!session->Modified());
         QCOMPARE(saved.count(), 1);
-        QCOMPARE(session->History().back(), ModeEntry('T'));
+        QCOMPARE(session->History().back(), ModeEntry(Operation::TimeMarker));
     }
 
     void freshGridSavedAtOnce() {
@@ -268,7 +269,7 @@ private slots:
         QVERIFY(loaded->LoadGrid().isEmpty());
         QCOMPARE(HistoryText(loaded->History()), QStringLiteral("S; R; T"));
         QCOMPARE(loaded->ElapsedSeconds(), 4);
-        QCOMPARE(loaded->Mode(), 'R');
+        QCOMPARE(loaded->CurrentMode(), Mode::Play);
     }
 
     void undoAfterSaveDropsOnlyTheMarker() {
@@ -304,7 +305,7 @@ private slots:
         // The unknown operation stays in the history and is skipped by the replay.
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S; P 4 4 2; R; X"));
         QCOMPARE(session->ElapsedSeconds(), 0);
-        QCOMPARE(session->Mode(), 'R');
+        QCOMPARE(session->CurrentMode(), Mode::Play);
         QVERIFY(session->TimerRunning());
         QCOMPARE(session->Cell(4, 4).Digit(), 2);
     }

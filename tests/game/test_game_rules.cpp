@@ -25,9 +25,8 @@ class TestGameRules : public QObject {
 private slots:
     void newGridStartsInInputMode() {
         auto session = NewGrid();
-        QCOMPARE(session->Mode(), 'S');
+        QCOMPARE(session->CurrentMode(), Mode::Input);
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
-        QCOMPARE(session->HistoryLast(), 0);
         QVERIFY(!session->Modified());
         QVERIFY(!session->TimerRunning());
         QCOMPARE(session->TimerLabel(), QStringLiteral("00:00:00"));
@@ -46,7 +45,7 @@ private slots:
     void placingInPlayModeWritesTraceAndClearsPeers() {
         auto session = EmptyGridInPlay();
         QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-        session->ApplyAction(1, 1, 'P', 5);
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
         QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
         QCOMPARE(beeps.count(), 0);
         const game::BoardCell& cell = session->Cell(1, 1);
@@ -97,8 +96,8 @@ private slots:
         QFETCH(game::Colour, colour);
         auto session = play ? EmptyGridInPlay() : NewGrid();
         QSignalSpy beepSpy(session.get(), &GameSession::beepRequested);
-        session->ApplyAction(1, 1, 'P', 5);
-        session->ApplyAction(row, col, 'P', digit);
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
+        session->ApplyCellChoice(row, col, Operation::Place, digit);
         QCOMPARE(beepSpy.count(), beeps);
         QCOMPARE(session->TraceLines(), trace);
         QCOMPARE(session->Cell(row, col).Digit(), digit);
@@ -122,8 +121,8 @@ private slots:
         auto session = play ? EmptyGridInPlay() : NewGrid();
         const QString counter = session->CasesLabel();
         QSignalSpy counterChanges(session.get(), &GameSession::casesLabelChanged);
-        session->ApplyAction(3, 4, 'C', 7);
-        session->ApplyAction(3, 4, 'C', 7); // already gone: nothing more
+        session->ApplyCellChoice(3, 4, Operation::RemoveCandidate, 7);
+        session->ApplyCellChoice(3, 4, Operation::RemoveCandidate, 7); // already gone: nothing more
         QCOMPARE(session->Cell(3, 4).CandidateString(), QStringLiteral("12345689"));
         QCOMPARE(session->TraceLines(), play ? trace + trace : trace);
         QCOMPARE(session->CasesLabel(), counter);
@@ -131,56 +130,18 @@ private slots:
         QVERIFY(session->Cell(3, 5).HasCandidate(7));
     }
 
-    void actionOutsideTheBoardOnlyRefreshesTheCounter_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<char>("operation");
-        QTest::addColumn<int>("digit");
-        QTest::newRow("row 0") << 0 << 5 << 'P' << 3;
-        QTest::newRow("column 10") << 5 << 10 << 'P' << 3;
-        QTest::newRow("digit 0") << 5 << 5 << 'P' << 0;
-        QTest::newRow("digit 10") << 5 << 5 << 'P' << 10;
-        QTest::newRow("removal in row 0") << 0 << 5 << 'C' << 3;
-    }
-
-    void actionOutsideTheBoardOnlyRefreshesTheCounter() {
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(char, operation);
-        QFETCH(int, digit);
-        auto session = NewGrid();
-        session->ApplyAction(1, 1, 'P', 5);
-        session->EraseAll(); // back to the empty board; the counter still says 1
-        QCOMPARE(session->CasesLabel(), QStringLiteral("1/81 cases"));
-        const QStringList trace = session->TraceLines();
-        QSignalSpy beeps(session.get(), &GameSession::beepRequested);
-        session->ApplyAction(row, col, operation, digit);
-        QCOMPARE(session->CasesLabel(), QStringLiteral("0/81 cases"));
-        QCOMPARE(session->TraceLines(), trace);
-        QCOMPARE(beeps.count(), 0);
-        for (const game::BoardCell& cell : session->Cells()) {
-            QCOMPARE(cell.Digit(), 0);
-            QCOMPARE(cell.CandidateString(), QStringLiteral("123456789"));
-        }
-    }
-
     void switchingModes() {
-        auto session = NewGrid();
-        session->SetMode('R', true);
+        auto session = EmptyGridInPlay();
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S; R"));
         QVERIFY(session->TimerRunning());
         session->TickSecond();
         session->TickSecond();
         QCOMPARE(session->ElapsedSeconds(), 2);
-        session->ApplyAction(1, 1, 'P', 5);
-        session->SetMode('R', false); // play mode keeps the trace and restarts the count
-        QCOMPARE(session->TraceLines().size(), 1);
-        QCOMPARE(session->ElapsedSeconds(), 0);
-        session->TickSecond();
-        session->SetFamilyChecked(3, true);
-        session->SetMode('S', false);
-        QCOMPARE(session->Mode(), 'S');
-        QCOMPARE(HistoryText(session->History()), QStringLiteral("S; R"));
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
+        session->CheckFamilies({3}, true);
+        session->EraseAll();
+        QCOMPARE(session->CurrentMode(), Mode::Input);
+        QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
         QVERIFY(session->TraceLines().isEmpty());
         QCOMPARE(session->ElapsedSeconds(), 0);
         QCOMPARE(session->TimerLabel(), QStringLiteral("00:00:00"));
@@ -193,8 +154,8 @@ private slots:
         auto session = NewGrid();
         QVERIFY(session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}})).isEmpty());
         session->StartPlay();
-        QCOMPARE(session->Mode(), 'R');
-        QCOMPARE(session->History().back(), ModeEntry('R'));
+        QCOMPARE(session->CurrentMode(), Mode::Play);
+        QCOMPARE(session->History().back(), ModeEntry(Operation::PlayMode));
         QVERIFY(!session->Modified());
         QVERIFY(session->TimerRunning());
         QCOMPARE(session->CasesLabel(), QStringLiteral("78/81 cases"));
@@ -209,11 +170,11 @@ private slots:
 
     void eraseAllLeavesOneInputEntry() {
         auto session = NewGrid();
-        session->ApplyCellChoice(1, 1, 'P', 5);
-        session->ApplyCellChoice(2, 2, 'C', 3);
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
+        session->ApplyCellChoice(2, 2, Operation::RemoveCandidate, 3);
         session->EraseAll();
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
-        QCOMPARE(session->Mode(), 'S');
+        QCOMPARE(session->CurrentMode(), Mode::Input);
         for (const game::BoardCell& cell : session->Cells()) {
             QCOMPARE(cell.Digit(), 0);
             QCOMPARE(cell.CandidateCount(), 9);
@@ -261,8 +222,8 @@ private slots:
         QFETCH(QString, candidateDigits);
         QFETCH(game::Colour, colour);
         auto session = NewGrid();
-        session->ApplyAction(1, 2, 'P', 2);
-        session->ApplyAction(2, 1, 'P', 9);
+        session->ApplyCellChoice(1, 2, Operation::Place, 2);
+        session->ApplyCellChoice(2, 1, Operation::Place, 9);
         if (play)
             session->StartPlay();
         session->SetProtection(protection);
@@ -281,7 +242,7 @@ private slots:
         auto session = NewGrid();
         QSignalSpy beeps(session.get(), &GameSession::beepRequested);
         for (int d = 1; d <= 9; ++d)
-            session->ApplyCellChoice(5, 5, 'C', d);
+            session->ApplyCellChoice(5, 5, Operation::RemoveCandidate, d);
         QVERIFY(session->Modified());
         QCOMPARE(HistoryText(session->History()),
                  QStringLiteral("S; C 5 5 1; C 5 5 2; C 5 5 3; C 5 5 4; C 5 5 5; C 5 5 6; C 5 5 7; "
@@ -290,9 +251,9 @@ private slots:
                  QStringList{QStringLiteral("FAUX - L5  C5  sans candidats.")});
         QCOMPARE(beeps.count(), 1);
         for (int d = 1; d <= 9; ++d)
-            session->ApplyCellChoice(3, 2, 'C', d);
+            session->ApplyCellChoice(3, 2, Operation::RemoveCandidate, d);
         // Every later cell action reports every dead end again, in cell order (column by column).
-        session->ApplyCellChoice(9, 9, 'P', 1);
+        session->ApplyCellChoice(9, 9, Operation::Place, 1);
         const QStringList trace = session->TraceLines();
         QCOMPARE(trace.mid(trace.size() - 2),
                  (QStringList{QStringLiteral("FAUX - L3  C2  sans candidats."),
@@ -305,9 +266,9 @@ private slots:
         auto session = NewGrid();
         session->ImportText(WithHoles({{1, 1}, {4, 5}, {8, 9}}));
         session->StartPlay();
-        session->ApplyCellChoice(1, 1, 'P', 5);
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
         QCOMPARE(session->TraceLines(), QStringList{QStringLiteral("L1 C1 reçoit le : 5")});
-        QCOMPARE(session->History().back(), Entry(1, 1, 5, 'P'));
+        QCOMPARE(session->History().back(), Entry(1, 1, 5, Operation::Place));
         QVERIFY(session->Modified());
         QCOMPARE(session->Panel().FamilyLine(0),
                  QStringLiteral("2 Candidat(s) seul(s) dans leur case"));
@@ -317,9 +278,11 @@ private slots:
 
     void cellChoiceOffTheBoardIsIgnored() {
         auto session = NewGrid();
-        session->ApplyCellChoice(10, 1, 'P', 5);
-        session->ApplyCellChoice(1, 1, 'P', 0);
-        session->ApplyCellChoice(1, 1, 'V', 5);
+        session->ApplyCellChoice(10, 1, Operation::Place, 5);
+        session->ApplyCellChoice(1, 1, Operation::Place, 0);
+        session->ApplyCellChoice(1, 1, static_cast<Operation>('V'), 5);
+        session->ApplyCellChoice(1, 1, Operation::PlayMode, 5);
+        QCOMPARE(session->CasesLabel(), QStringLiteral("/81"));
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S"));
         QVERIFY(!session->Modified());
     }
@@ -342,7 +305,7 @@ private slots:
         QSignalSpy changes(session.get(), &GameSession::modifiedChanged);
         session->StartPlay();
         QVERIFY(!session->CloseNeedsQuestion());
-        session->ApplyCellChoice(1, 1, 'P', 5);
+        session->ApplyCellChoice(1, 1, Operation::Place, 5);
         QVERIFY(session->CloseNeedsQuestion());
         session->SetModified(true);
         QCOMPARE(changes.count(), 1);
@@ -365,11 +328,8 @@ private slots:
         for (const game::BoardCell& cell : session->Cells())
             QVERIFY(!cell.ShowsCandidates);
         QVERIFY(!NewGrid()->ProtectionOn());
-        // A new candidate colour shows only once applied.
         settings.CandidateColour = 0x00ABCDEF;
-        session->SetSettings(settings);
-        QCOMPARE(session->Cell(1, 1).CandidateColour, game::Colour(3));
-        session->ApplyCandidateColour();
+        session->RedrawInNewColours(settings);
         for (const game::BoardCell& cell : session->Cells())
             QCOMPARE(cell.CandidateColour, game::Colour(0x00ABCDEF));
     }

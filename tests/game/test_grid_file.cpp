@@ -29,12 +29,14 @@ private slots:
 
     void everythingWrittenReadsBack() {
         QFETCH(int, rounds);
-        ActionHistory history = {{0, 0, 0, 'S'}};
+        ActionHistory history = {{0, 0, 0, Operation::InputMode}};
         for (int i = 0; i < rounds; ++i)
-            history.insert(
-                history.end(),
-                {{9, 9, 9, 'P'}, {1, 2, 3, 'C'}, {0, 0, 0, 'R'}, {0, 0, 0, 'T'}, {5, 5, 1, 'X'}});
-        history.push_back({0, 0, 0, 'T'});
+            history.insert(history.end(), {{9, 9, 9, Operation::Place},
+                                           {1, 2, 3, Operation::RemoveCandidate},
+                                           {0, 0, 0, Operation::PlayMode},
+                                           {0, 0, 0, Operation::TimeMarker},
+                                           {5, 5, 1, static_cast<Operation>('X')}});
+        history.push_back({0, 0, 0, Operation::TimeMarker});
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("f.xml"));
         QCOMPARE(WriteGridFile(path, EncodeGridFile(history, 123456)), QString());
@@ -54,7 +56,9 @@ private slots:
 
     void otherLineEndsRead() {
         QFETCH(QByteArray, lineEnd);
-        const ActionHistory history = {{0, 0, 0, 'S'}, {4, 6, 8, 'P'}, {0, 0, 0, 'T'}};
+        const ActionHistory history = {{0, 0, 0, Operation::InputMode},
+                                       {4, 6, 8, Operation::Place},
+                                       {0, 0, 0, Operation::TimeMarker}};
         QByteArray bytes = EncodeGridFile(history, 7);
         bytes.replace("\r\n", lineEnd);
         const GridFileContent content = ParseGridFile(bytes, "f.xml");
@@ -105,7 +109,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("g.xml"));
         QCOMPARE(WriteGridFile(path, "previous"), QString());
-        const QByteArray grid = EncodeGridFile({{0, 0, 0, 'S'}, {1, 1, 5, 'P'}, {0, 0, 0, 'T'}}, 9);
+        const QByteArray grid = EncodeGridFile({{0, 0, 0, Operation::InputMode},
+                                                {1, 1, 5, Operation::Place},
+                                                {0, 0, 0, Operation::TimeMarker}},
+                                               9);
         QString error;
         {
             const test_faults::FileSizeLimit diskFull(room);

@@ -26,7 +26,7 @@ const QStringList kPicture = {
 std::unique_ptr<GameSession> FourDigits() {
     auto session = NewGrid();
     for (auto [row, col, digit] : {std::tuple{1, 1, 5}, {2, 5, 3}, {4, 4, 1}, {9, 9, 9}})
-        session->ApplyAction(row, col, 'P', digit);
+        session->ApplyCellChoice(row, col, Operation::Place, digit);
     return session;
 }
 
@@ -83,7 +83,7 @@ private slots:
         auto session = NewGrid();
         session->ImportText(QStringLiteral("..3") + QString(75, u'.') + QStringLiteral("7.1"));
         QCOMPARE(HistoryText(session->History()), QStringLiteral("S; P 1 3 3; P 9 7 7; P 9 9 1"));
-        QCOMPARE(session->Mode(), 'S');
+        QCOMPARE(session->CurrentMode(), Mode::Input);
         QVERIFY(session->TraceLines().isEmpty());
         QVERIFY(!session->Modified());
         QCOMPARE(session->Cell(9, 7).PlayedColour, game::Colour(1));
@@ -92,9 +92,9 @@ private slots:
 
     void pasteNeedsAnEmptyBoard() {
         auto session = NewGrid();
-        session->ApplyAction(1, 1, 'P', 5);
+        session->ImportText(QStringLiteral("5") + QString(80, u'.'));
         session->EraseAll();
-        session->ApplyAction(2, 2, 'P', 4);
+        session->ImportText(QString(10, u'.') + QStringLiteral("4") + QString(70, u'.'));
         QCOMPARE(session->PasteGrid(kSolution), QStringLiteral("La grille n'est pas vide"));
         QCOMPARE(BoardText(*session).count(u'.'), 80);
         QVERIFY(!session->Modified());

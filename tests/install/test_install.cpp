@@ -145,10 +145,10 @@ void TestInstall::gridFileType_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
 
-    const game::ActionHistory played{{0, 0, 0, game::operation::InputMode},
-                                     {1, 1, 5, game::operation::Place},
-                                     {0, 0, 0, game::operation::PlayMode},
-                                     {2, 3, 7, game::operation::RemoveCandidate}};
+    const game::ActionHistory played{{0, 0, 0, game::Operation::InputMode},
+                                     {1, 1, 5, game::Operation::Place},
+                                     {0, 0, 0, game::Operation::PlayMode},
+                                     {2, 3, 7, game::Operation::RemoveCandidate}};
     QTest::newRow("grid saved by the game")
         << "partie.xml" << game::EncodeGridFile(played, 95) << kGridType;
     QTest::newRow("empty grid saved by the game")

@@ -237,7 +237,8 @@ private slots:
         QVERIFY(first && active);
         for (game::GridFrame* grid : {first, active}) {
             grid->Session().StartPlay();
-            grid->Session().ApplyCellChoice(1, 3, 'P', 4); // a digit placed in play mode
+            grid->Session().ApplyCellChoice(1, 3, game::Operation::Place,
+                                            4); // a digit placed in play mode
             grid->Session().SetCandidateDisplay(true);
         }
         QCOMPARE(shell_->window->ActiveGrid(), active);
@@ -277,12 +278,13 @@ private slots:
                    c = game::FromQColor(candidate);
         QCOMPARE(colours(active), QList<game::Colour>({g, g, p, p, c, c}));
         QCOMPARE(colours(first), QList<game::Colour>({g, g, p, p, c, c}));
-        first->Session().ApplyCellChoice(1, 4, 'P', 2); // a new move in the other grid
+        first->Session().ApplyCellChoice(1, 4, game::Operation::Place,
+                                         2); // a new move in the other grid
         QCOMPARE(first->Session().Cell(1, 4).PlayedColour, p);
         // The active grid's game goes on as it was.
         QCOMPARE(session.ElapsedSeconds(), 42);
         QVERIFY(session.TimerRunning());
-        QCOMPARE(session.Mode(), game::mode::Play);
+        QCOMPARE(session.CurrentMode(), game::Mode::Play);
         QCOMPARE(session.History().size(), history.size());
         QCOMPARE(session.Cell(1, 3).Digit(), 4);
         QCOMPARE(session.Panel().FamilyLine(0), families);

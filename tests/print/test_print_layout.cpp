@@ -62,8 +62,8 @@ private slots:
 
     void digitsStandInTheirCellsInLargeType() {
         auto session = NewGrid();
-        session->ApplyAction(1, 2, 'P', 7);
-        session->ApplyAction(9, 1, 'P', 3);
+        session->ApplyCellChoice(1, 2, game::Operation::Place, 7);
+        session->ApplyCellChoice(9, 1, game::Operation::Place, 3);
         // Cells are walked column by column: row 9 of column 1 comes before row 1 of column 2.
         const QList<PrintedText> expected = {{40 + 510, 8 * 120 + 300 + 15, "3", DigitFont},
                                              {120 + 510 + 40, 300 + 15, "7", DigitFont}};
@@ -73,10 +73,12 @@ private slots:
 
     void candidatesFollowTheTelephonePadWhenShown() {
         auto session = NewGrid();
-        session->ApplyAction(1, 2, 'P', 5); // removes 5 from the candidates of L1C1
-        session->ApplyAction(1, 1, 'C', 9);
+        session->ApplyCellChoice(1, 2, game::Operation::Place,
+                                 5); // removes 5 from the candidates of L1C1
+        session->ApplyCellChoice(1, 1, game::Operation::RemoveCandidate, 9);
         for (int d = 1; d <= 9; ++d)
-            session->ApplyAction(4, 4, 'C', d); // a cell without candidates stays blank
+            session->ApplyCellChoice(4, 4, game::Operation::RemoveCandidate,
+                                     d); // a cell without candidates stays blank
         session->SetCandidateDisplay(true);
         const PageLayout page = LayOutGrid(*session);
         const QList<PrintedText> expected = {

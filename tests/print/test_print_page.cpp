@@ -37,11 +37,11 @@ std::unique_ptr<game::GameSession> NewGrid(bool withGivens) {
     auto session = std::make_unique<game::GameSession>(game::GameSettings{});
     session->InitBoard();
     if (withGivens) {
-        session->ApplyAction(1, 1, 'P', 5);
-        session->ApplyAction(5, 5, 'P', 8);
-        session->ApplyAction(9, 9, 'P', 1);
+        session->ApplyCellChoice(1, 1, game::Operation::Place, 5);
+        session->ApplyCellChoice(5, 5, game::Operation::Place, 8);
+        session->ApplyCellChoice(9, 9, game::Operation::Place, 1);
         for (int d = 1; d <= 9; ++d)
-            session->ApplyAction(4, 6, 'C', d);
+            session->ApplyCellChoice(4, 6, game::Operation::RemoveCandidate, d);
     }
     return session;
 }

@@ -107,14 +107,14 @@ private slots:
         shell.newGridAnswer = kGenerated;
         shell.window->NewGrid();
         const game::GameSession& grid = shell.Grid(0);
-        QCOMPARE(grid.Mode(), game::mode::Play);
+        QCOMPARE(grid.CurrentMode(), game::Mode::Play);
         QVERIFY(grid.CasesLabel().endsWith(QStringLiteral("/81 cases")));
         QVERIFY(grid.History().size() >= 20); // "S", at least 18 givens, "R"
-        QCOMPARE(grid.History().back().Operation, game::operation::PlayMode);
+        QCOMPARE(grid.History().back().Operation, game::Operation::PlayMode);
         QVERIFY(!grid.Modified());
         shell.newGridAnswer = kBlank;
         shell.window->NewGrid();
-        QCOMPARE(shell.Grid(1).Mode(), game::mode::Input);
+        QCOMPARE(shell.Grid(1).CurrentMode(), game::Mode::Input);
         QCOMPARE(shell.window->Tabs()->currentIndex(), 1);
         // The cancelled New took no number.
         QCOMPARE(Captions(shell), Padded(QStringList({"SansNom 1", "SansNom 2"})));
@@ -123,7 +123,7 @@ private slots:
     void saveAsksForANameOnlyOnce() {
         Shell shell;
         shell.window->NewGrid();
-        shell.Grid(0).ApplyCellChoice(1, 1, 'P', 4);
+        shell.Grid(0).ApplyCellChoice(1, 1, game::Operation::Place, 4);
         shell.chosenFile = shell.FilePath(QStringLiteral("a.b.xml"));
         shell.window->Save();
         QCOMPARE(shell.dialogTitles, QStringList{QStringLiteral("Enregistrer sous...")});
@@ -137,7 +137,7 @@ private slots:
                  shell.folder.Path());
         QCOMPARE(shell.services->Recent().At(0), shell.chosenFile);
 
-        shell.Grid(0).ApplyCellChoice(1, 2, 'P', 5);
+        shell.Grid(0).ApplyCellChoice(1, 2, game::Operation::Place, 5);
         shell.window->Save();
         QCOMPARE(shell.dialogTitles.size(), 1); // written at once, no dialog
         QVERIFY(ReadBytes(shell.chosenFile).contains("Chiffre = '5'"));
@@ -159,7 +159,7 @@ private slots:
 
         // Another tab may not take the file of the first: each would overwrite the other's saves.
         shell.window->NewGrid();
-        shell.Grid(1).ApplyCellChoice(9, 9, 'P', 1);
+        shell.Grid(1).ApplyCellChoice(9, 9, game::Operation::Place, 1);
         const QByteArray firstGrid = ReadBytes(shell.FilePath(QStringLiteral("c.xml")));
         shell.chosenFile = shell.FilePath(QStringLiteral("c.xml"));
         shell.window->SaveAs();
@@ -215,14 +215,14 @@ private slots:
         game::GameSession& source = shell.Grid(0);
         for (int i = 0; i < 95; ++i)
             source.TickSecond();
-        source.ApplyCellChoice(1, 1, 'C', 1);
+        source.ApplyCellChoice(1, 1, game::Operation::RemoveCandidate, 1);
         shell.window->Duplicate();
         shell.window->Duplicate();
         QCOMPARE(shell.window->Tabs()->currentIndex(), 0);
         for (int copy : {1, 2}) {
             const game::GameSession& grid = shell.Grid(copy);
             QCOMPARE(grid.History(), source.History());
-            QCOMPARE(grid.Mode(), game::mode::Play);
+            QCOMPARE(grid.CurrentMode(), game::Mode::Play);
             QCOMPARE(grid.ElapsedSeconds(), 95);
             QCOMPARE(grid.TimerLabel(), "00:01:35");
             QVERIFY(!grid.Modified());
@@ -262,8 +262,8 @@ private slots:
         Shell shell;
         shell.window->NewGrid();
         shell.window->NewGrid();
-        shell.Grid(0).ApplyCellChoice(2, 2, 'P', 6);
-        shell.Grid(1).ApplyCellChoice(3, 3, 'P', 7);
+        shell.Grid(0).ApplyCellChoice(2, 2, game::Operation::Place, 6);
+        shell.Grid(1).ApplyCellChoice(3, 3, game::Operation::Place, 7);
         shell.chosenFile = saveAs.isEmpty() ? QString() : shell.FilePath(saveAs);
         QList<int> askedTabs; // the current tab while each question is shown
         ModalAnswers answers;
@@ -368,8 +368,8 @@ private slots:
     void copyThenPaste() {
         Shell shell;
         shell.window->NewGrid();
-        shell.Grid(0).ApplyAction(1, 1, 'P', 5);
-        shell.Grid(0).ApplyAction(9, 9, 'P', 3);
+        shell.Grid(0).ApplyCellChoice(1, 1, game::Operation::Place, 5);
+        shell.Grid(0).ApplyCellChoice(9, 9, game::Operation::Place, 3);
         shell.Trigger("EditCopier");
         QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("---+---+---")));
         shell.window->NewGrid();

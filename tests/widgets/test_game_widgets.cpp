@@ -115,8 +115,8 @@ private slots:
         QFETCH(QStringList, candidateDigits);
         services_.settings.Protection = protection;
         GridFrame& frame = NewFrame();
-        frame.Session().ApplyAction(1, 1, 'P', 1);
-        frame.Session().ApplyAction(1, 2, 'P', 2);
+        frame.Session().ApplyCellChoice(1, 1, game::Operation::Place, 1);
+        frame.Session().ApplyCellChoice(1, 2, game::Operation::Place, 2);
         if (play)
             frame.Session().StartPlay();
         int shownPage = -1;
@@ -142,7 +142,7 @@ private slots:
         answers.Queue([](QDialog& selector) { Click(selector, "P7"); });
         QTest::mouseClick(frame.Case(5, 3), Qt::LeftButton);
         QCOMPARE(frame.Case(5, 3)->State().Digit(), 7);
-        QCOMPARE(frame.Session().History().back(), (HistoryEntry{5, 3, 7, 'P'}));
+        QCOMPARE(frame.Session().History().back(), (HistoryEntry{5, 3, 7, game::Operation::Place}));
         QVERIFY(frame.Session().Modified());
         QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelCases"))->text(), "1/81 cases");
 
@@ -155,7 +155,7 @@ private slots:
 
     void cancelledSelectorOnlyRecoloursTheGiven() {
         GridFrame& frame = NewFrame();
-        frame.Session().ApplyAction(2, 2, 'P', 8);
+        frame.Session().ApplyCellChoice(2, 2, game::Operation::Place, 8);
         frame.Session().StartPlay();
         const std::size_t entries = frame.Session().History().size();
         ModalAnswers answers;
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(QList<bool>({visible("GBMode"), visible("BT_EFF_TOUT"), visible("BT_REFAIRE")}),
                  QList<bool>({true, true, false}));
         Click(frame, "BtJouer");
-        QCOMPARE(frame.Session().Mode(), mode::Play);
+        QCOMPARE(frame.Session().CurrentMode(), Mode::Play);
         QCOMPARE(QList<bool>({visible("GBMode"), visible("BT_EFF_TOUT"), visible("BT_REFAIRE")}),
                  QList<bool>({false, false, true}));
         frame.Session().TickSecond();
@@ -230,7 +230,7 @@ private slots:
 
     void eraseAllAsksFirst() {
         GridFrame& frame = NewFrame();
-        frame.Session().ApplyAction(3, 3, 'P', 3);
+        frame.Session().ApplyCellChoice(3, 3, game::Operation::Place, 3);
         auto* eraseAll = frame.findChild<QPushButton*>(QStringLiteral("BT_EFF_TOUT"));
         services_.confirmAnswer = false;
         eraseAll->click();
@@ -265,7 +265,7 @@ private slots:
         ModalAnswers answers;
         QCOMPARE(frame.CanClose(), GridFrame::CloseChoice::Discard);
         QCOMPARE(answers.Shown(), 0); // nothing to save, no question
-        frame.Session().ApplyCellChoice(1, 1, 'P', 5);
+        frame.Session().ApplyCellChoice(1, 1, game::Operation::Place, 5);
         QString text;
         QString cancel;
         answers.Queue([&](QDialog& question) {
@@ -290,12 +290,14 @@ private slots:
         GridFrame& frame = NewFrame();
         // Row 1 complete but for (1,9): a naked single of 9.
         for (int c = 1; c <= 8; ++c)
-            frame.Session().ApplyAction(1, c, 'P', c);
+            frame.Session().ApplyCellChoice(1, c, game::Operation::Place, c);
         frame.Session().StartPlay();
         auto* page = frame.findChild<AnalysisPage*>();
         QListWidget* families = page->CheckListFamille;
         QCOMPARE(families->item(0)->text(), "1 Candidat(s) seul(s) dans leur case");
         QCOMPARE(page->StringGrid->rowHeight(0), 15);
+        frame.Session().CheckFamilies({5}, true);
+        QCOMPARE(families->item(5)->checkState(), Qt::Checked);
 
         families->setCurrentRow(0);
         emit families->itemClicked(families->item(0));
@@ -308,8 +310,6 @@ private slots:
         QTest::mouseRelease(grid, Qt::LeftButton, {}, firstRow);
         QCOMPARE(frame.Case(1, 9)->State().BackgroundColour, kWhite);
 
-        frame.Session().SetFamilyChecked(5, true);
-        QCOMPARE(families->item(5)->checkState(), Qt::Checked);
         QTest::mouseDClick(grid, Qt::LeftButton, {}, firstRow);
         QCOMPARE(frame.Case(1, 9)->State().Digit(), 9);
         QVERIFY(!frame.Session().Panel().IsChecked(5)); // the double-click removes every tick
