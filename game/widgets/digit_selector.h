@@ -33,7 +33,6 @@ public:
     // After an accepted exec: Place or RemoveCandidate, and the digit 1..9.
     Operation ChosenOperation() const { return operation_; }
     int Digit() const { return digit_; }
-    int Transparency() const { return transparency_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

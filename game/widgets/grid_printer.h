@@ -21,7 +21,6 @@ public:
     // Job title "Impression " + programName, portrait, 600 printer pixels to the inch; reads the
     // printer's pixels per page unit and the offset of its printable area from the sheet's corner.
     void PrintSetup(const QString& programName);
-    const print::PageScale& Scale() const { return scale_; }
 
     // Begins the job, draws the page and ends the job. Returns an error text, empty when printed.
     QString PrintPage(const print::PageLayout& page);

@@ -173,9 +173,9 @@ private slots:
             QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta),
                               Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&selector, &event);
-            return selector.Transparency();
+            return qRound(selector.windowOpacity() * 255);
         };
-        QCOMPARE(selector.Transparency(), 255);
+        QCOMPARE(qRound(selector.windowOpacity() * 255), 255);
         QCOMPARE(wheel(120), 255);
         QList<int> seen;
         for (int i = 0; i < 11; ++i)
