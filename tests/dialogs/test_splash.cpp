@@ -213,7 +213,8 @@ private slots:
                 seen << box->text();
                 box->accept();
             } else if (auto* splash = qobject_cast<SplashWindow*>(&modal)) {
-                seen << (splash->TimerSplash()->isActive() ? "splash, timer on" : "splash, timer off");
+                seen << (splash->TimerSplash()->isActive() ? "splash, timer on"
+                                                           : "splash, timer off");
                 QTest::keyClick(splash, Qt::Key_Space);
             }
         };
