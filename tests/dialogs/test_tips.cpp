@@ -1,6 +1,6 @@
-// The tip of the day: which tip comes next, how a tip is decoded, and the tips window — opened by
-// the "Astuce" command, several at once, each stepping on its own, and its check box deciding the
-// start-up setting however the window closes.
+// The tip of the day: which tip comes next, and the tips window — opened at start-up or by the
+// "Astuce" command, several at once each stepping on its own, its check box deciding the start-up
+// setting however the window closes.
 
 #include "app/core/tips.h"
 #include "app/tips_dialog.h"
@@ -19,14 +19,7 @@ using dialogs_test::MainWindow;
 
 namespace {
 
-const QByteArray kThreeTips = "[Messages]\n"
-                              "[Tips]\n"
-                              "fr=a\n"
-                              "en=x\n"
-                              "fr=b\n"
-                              "fr=c\n"
-                              "[Languages]\n"
-                              "fr=Later sections do not count\n";
+const QByteArray kThreeTips = "[Tips]\nfr=a\nen=x\nfr=b\nfr=c\n[Languages]\nfr=not a tip\n";
 
 QList<TipsDialog*> TipsWindows(const MainWindow& shell) {
     return shell.window->findChildren<TipsDialog*>();
@@ -40,13 +33,8 @@ QCheckBox* DisableTipsBox(const TipsDialog* tips) {
     return tips->findChild<QCheckBox*>(QStringLiteral("DisableTipsOnStartupCBox"));
 }
 
-void Press(const TipsDialog* tips, const char* button) {
-    tips->findChild<QToolButton*>(QLatin1String(button))->click();
-}
-
-// Lets the windows that closed destroy themselves.
-void DestroyClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+QToolButton* Button(const TipsDialog* tips, const char* name) {
+    return tips->findChild<QToolButton*>(QLatin1String(name));
 }
 
 } // namespace
@@ -55,48 +43,27 @@ class TestTips : public QObject {
     Q_OBJECT
 
 private slots:
-    void decodeTip_data() {
-        QTest::addColumn<QString>("tip");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("line break") << "one#13#10two"
-                                    << "one\ntwo";
-        QTest::newRow("two line breaks") << "#13#10a#13#10"
-                                         << "\na\n";
-        QTest::newRow("half an escape stays") << "a#13#1b"
-                                              << "a#13#1b";
-        QTest::newRow("plain text") << "Candidat unique"
-                                    << "Candidat unique";
-    }
-
-    void decodeTip() {
-        QFETCH(QString, tip);
-        QFETCH(QString, expected);
-        QCOMPARE(app::DecodeTip(tip), expected);
-    }
-
-    void nextTipSequence_data() {
+    void nextTip_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("lastShown");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("finalLastShown");
-        QTest::newRow("three tips from 0: b, c, a, b")
+        QTest::newRow("from 0: b, c, a, b")
             << kThreeTips << "fr" << 0 << QStringList{"b", "c", "a", "b"} << 1;
         QTest::newRow("one tip every time")
             << QByteArray("[Tips]\nfr=seul\n") << "fr" << 0 << QStringList{"seul", "seul"} << 0;
-        QTest::newRow("stored index beyond the end restarts at the first")
-            << kThreeTips << "fr" << 57 << QStringList{"a", "b"} << 1;
-        QTest::newRow("negative stored index from a hand-edited file")
-            << kThreeTips << "fr" << -5 << QStringList{"a"} << 0;
-        QTest::newRow("largest stored index does not overflow")
-            << kThreeTips << "fr" << INT_MAX << QStringList{"a"} << 0;
+        QTest::newRow("index beyond the end") << kThreeTips << "fr" << 57 << QStringList{"a"} << 0;
+        QTest::newRow("negative index") << kThreeTips << "fr" << -5 << QStringList{"a"} << 0;
+        QTest::newRow("largest index") << kThreeTips << "fr" << INT_MAX << QStringList{"a"} << 0;
         QTest::newRow("only the current language")
             << kThreeTips << "en" << 0 << QStringList{"x", "x"} << 0;
-        QTest::newRow("tip on two lines") << QByteArray("[Tips]\r\nfr=a\r\nfr=haut#13#10bas\r\n")
-                                          << "fr" << 0 << QStringList{"haut\nbas", "a"} << 0;
+        QTest::newRow("line breaks")
+            << QByteArray("[Tips]\r\nfr=a\r\nfr=#13#10haut#13#10bas#13#1\r\n") << "fr" << 0
+            << QStringList{"\nhaut\nbas#13#1", "a"} << 0;
     }
 
-    void nextTipSequence() {
+    void nextTip() {
         QFETCH(QByteArray, file);
         QFETCH(QString, language);
         QFETCH(int, lastShown);
@@ -104,23 +71,24 @@ private slots:
         QFETCH(int, finalLastShown);
         MainWindow shell;
         QVERIFY(shell.WriteTranslations(file));
-        shell.services->Store().Values().Language = language;
-        shell.services->Store().Values().LastTipShown = lastShown;
+        services::Settings& settings = shell.services->Store().Values();
+        settings.Language = language;
+        settings.LastTipShown = lastShown;
         QStringList shown;
         for (qsizetype i = 0; i < expected.size(); ++i)
-            shown << app::NextTip(shell.services->Translation(), shell.services->Store().Values());
+            shown << app::NextTip(shell.services->Translation(), settings);
         QCOMPARE(shown, expected);
-        QCOMPARE(shell.services->Store().Values().LastTipShown, finalLastShown);
-        QVERIFY(shell.services->Store().Values().ShowTipsOnStartup);
+        QCOMPARE(settings.LastTipShown, finalLastShown);
+        QVERIFY(settings.ShowTipsOnStartup);
     }
 
-    void openingShowsTheNextTip_data() {
+    void windowsOpenWithTheNextTipAndStepOnTheirOwn_data() {
         QTest::addColumn<bool>("showTipsOnStartup");
-        QTest::newRow("tips on at start-up: opened at start, box unchecked") << true;
-        QTest::newRow("tips off at start-up: not at start, box checked") << false;
+        QTest::newRow("tips at start-up: one opens, box unchecked") << true;
+        QTest::newRow("no tips at start-up: none opens, box checked") << false;
     }
 
-    void openingShowsTheNextTip() {
+    void windowsOpenWithTheNextTipAndStepOnTheirOwn() {
         QFETCH(bool, showTipsOnStartup);
         MainWindow shell;
         QVERIFY(shell.WriteTranslations(kThreeTips));
@@ -128,57 +96,40 @@ private slots:
         shell.window->FinishSetUp();
         QCOMPARE(TipsWindows(shell).size(), showTipsOnStartup ? 1 : 0);
         emit shell.window->tipsRequested();
+        emit shell.window->tipsRequested();
         const QList<TipsDialog*> windows = TipsWindows(shell);
-        QCOMPARE(windows.size(), showTipsOnStartup ? 2 : 1);
-        TipsDialog* tips = windows.last();
-        QVERIFY(tips->isVisible());
-        QVERIFY(!tips->isModal());
-        QCOMPARE(tips->objectName(), "TipsForm");
-        QCOMPARE(tips->windowTitle(), "Astuce Tessarine");
-        QCOMPARE(TipShown(tips), showTipsOnStartup ? "c" : "b");
-        QCOMPARE(DisableTipsBox(tips)->isChecked(), !showTipsOnStartup);
-        QCOMPARE(tips->findChild<QLabel*>(QStringLiteral("Label1"))->text(), "Astuces du jour");
+        QStringList shown;
+        for (const TipsDialog* tips : windows) {
+            QVERIFY(tips->isVisible() && !tips->isModal());
+            QCOMPARE(DisableTipsBox(tips)->isChecked(), !showTipsOnStartup);
+            shown << TipShown(tips);
+        }
+        QCOMPARE(shown.join(u' '), showTipsOnStartup ? "b c a" : "b c");
+        Button(windows[0], "SpeedNext")->click();
+        QCOMPARE(TipShown(windows[0]), showTipsOnStartup ? "b" : "a");
+        QCOMPARE(TipShown(windows[1]), "c");
+        QCOMPARE(windows[0]->windowTitle(), "Astuce Tessarine");
+        QCOMPARE(windows[0]->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 "Astuces du jour");
     }
 
     void windowInTheCurrentLanguage() {
         MainWindow shell;
         QVERIFY(shell.WriteTranslations("[Messages]\n" + QByteArray("en=m\n").repeated(19) +
-                                        "en=Tessarine tip\n"
-                                        "[Tips]\n"
-                                        "en=one\n"
-                                        "[TipsForm]\n"
+                                        "en=Tessarine tip\n[Tips]\nen=one\n[TipsForm]\n"
                                         "en_TLabel_Label1=Tip of the day\n"
                                         "en_TSpeedButton_SpeedNext=Next tip\n"
                                         "en_TCheckBox_DisableTipsOnStartupCBox=Do not show\n"));
         shell.services->Store().Values().Language = QStringLiteral("en");
         shell.services->Translation().LoadMessages();
         emit shell.window->tipsRequested();
-        TipsDialog* tips = TipsWindows(shell).value(0);
+        const TipsDialog* tips = TipsWindows(shell).value(0);
         QVERIFY(tips != nullptr);
-        QCOMPARE(tips->windowTitle(), QStringLiteral("Tessarine tip"));
-        QCOMPARE(tips->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-                 QStringLiteral("Tip of the day"));
-        QCOMPARE(tips->findChild<QToolButton*>(QStringLiteral("SpeedNext"))->text(),
-                 QStringLiteral("Next tip"));
-        QCOMPARE(DisableTipsBox(tips)->text(), QStringLiteral("Do not show"));
-        QCOMPARE(tips->findChild<QToolButton*>(QStringLiteral("CancelBtn"))->text(),
-                 QStringLiteral("Fermer"));
-    }
-
-    void twoWindowsStepOnTheirOwn() {
-        MainWindow shell;
-        QVERIFY(shell.WriteTranslations(kThreeTips));
-        emit shell.window->tipsRequested();
-        emit shell.window->tipsRequested();
-        const QList<TipsDialog*> windows = TipsWindows(shell);
-        QCOMPARE(windows.size(), 2);
-        QCOMPARE(TipShown(windows[0]), QStringLiteral("b"));
-        QCOMPARE(TipShown(windows[1]), QStringLiteral("c"));
-        Press(windows[0], "SpeedNext");
-        QCOMPARE(TipShown(windows[0]), QStringLiteral("a"));
-        QCOMPARE(TipShown(windows[1]), QStringLiteral("c"));
-        QVERIFY(windows[0]->isVisible());
-        QCOMPARE(shell.services->Store().Values().LastTipShown, 0);
+        QCOMPARE(
+            (QStringList{tips->windowTitle(), tips->findChild<QLabel*>("Label1")->text(),
+                         Button(tips, "SpeedNext")->text(), DisableTipsBox(tips)->text(),
+                         Button(tips, "CancelBtn")->text()}),
+            (QStringList{"Tessarine tip", "Tip of the day", "Next tip", "Do not show", "Fermer"}));
     }
 
     void closingDecidesTipsOnStartup_data() {
@@ -203,33 +154,35 @@ private slots:
         if (how == QLatin1String("title bar"))
             tips->close();
         else if (how == QLatin1String("Fermer"))
-            Press(tips, "CancelBtn");
+            Button(tips, "CancelBtn")->click();
         else
             QTest::keyClick(tips, Qt::Key_Escape);
         QCOMPARE(shell.services->Store().Values().ShowTipsOnStartup, !checked);
-        DestroyClosedWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(tips.isNull());
     }
 
+    // No tip in the language: no window, and no more tips at start-up. No file: an error.
+    void noTipOpensNoWindow_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("no tip in the language") << QByteArray("[Tips]\nen=only in English\n");
+        QTest::newRow("no translation file") << QByteArray();
+    }
+
     void noTipOpensNoWindow() {
+        QFETCH(QByteArray, file);
         MainWindow shell;
-        QVERIFY(shell.WriteTranslations("[Tips]\nen=only in English\n"));
+        if (!file.isNull())
+            QVERIFY(shell.WriteTranslations(file));
         shell.services->Store().Values().LastTipShown = 2;
         emit shell.window->tipsRequested();
         QVERIFY(TipsWindows(shell).isEmpty());
-        QVERIFY(!shell.services->Store().Values().ShowTipsOnStartup);
+        QCOMPARE(shell.services->Store().Values().ShowTipsOnStartup, file.isNull());
         QCOMPARE(shell.services->Store().Values().LastTipShown, 2);
-        QVERIFY(shell.errors.isEmpty());
-    }
-
-    void missingTranslationFileIsReported() {
-        MainWindow shell;
-        emit shell.window->tipsRequested();
-        QVERIFY(TipsWindows(shell).isEmpty());
-        QCOMPARE(shell.errors.size(), 1);
-        QVERIFY(shell.errors.first().startsWith(QStringLiteral("Impossible d'ouvrir le fichier ")));
-        QVERIFY(shell.errors.first().endsWith(QStringLiteral("/Translations.txt")));
-        QVERIFY(shell.services->Store().Values().ShowTipsOnStartup);
+        QCOMPARE(shell.errors, file.isNull()
+                                   ? QStringList{"Impossible d'ouvrir le fichier " +
+                                                 shell.ProgramFolder() + "Translations.txt"}
+                                   : QStringList());
     }
 };
 

@@ -1,9 +1,7 @@
-// The new-version check: reading "version.txt", and the whole menu command against a web site on
-// 127.0.0.1 — up to date, news, files that tell nothing, a local file that cannot be written, a
-// missing file, a refused connection, a server that never answers, a cancel, a file too large,
-// and a stale local copy.
+// The new-version check, the whole menu command against a web site on 127.0.0.1: up to date, news,
+// files that tell nothing, a local file that cannot be written, a missing file, a refused
+// connection, a server that never answers, a cancel, a file too large, and a stale local copy.
 
-#include "app/core/downloaded_version.h"
 #include "app/version_check.h"
 #include "tests/dialogs/dialogs_test_support.h"
 #include "tests/dialogs/local_site.h"
@@ -53,27 +51,6 @@ private slots:
     // The checks talk to 127.0.0.1 straight, whatever proxy the machine names.
     void initTestCase() { QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy); }
 
-    void parse_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("all keys") << QString::fromUtf8(VersionText("1.01", "a", "b", "c"))
-                                  << QStringList{"1.01", "a", "b", "c"};
-        QTest::newRow("names in any case")
-            << "[VERSION]\nNumero = 2.00\n[Info]\nINFO1=un\ninfo3=trois\n"
-            << QStringList{"2.00", "un", "", "trois"};
-        QTest::newRow("keys in the wrong section") << "[info]\nnumero=1.00\n[version]\ninfo1=x\n"
-                                                   << QStringList{"", "", "", ""};
-        QTest::newRow("an error page")
-            << "<html><body><h1>404 Not Found</h1></body></html>" << QStringList{"", "", "", ""};
-    }
-
-    void parse() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, expected);
-        const app::VersionFile file = app::ParseVersionFile(text);
-        QCOMPARE((QStringList{file.numero, file.info1, file.info2, file.info3}), expected);
-    }
-
     // The whole command, as the menu runs it: the progress window (left to run, or cancelled once
     // the request has arrived), then the message box or the error box.
     void check_data() {
@@ -91,6 +68,12 @@ private slots:
         QTest::newRow("different version, empty middle line")
             << 200 << VersionText("1.01", "Nouvelle version", "", "Voir le site") << true << none
             << kMessage << "Nouvelle version\n\nVoir le site";
+        QTest::newRow("names in any case")
+            << 200 << QByteArray("[VERSION]\nNumero = 2.00\n[Info]\nINFO1=un\ninfo3=trois\n")
+            << true << none << kMessage << "un\n\ntrois";
+        QTest::newRow("keys in the wrong section")
+            << 200 << QByteArray("[info]\nnumero=1.01\n[version]\ninfo1=x\n") << true << none
+            << kUnreadable << noBox;
         QTest::newRow("1.0 against 1.00")
             << 200 << VersionText("1.0", "a", "b", "c") << true << none << kMessage << "a\nb\nc";
         QTest::newRow("an older number is news too, info lines shown as they are")
@@ -100,8 +83,6 @@ private slots:
             << 200 << QByteArray("") << true << none << kUnreadable << noBox;
         QTest::newRow("garbage") << 200 << QByteArrayLiteral("\x00\xff=\x01[\n;;") << true << none
                                  << kUnreadable << noBox;
-        QTest::newRow("page that is no INI file, no number")
-            << 200 << QByteArray("<html>Bienvenue</html>") << true << none << kUnreadable << noBox;
         QTest::newRow("another number without any info line")
             << 200 << VersionText("1.01", "", "", "") << true << none << kUnreadable << noBox;
         QTest::newRow("data folder gone, nothing can be written there")
