@@ -26,10 +26,10 @@ shot() {
     import -window root "$artifacts/$(printf '%02d' $step)-$1.png"
 }
 
-# Waits (at most 20 s) for a visible window whose title matches, and prints its id.
+# Waits (at most 60 s: a loaded machine starts the program slowly) for a visible window whose title matches, and prints its id.
 wait_window() {
     local id
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
         if [[ -n $id ]]; then
             echo "$id"
@@ -40,9 +40,9 @@ wait_window() {
     fail "no window named '$1'"
 }
 
-# Waits (at most 20 s) until no visible window's title matches.
+# Waits (at most 60 s) until no visible window's title matches.
 wait_gone() {
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
