@@ -61,6 +61,12 @@ inline QString CreateFile(const QString& folder, const QString& name) {
     return path;
 }
 
+// One QString column per name.
+inline void AddColumns(std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        QTest::addColumn<QString>(name);
+}
+
 // One data row per entry: its name, then one QString per column.
 inline void AddTextRows(std::initializer_list<std::initializer_list<const char*>> rows) {
     for (const auto& row : rows) {

@@ -41,178 +41,112 @@ class TestInstall : public QObject {
     Q_OBJECT
 
 private slots:
-    void programFolderRule_data();
-    void programFolderRule();
-    void realLayouts_data();
-    void realLayouts();
-    void runningProgram_data();
-    void runningProgram();
-    void gridFileType_data();
-    void gridFileType();
-    void installedIcons_data();
-    void installedIcons();
-    void installedCompanionGenerates();
-};
-
-void TestInstall::programFolderRule_data() {
-    QTest::addColumn<QStringList>("files"); // relative to a root; a final "/" makes a folder
-    QTest::addColumn<QString>("executableFolder");
-    QTest::addColumn<QString>("expected");
-
-    const QString translations = QStringLiteral("Translations.txt");
-    const QString shared = QStringLiteral("share/tessarine/");
-    QTest::newRow("build tree: the files beside the program")
-        << QStringList{"bin/" + translations, "share/"} << "bin"
-        << "bin/";
-    QTest::newRow("installed: the files in share/tessarine")
-        << QStringList{shared + translations} << "bin" << shared;
-    QTest::newRow("both: the copy beside the program wins")
-        << QStringList{"bin/" + translations, shared + translations} << "bin"
-        << "bin/";
-    QTest::newRow("installed, folder given with its final slash")
-        << QStringList{shared + translations} << "bin/" << shared;
-    QTest::newRow("neither: the program's own folder") << QStringList{"bin/", shared} << "bin"
-                                                       << "bin/";
-    QTest::newRow("only the splash beside: the translations decide")
-        << QStringList{"bin/SplashTessarine.bmp", shared + translations} << "bin" << shared;
-    QTest::newRow("a folder named Translations.txt beside does not count")
-        << QStringList{"bin/" + translations + "/", shared + translations} << "bin" << shared;
-    QTest::newRow("prefix without bin: share beside the program's parent")
-        << QStringList{"usr/games/", "usr/share/tessarine/" + translations} << "usr/games"
-        << "usr/share/tessarine/";
-}
-
-void TestInstall::programFolderRule() {
-    QFETCH(QStringList, files);
-    QFETCH(QString, executableFolder);
-    QFETCH(QString, expected);
-
-    const QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString base = root.path() + u'/';
-    for (const QString& file : files) {
-        if (file.endsWith(u'/'))
-            QVERIFY(QDir().mkpath(base + file));
-        else
-            QVERIFY(QDir().mkpath(QFileInfo(base + file).path()) &&
-                    WriteBytes(base + file, "[Languages]\n"));
+    // The program reads its files beside itself when "Translations.txt" is there (build tree),
+    // else from share/tessarine beside its parent folder (installed).
+    void programFolderRule_data() {
+        QTest::addColumn<QStringList>("files"); // relative to a root; a final "/" makes a folder
+        QTest::addColumn<QString>("expected");  // the program is in usr/bin
+        const QString beside = "usr/bin/Translations.txt", shared = "usr/share/tessarine/";
+        QTest::newRow("build tree") << QStringList{beside, "usr/share/"} << "usr/bin/";
+        QTest::newRow("installed") << QStringList{shared + "Translations.txt"} << shared;
+        QTest::newRow("both: beside wins")
+            << QStringList{beside, shared + "Translations.txt"} << "usr/bin/";
+        QTest::newRow("neither") << QStringList{"usr/bin/", shared} << "usr/bin/";
+        QTest::newRow("a folder named Translations.txt beside")
+            << QStringList{beside + "/", shared + "Translations.txt"} << shared;
     }
-    QCOMPARE(services::ProgramFolderOf(base + executableFolder), base + expected);
-}
-
-void TestInstall::realLayouts_data() {
-    QTest::addColumn<QString>("executableFolder");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("build tree") << kBuildDir + "/bin" << kBuildDir + "/bin/";
-    QTest::newRow("install prefix") << kPrefix + "/bin" << kPrefix + "/share/tessarine/";
-}
-
-void TestInstall::realLayouts() {
-    QFETCH(QString, executableFolder);
-    QFETCH(QString, expected);
-    QVERIFY(QFileInfo(executableFolder + "/tessarine").isExecutable());
-    const QString folder = services::ProgramFolderOf(executableFolder);
-    QCOMPARE(folder, expected);
-    QVERIFY(QFileInfo(folder + "SplashTessarine.bmp").isFile());
-}
-
-void TestInstall::runningProgram_data() {
-    QTest::addColumn<QString>("executable");
-    QTest::addColumn<QString>("expected");
-    // The build-tree probe has "Translations.txt" beside it, as the program has.
-    QTest::newRow("build tree") << kProbe << QFileInfo(kProbe).absolutePath() + u'/';
-    QTest::newRow("install prefix")
-        << kPrefix + "/bin/" + QFileInfo(kProbe).fileName() << kPrefix + "/share/tessarine/";
-}
-
-void TestInstall::runningProgram() {
-    QFETCH(QString, executable);
-    QFETCH(QString, expected);
-    const bool copied = executable != kProbe;
-    if (copied) {
-        QFile::remove(executable);
-        QVERIFY(QFile::copy(kProbe, executable));
+    void programFolderRule() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, expected);
+        const QTemporaryDir root;
+        const QString base = root.path() + u'/';
+        for (const QString& file : files)
+            QVERIFY(file.endsWith(u'/') ? QDir().mkpath(base + file)
+                                        : QDir().mkpath(QFileInfo(base + file).path()) &&
+                                              WriteBytes(base + file, "[Languages]\n"));
+        QCOMPARE(services::ProgramFolderOf(base + "usr/bin"), base + expected);
+        QCOMPARE(services::ProgramFolderOf(base + "usr/bin/"), base + expected);
     }
-    const auto removeCopy = qScopeGuard([&] {
-        if (copied)
+
+    // The real program, in the build tree and copied into the installed prefix.
+    void runningProgram_data() {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("build tree") << kProbe << QFileInfo(kProbe).absolutePath() + u'/';
+        QTest::newRow("install prefix")
+            << kPrefix + "/bin/" + QFileInfo(kProbe).fileName() << kPrefix + "/share/tessarine/";
+    }
+    void runningProgram() {
+        QFETCH(QString, executable);
+        QFETCH(QString, expected);
+        const bool copied = executable != kProbe;
+        // The program's own folder in either layout holds the program and its files.
+        const QString bin = copied ? kPrefix + "/bin" : kBuildDir + "/bin";
+        QVERIFY(QFileInfo(bin + "/tessarine").isExecutable());
+        const QString folder = services::ProgramFolderOf(bin);
+        QCOMPARE(folder, copied ? expected : bin + u'/');
+        QVERIFY(QFileInfo(folder + "SplashTessarine.bmp").isFile());
+        if (copied) {
             QFile::remove(executable);
-    });
-    QCOMPARE(QString::fromUtf8(Output(executable)).trimmed(), expected);
-}
-
-void TestInstall::gridFileType_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("expected");
-
-    const game::ActionHistory played{{0, 0, 0, game::Operation::InputMode},
-                                     {1, 1, 5, game::Operation::Place},
-                                     {0, 0, 0, game::Operation::PlayMode},
-                                     {2, 3, 7, game::Operation::RemoveCandidate}};
-    QTest::newRow("grid saved by the game")
-        << "partie.xml" << game::EncodeGridFile(played, 95) << kGridType;
-    QTest::newRow("empty grid saved by the game")
-        << "vide.xml" << game::EncodeGridFile({}, 0) << kGridType;
-    QTest::newRow("grid file with any name")
-        << "Grille du 6 décembre.xml" << game::EncodeGridFile(played, 0) << kGridType;
-    QTest::newRow("another XML document")
-        << "notes.xml"
-        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<notes><note/></notes>\n")
-        << "application/xml";
-    QTest::newRow("grid file without extension")
-        << "partie" << game::EncodeGridFile(played, 0) << kGridType;
-    QTest::newRow("XML document with <Actions> as its root")
-        << "actions.xml" << QByteArray("<?xml version=\"1.0\"?>\n<Actions>\n</Actions>\n")
-        << kGridType;
-    QTest::newRow("grid text, not a grid file")
-        << "grille.txt" << QByteArray(81, '.') << "text/plain";
-}
-
-void TestInstall::gridFileType() {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, expected);
-
-    const QTemporaryDir folder;
-    const QString path = folder.path() + u'/' + name;
-    QVERIFY(WriteBytes(path, bytes));
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
-    QCOMPARE(type.name(), expected);
-}
-
-void TestInstall::installedIcons_data() {
-    QTest::addColumn<int>("size");
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        QTest::addRow("%dx%d", size, size) << size;
-}
-
-void TestInstall::installedIcons() {
-    QFETCH(int, size);
-    const QString path =
-        QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/org.example.tessarine.png")
-            .arg(kPrefix)
-            .arg(size);
-    const QImage icon(path);
-    QCOMPARE(icon.size(), QSize(size, size));
-    // The rounded corners stay transparent; the centre square is the orange one of the drawing.
-    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
-    const QColor centre = icon.pixelColor(size * 104 / 256, size * 104 / 256);
-    if (size >= 32) {
-        QCOMPARE(centre.alpha(), 255);
-        QVERIFY2(qAbs(centre.red() - 0xF2) < 24 && qAbs(centre.green() - 0xA3) < 24 &&
-                     qAbs(centre.blue() - 0x3A) < 24,
-                 qPrintable(centre.name()));
+            QVERIFY(QFile::copy(kProbe, executable));
+        }
+        const auto removeCopy = qScopeGuard([&] {
+            if (copied)
+                QFile::remove(executable);
+        });
+        QCOMPARE(QString::fromUtf8(Output(executable)).trimmed(), expected);
     }
-}
 
-void TestInstall::installedCompanionGenerates() {
-    const QByteArray output = Output(kPrefix + "/bin/tessarine-cli", {"generate", "3"});
-    const QList<QByteArray> lines = output.trimmed().split('\n');
-    QCOMPARE(lines.size(), 3);
-    static const QRegularExpression puzzle(QStringLiteral("^[1-9.]{81}$"));
-    for (const QByteArray& line : lines)
-        QVERIFY2(puzzle.match(QString::fromLatin1(line)).hasMatch(), line.constData());
-}
+    void gridFileType_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        const QByteArray grid = game::EncodeGridFile({{1, 1, 5, game::Operation::Place}}, 95);
+        QTest::newRow("grid saved by the game") << "Grille du 6 décembre.xml" << grid << kGridType;
+        QTest::newRow("without extension") << "partie" << grid << kGridType;
+        QTest::newRow("XML with <Actions> as its root")
+            << "a.xml" << QByteArray("<?xml version=\"1.0\"?>\n<Actions>\n</Actions>\n")
+            << kGridType;
+        QTest::newRow("another XML document")
+            << "notes.xml" << QByteArray("<?xml version=\"1.0\"?>\n<notes><note/></notes>\n")
+            << "application/xml";
+        QTest::newRow("grid text") << "grille.txt" << QByteArray(81, '.') << "text/plain";
+    }
+    void gridFileType() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        const QTemporaryDir folder;
+        QVERIFY(WriteBytes(folder.path() + u'/' + name, bytes));
+        QCOMPARE(QMimeDatabase().mimeTypeForFile(folder.path() + u'/' + name).name(), expected);
+    }
+
+    // Every size: transparent rounded corners; from 32 pixels, the orange centre square.
+    void installedIcons() {
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage icon(
+                QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/org.example.tessarine.png")
+                    .arg(kPrefix)
+                    .arg(size));
+            QCOMPARE(icon.size(), QSize(size, size));
+            QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+            const QColor centre = icon.pixelColor(size * 104 / 256, size * 104 / 256);
+            QVERIFY2(size < 32 ||
+                         (centre.alpha() == 255 && qAbs(centre.red() - 0xF2) < 24 &&
+                          qAbs(centre.green() - 0xA3) < 24 && qAbs(centre.blue() - 0x3A) < 24),
+                     qPrintable(centre.name()));
+        }
+    }
+
+    void installedCompanionGenerates() {
+        const QList<QByteArray> lines =
+            Output(kPrefix + "/bin/tessarine-cli", {"generate", "3"}).trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        for (const QByteArray& line : lines)
+            QVERIFY2(QRegularExpression("^[1-9.]{81}$").match(QString::fromLatin1(line)).hasMatch(),
+                     line.constData());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestInstall)
 #include "test_install.moc"

@@ -76,48 +76,39 @@ private slots:
         QVERIFY(!Child(shell, "MenuColler")->isEnabled());
     }
 
-    void captionsAndNumbering() {
-        Shell shell;
-        shell.window->NewGrid();
-        shell.newGridAnswer = kGenerated;
-        shell.window->NewGrid();
-        shell.Grid(0).SetFileName(shell.FilePath(QStringLiteral("modele.xml")));
-        shell.Grid(0).SetHasFile(true);
-        QCOMPARE(shell.Grid(0).SaveGrid(), QString());
-        QVERIFY(
-            QFile::copy(shell.Grid(0).FileName(), shell.FilePath(QStringLiteral("grille.xml"))));
-        shell.chosenFile = shell.FilePath(QStringLiteral("grille.xml"));
-        shell.window->Open();
-        shell.window->Tabs()->setCurrentIndex(0);
-        shell.window->Duplicate();
-        QCOMPARE(Captions(shell),
-                 Padded(QStringList({"SansNom 1", "SansNom 2", "grille", "SansNom 3"})));
-        QCOMPARE(shell.services->Store().Values().RecentOpenFileDir, shell.folder.Path());
-        // Tab and grid share a name of six capital letters.
-        const QString name = shell.window->Tabs()->widget(1)->objectName();
-        QVERIFY(QRegularExpression(QStringLiteral("^[A-Z]{6}$")).match(name).hasMatch());
-        QCOMPARE(shell.window->Grid(1)->objectName(), name);
-    }
-
-    void newGridAnswers() {
+    // A cancelled New opens no tab and takes no number; a generated grid starts in play,
+    // unmodified; New, Open and Duplicate number and name the tabs.
+    void newOpenAndDuplicateNameTheTabs() {
         Shell shell;
         shell.newGridAnswer = kCancel;
         shell.window->NewGrid();
         QCOMPARE(shell.Tabs(), 0);
-        shell.newGridAnswer = kGenerated;
-        shell.window->NewGrid();
-        const game::GameSession& grid = shell.Grid(0);
-        QCOMPARE(grid.CurrentMode(), game::Mode::Play);
-        QVERIFY(grid.CasesLabel().endsWith(QStringLiteral("/81 cases")));
-        QVERIFY(grid.History().size() >= 20); // "S", at least 18 givens, "R"
-        QCOMPARE(grid.History().back().Operation, game::Operation::PlayMode);
-        QVERIFY(!grid.Modified());
         shell.newGridAnswer = kBlank;
         shell.window->NewGrid();
-        QCOMPARE(shell.Grid(1).CurrentMode(), game::Mode::Input);
+        QCOMPARE(shell.Grid(0).CurrentMode(), game::Mode::Input);
+        shell.newGridAnswer = kGenerated;
+        shell.window->NewGrid();
+        const game::GameSession& generated = shell.Grid(1);
         QCOMPARE(shell.window->Tabs()->currentIndex(), 1);
-        // The cancelled New took no number.
-        QCOMPARE(Captions(shell), Padded(QStringList({"SansNom 1", "SansNom 2"})));
+        QCOMPARE(generated.CurrentMode(), game::Mode::Play);
+        QVERIFY(generated.CasesLabel().endsWith("/81 cases"));
+        QVERIFY(generated.History().size() >= 20); // "S", at least 18 givens, "R"
+        QCOMPARE(generated.History().back().Operation, game::Operation::PlayMode);
+        QVERIFY(!generated.Modified());
+        shell.Grid(0).SetFileName(shell.FilePath("modele.xml"));
+        shell.Grid(0).SetHasFile(true);
+        QCOMPARE(shell.Grid(0).SaveGrid(), QString());
+        QVERIFY(QFile::copy(shell.Grid(0).FileName(), shell.FilePath("grille.xml")));
+        shell.chosenFile = shell.FilePath("grille.xml");
+        shell.window->Open();
+        shell.window->Tabs()->setCurrentIndex(0);
+        shell.window->Duplicate();
+        QCOMPARE(Captions(shell), Padded({"SansNom 1", "SansNom 2", "grille", "SansNom 3"}));
+        QCOMPARE(shell.services->Store().Values().RecentOpenFileDir, shell.folder.Path());
+        // Tab and grid share a name of six capital letters.
+        const QString name = shell.window->Tabs()->widget(1)->objectName();
+        QVERIFY(QRegularExpression("^[A-Z]{6}$").match(name).hasMatch());
+        QCOMPARE(shell.window->Grid(1)->objectName(), name);
     }
 
     void saveAsksForANameOnlyOnce() {

@@ -1,0 +1,468 @@
+// The services without windows: the INI reader and writer, text files, the settings file and the
+// translation file with its messages.
+
+#include "app/services/folders.h"
+#include "app/services/program_version.h"
+#include "app/services/recent_files.h"
+#include "app/services/settings_file.h"
+#include "app/services/settings_store.h"
+#include "app/services/text_file.h"
+#include "app/services/translations.h"
+#include "app/services/translator.h"
+#include "game/model/grid_file.h"
+#include "game/model/grid_text.h"
+#include "game/model/model_messages.h"
+
+#include "tests/app/services_test_support.h"
+#include "tests/faults/file_size_limit.h"
+#include "tests/golden.h"
+
+#include <cerrno>
+#include <optional>
+
+using namespace services;
+using services_test::ReadBytes;
+using services_test::WriteBytes;
+
+class TestServices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder_.emplace(); }
+    void cleanup() { folder_.reset(); }
+
+    void iniReadsEntries_data() {
+        services_test::AddColumns({"text", "expected"}); // entry k of [S]; "-": none
+        services_test::AddTextRows({
+            {"first occurrence wins", "[S]\nk=1\nk=2\n", "1"},
+            {"names without regard to case", "[s]\nK=v\n", "v"},
+            {"lines before the first section ignored", "k=1\n[S]\n", "-"},
+            {"remark ignored", "[S]\n;k=1\nk=2\n", "2"},
+            {"blanks and tabs trimmed", "  [ S ]  \n\t k  = v w \t\n", "v w"},
+            {"value after the first =", "[S]\nk=a=b\n", "a=b"},
+            {"empty value", "[S]\nk=\n", ""},
+            {"line without =", "[S]\nk\n", "-"},
+            {"second section of a name unread", "[S]\n[s]\nk=2\n", "-"},
+            {"CR LF and CR line ends", "[S]\r\nj=v\rk=w\r\n", "w"},
+            {"key of another section", "[A]\nk=1\n[S]\n", "-"},
+        });
+    }
+    void iniReadsEntries() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(IniFile::Parse(text).ReadString("S", "k", "-"), expected);
+    }
+
+    // Each value as a string, an integer (default 77), a Boolean with default 0 and with 1.
+    void iniReadsNumbers() {
+        QByteArray report;
+        for (const char* value : {"12",
+                                  "-5",
+                                  "+7",
+                                  "0x1F",
+                                  "0X1f",
+                                  "0xFFFFFFFF",
+                                  "0x100000000",
+                                  "0x",
+                                  "0x1G",
+                                  "yes",
+                                  "12abc",
+                                  "1 2",
+                                  "2147483647",
+                                  "-2147483648",
+                                  "2147483648",
+                                  "-2147483649",
+                                  "99999999999999999999",
+                                  "-",
+                                  "",
+                                  "0",
+                                  "0x0",
+                                  "2"}) {
+            const IniFile ini = IniFile::Parse(QStringLiteral("[S]\nk=%1\n").arg(value));
+            report += QStringLiteral("%1\t%2\t%3%4\n")
+                          .arg(value)
+                          .arg(ini.ReadInteger("S", "k", 77))
+                          .arg(int(ini.ReadBool("S", "k", false)))
+                          .arg(int(ini.ReadBool("S", "k", true)))
+                          .toUtf8();
+        }
+        QCOMPARE_GOLDEN(report, "app/ini_numbers.txt");
+    }
+
+    // Writes replace the first entry of the first section of that name, in place; unknown lines
+    // and sections stay; what the syntax cannot hold is refused.
+    void iniRewritesInPlace() {
+        IniFile ini = IniFile::Parse("; remark\nbefore=dropped\n[Other]\na = 1\nfoo\n[abc\n\n"
+                                     "[GeneralSettings]\nLanguage=en\nLanguage=de\nCustom=keep\n"
+                                     "[RecentFiles]\nFile1=a\n[Tail]\nz=9\n[recentfiles]\nF=b\n"
+                                     "[generalsettings]\nLanguage=it\n");
+        QVERIFY(ini.WriteString("generalsettings", "LANGUAGE", "fr"));
+        QVERIFY(ini.WriteBool("GeneralSettings", "NewKey", false));
+        QVERIFY(ini.WriteInteger("NewSection", "k", -3));
+        ini.EraseSection("RecentFiles");
+        for (const auto& [section, key, value] :
+             std::initializer_list<std::array<QString, 3>>{{"S", "k", "a\nb"},
+                                                           {"S", "k", "a\rb"},
+                                                           {"S", "a=b", "v"},
+                                                           {"S", "", "v"},
+                                                           {"S", " k", "v"},
+                                                           {"S", ";k", "v"},
+                                                           {"S", "[k", "v"},
+                                                           {"", "k", "v"},
+                                                           {"S\n[T]", "k", "v"}})
+            QVERIFY(!ini.WriteString(section, key, value));
+        QCOMPARE_GOLDEN(ini.ToText().toUtf8(), "app/ini_rewritten.ini");
+        const QList<std::pair<QString, QString>> entries = {{"a", "1"}};
+        QCOMPARE(ini.SectionEntries("other"), entries);
+    }
+
+    void decodesAndSplitsText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("lines"); // joined by |
+        QTest::newRow("UTF-8 with byte-order mark")
+            << QByteArray("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9") << "été";
+        QTest::newRow("Windows-1252") << QByteArray("\xE9 \x80 \x93x\x94 \x9C") << "é € “x” œ";
+        QTest::newRow("UTF-8 cut off at the end") << QByteArray("a\xC3") << "aÃ";
+        QTest::newRow("undefined Windows-1252 byte kept") << QByteArray("\x81\xE9") << "\u0081é";
+        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd\n") << "a|b|c|d";
+        QTest::newRow("empty lines kept, LF CR is two") << QByteArray("\n\r\na\n\rb") << "||a||b";
+        QTest::newRow("empty") << QByteArray() << "";
+    }
+    void decodesAndSplitsText() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, lines);
+        QCOMPARE(SplitLines(DecodeText(bytes)).join(u'|'), lines);
+    }
+
+    void readsTextFilesUpToTheirLimit() {
+        const QString path = folder_->Path() + "file.txt";
+        QCOMPARE(ReadTextFile(path).status, TextFileStatus::Missing);
+        QVERIFY(WriteBytes(path, "[S]\n\xE9" + QByteArray(kMaxTextFileSize - 5, 'a')));
+        QCOMPARE(ReadTextFile(path).status, TextFileStatus::Read);
+        QVERIFY(ReadTextFile(path).text.startsWith("[S]\né"));
+        QVERIFY(WriteBytes(path, QByteArray(kMaxTextFileSize + 1, 'a')));
+        QCOMPARE(ReadTextFile(path).status, TextFileStatus::Unreadable);
+        QCOMPARE(ReadTextFile(path).text, QString());
+        QCOMPARE(ReadTextFile(folder_->Path()).status, TextFileStatus::Unreadable);
+    }
+
+    void fullDiskKeepsThePreviousFile_data() { test_faults::AddFullDiskRows(); }
+    void fullDiskKeepsThePreviousFile() {
+        QFETCH(int, room);
+        const QString path = folder_->SettingsPath();
+        QVERIFY(WriteBytes(path, "old"));
+        QVERIFY(WriteTextFileAtomically(path, "Dévoilés €"));
+        QCOMPARE(ReadBytes(path), QByteArray("D\xC3\xA9voil\xC3\xA9s \xE2\x82\xAC"));
+        {
+            const test_faults::FileSizeLimit diskFull(room);
+            QVERIFY(!WriteTextFileAtomically(path, QString(4096, u'x')));
+        }
+        QCOMPARE(ReadBytes(path), QByteArray("D\xC3\xA9voil\xC3\xA9s \xE2\x82\xAC"));
+        QCOMPARE(QDir(folder_->Path()).entryList(QDir::Files), QStringList{"Settings.ini"});
+        QVERIFY(!WriteTextFileAtomically(folder_->Path() + "absent/Settings.ini", "x"));
+        QVERIFY(!WriteTextFileAtomically(folder_->Path(), "x"));
+    }
+
+    // Whatever the file holds, a first save writes every setting with its default.
+    void defaultsReplaceGarbage_data() {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray binary;
+        for (int i = 0; i < 70000; ++i)
+            binary.append(char((i * 7919 + i / 13) & 0xFF));
+        QTest::newRow("no file") << QByteArray("-");
+        QTest::newRow("binary") << binary;
+        QTest::newRow("NUL bytes") << QByteArray(512, '\0');
+        QTest::newRow("one long line") << QByteArray(1 << 20, '[');
+    }
+    void defaultsReplaceGarbage() {
+        QFETCH(QByteArray, content);
+        if (content != "-")
+            QVERIFY(WriteBytes(folder_->SettingsPath(), content));
+        SettingsStore store;
+        QCOMPARE(store.DataFolder(), folder_->Path());
+        QVERIFY(store.StorageProblem().isEmpty());
+        QVERIFY(store.Save());
+        const QByteArray written = ReadBytes(folder_->SettingsPath());
+        QCOMPARE_GOLDEN(QByteArray(written).replace(folder_->Path().toUtf8(), "<data>/"),
+                        "app/settings_defaults.ini");
+    }
+
+    // A file in Windows-1252 with CR LF (settings_round_trip.in.ini), good and malformed values,
+    // and entries the program does not know: the malformed values give their defaults, the rest is
+    // kept, and the file written reads back as itself.
+    void settingsRoundTrip() {
+        QVERIFY(
+            QFile::copy(golden::PathOf("app/settings_round_trip.in.ini"), folder_->SettingsPath()));
+        SettingsStore store;
+        QCOMPARE(store.Values().TimeSplash, 3);
+        RecentFiles recent;
+        const QString grid = services_test::CreateFile(folder_->Path(), "a.xml");
+        recent.Add(grid);
+        QVERIFY(store.Save([&recent](IniFile& ini) { recent.WriteTo(ini); }));
+        const QByteArray written = ReadBytes(folder_->SettingsPath());
+        QCOMPARE_GOLDEN(QByteArray(written).replace(grid.toUtf8(), "<grid>"),
+                        "app/settings_round_trip.ini");
+        SettingsStore again;
+        QVERIFY(again.Save([](IniFile& ini) { RecentFiles().WriteTo(ini); }));
+        QCOMPARE(ReadBytes(folder_->SettingsPath()),
+                 QByteArray(written).replace("[RecentFiles]\nFile1=" + grid.toUtf8() + "\n\n", ""));
+        QVERIFY(again.WriteEntry(kRecentDirectories, "RecentSaveFileAsDir", "/home/g"));
+        QVERIFY(ReadBytes(folder_->SettingsPath()).contains("RecentSaveFileAsDir=/home/g\n"));
+        QVERIFY(!again.WriteEntry(kRecentDirectories, "RecentSaveFileAsDir", "/tmp/a\nb"));
+        QCOMPARE(again.ReadEntry(kRecentDirectories, "RecentSaveFileAsDir", {}), "/home/g");
+    }
+
+    void unreadableSettingsFileIsNeverOverwritten() {
+        const QByteArray huge =
+            "[GeneralSettings]\nLanguage=en\n" + QByteArray(kMaxTextFileSize, ';');
+        QVERIFY(WriteBytes(folder_->SettingsPath(), huge));
+        {
+            SettingsStore store;
+            QCOMPARE(store.Values().Language, "fr");
+            QVERIFY(store.StorageProblem().contains(folder_->SettingsPath()));
+            QVERIFY(!store.Save());
+            QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "v"));
+            QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "v");
+        }
+        QCOMPARE(ReadBytes(folder_->SettingsPath()), huge);
+    }
+
+    // A file where the data folder should be, or a folder nobody may write to: the settings of
+    // the session are kept in memory, the file on disk is left as it is.
+    void unusableDataFolderKeepsSettingsInMemory_data() {
+        QTest::addColumn<bool>("immutable");
+        QTest::newRow("file in the way") << false;
+        QTest::newRow("unwritable folder") << true;
+    }
+    void unusableDataFolderKeepsSettingsInMemory() {
+        QFETCH(bool, immutable);
+        const QByteArray settings = "[GeneralSettings]\nLanguage=en\n";
+        QString folder = folder_->Path();
+        QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
+        std::optional<services_test::ImmutablePath> locked;
+        if (immutable) {
+            locked.emplace(folder);
+            if (!locked->IsSet())
+                QSKIP("chattr +i does not work here; root ignores plain permissions");
+        } else {
+            folder = folder_->SettingsPath() + "/Tessarine/";
+            qputenv("TESSARINE_DATA_DIR", folder.toUtf8());
+        }
+        SettingsStore store;
+        QVERIFY(store.StorageProblem().contains(folder));
+        QCOMPARE(store.Values().Language, immutable ? "en" : "fr");
+        store.Values().Language = "de";
+        QVERIFY(!store.Save());
+        QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "/x"));
+        QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "/x");
+        store.Load();
+        QCOMPARE(store.Values().Language, "de");
+        QCOMPARE(ReadBytes(folder_->SettingsPath()), settings);
+    }
+
+    void namesFoldersAndVersions() {
+        QCOMPARE(GetProgramName(), "test_services");
+        QCOMPARE(GetProgramFolder(), QCoreApplication::applicationDirPath() + u'/');
+        qputenv("TESSARINE_DATA_DIR", (folder_->Path() + "a/b/c").toUtf8());
+        QCOMPARE(SettingsStore().DataFolder(), folder_->Path() + "a/b/c/");
+        QVERIFY(QFileInfo(folder_->Path() + "a/b/c").isDir());
+        QCOMPARE(ProgramVersionText(), "1.00");
+        QCOMPARE(FormatFileVersion(10, 12, 3), "10.123");
+    }
+
+    void readsTheLanguagesLines_data() {
+        services_test::AddColumns({"file", "language", "expected"}); // values joined by |
+        const char* messages = "[Messages]\nfr=Oui\nen=Yes\nfr=Non\n";
+        services_test::AddTextRows({
+            {"French", messages, "fr", "Oui|Non"},
+            {"English", messages, "en", "Yes"},
+            {"header followed by a blank", "[Messages] \nfr=Oui\n", "fr", ""},
+            {"header in lower case", "[messages]\nfr=Oui\n", "fr", ""},
+            {"section ends at the next [", "[Messages]\nfr=Oui\n[Tips]\nfr=A\n", "fr", "Oui"},
+            {"first section of a name", "[Messages]\nfr=Oui\n[Messages]\nfr=No\n", "fr", "Oui"},
+            {"remarks, blanks and case", "[Messages]\n\n; fr=r\nFR=N\n fr=N\nfr=A\n", "fr", "A"},
+            {"line without =, later =", "[Messages]\nfr\nfr= a = b \n", "fr", "| a = b "},
+            {"one-letter language", messages, "f", ""},
+            {"three-letter language", "[Messages]\nfra=Oui\n", "fra", ""},
+            {"CR LF and CR", "[Messages]\r\nfr=Oui\rfr=Non\r\n", "fr", "Oui|Non"},
+        });
+    }
+    void readsTheLanguagesLines() {
+        QFETCH(QString, file);
+        QFETCH(QString, language);
+        QFETCH(QString, expected);
+        QCOMPARE(
+            ReadTranslationSection(WriteTranslations(file.toUtf8()), "Messages", language, true)
+                .join(u'|'),
+            expected);
+        const QStringList lines = {"fr_TLabel_Lb=A", "fr_TLabel_Lb=B", "fr_tlabel_lb_hint=H", "x"};
+        QCOMPARE(TranslationValue(lines, "fr_TLabel_Lb_Hint") +
+                     TranslationValue(lines, "fr_TLabel"),
+                 "H");
+        QCOMPARE(ReadTranslationSection(lines, "X", "fr", false), QStringList());
+        QCOMPARE(ReadTranslationSection(QStringList{"[X]", "fr=1"}, "X", "fr", false),
+                 QStringList{"fr=1"});
+    }
+
+    void composesMessages_data() {
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("defaultText");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("a1");
+        QTest::addColumn<QString>("a2");
+        QTest::addColumn<QString>("expected");
+        const QStringList two = {"Le fichier %s est dans %s.", "Oui"};
+        const auto row = [](const char* name, const QStringList& messages, const char* def,
+                            int number, const char* a1, const char* a2, const char* expected) {
+            QTest::newRow(name) << messages << QString::fromUtf8(def) << number << a1 << a2
+                                << QString::fromUtf8(expected);
+        };
+        row("two arguments", two, "d", 1, "a.xml", "C:\\", "Le fichier a.xml est dans C:\\.");
+        row("third %s stays", {"%s-%s-%s"}, "", 1, "a", "b", "a-b-%s");
+        row("one %s takes the first", {"[%s]"}, "", 1, "x", "y", "[x]");
+        row("no %s ignores the arguments", two, "", 2, "x", "y", "Oui");
+        row("escapes in their order", {"a\\nb l\\039c C:\\\\T \\\\n"}, "", 1, "", "",
+            "a\nb l'c C:\\T \\\n");
+        row("default text is escaped too", {}, "[%s]\\nl\\039x", 25, "a.xml", "", "[a.xml]\nl'x");
+        row("arguments as given", {"%s et %s"}, "", 1, "/a\\n%s", "b\\039\\\\",
+            "/a\\n%s et b\\039\\\\");
+        row("number beyond the messages", two, "d", 3, "", "", "d");
+        row("number 0", two, "d", 0, "", "", "d");
+        row("empty message line is the message", {""}, "d", 1, "", "", "");
+    }
+    void composesMessages() {
+        QFETCH(QStringList, messages);
+        QFETCH(QString, defaultText);
+        QFETCH(int, number);
+        QFETCH(QString, a1);
+        QFETCH(QString, a2);
+        QFETCH(QString, expected);
+        QCOMPARE(GetMessageText(messages, defaultText, number, a1, a2), expected);
+    }
+
+    void replacesAll_data() {
+        services_test::AddColumns({"noCase", "text", "oldText", "newText", "expected"});
+        services_test::AddTextRows({
+            {"every occurrence, no overlap", "", "aaa-aa", "aa", "b", "ba-b"},
+            {"inserted text not searched again", "", "aa", "a", "aa", "aaaa"},
+            {"case counts", "", "Aa", "a", "x", "Ax"},
+            {"empty old text", "", "abc", "", "x", "abc"},
+            {"any case: tip line break", "y", "a#13#10b", "#13#10", "\n", "a\nb"},
+            {"any case: A to Z", "y", "AZaZAz", "az", "-", "---"},
+            {"any case: accents keep their case", "y", "Été été", "été", "x", "Été x"},
+            {"any case: no overlap", "y", "AAA", "aa", "b", "bA"},
+            {"any case: inserted text not searched", "y", "AA", "a", "aA", "aAaA"},
+            {"any case: empty old text", "y", "abc", "", "x", "abc"},
+        });
+    }
+    void replacesAll() {
+        QFETCH(QString, noCase);
+        QFETCH(QString, text);
+        QFETCH(QString, oldText);
+        QFETCH(QString, newText);
+        QFETCH(QString, expected);
+        QCOMPARE(noCase.isEmpty() ? ReplaceAll(text, oldText, newText)
+                                  : ReplaceAllNoCase(text, oldText, newText),
+                 expected);
+        QCOMPARE(CaptionText("l\\039a\\nb") + HintText("l\\039a\\nb"), "l'a\\nbl'a\nb");
+    }
+
+    void namesFileErrorsInTheInterfacesLanguage() {
+        QStringList numbered;
+        for (int n = 1; n <= 49; ++n)
+            numbered << QString::number(n);
+        QByteArray report;
+        for (const int error : {ENOENT, EACCES, EPERM, ENOSPC, EDQUOT, EROFS, EISDIR, EFBIG}) {
+            game::SetMessages({});
+            report += game::FileErrorReason(error, "other").toUtf8() + '\t';
+            game::SetMessages(numbered);
+            report += game::FileErrorReason(error, "other").toUtf8() + '\n';
+        }
+        game::SetMessages({});
+        QFile folder(folder_->Path()), absent(folder_->Path() + "absent/g.xml");
+        QVERIFY(!folder.open(QIODevice::ReadWrite) && !absent.open(QIODevice::ReadWrite));
+        report += (game::FileErrorReason(folder) + '\t' + game::FileErrorReason(absent)).toUtf8();
+        QCOMPARE_GOLDEN(report, "app/file_errors.txt");
+    }
+
+    // With the shipped file: the model's messages, a few of the program's, in either language.
+    void shippedFileGivesEveryLanguage() {
+        Settings settings;
+        Translator translator(settings);
+        QCOMPARE(translator.LanguageCodes(), (QStringList{"fr", "en"}));
+        const qsizetype count = translator.Messages().size();
+        QVERIFY(count >= 44);
+        const QString file = QString::fromUtf8(ReadBytes(translator.TranslationsPath()));
+        QVERIFY(!file.contains("« ") && !file.contains(" »")); // guillemets hold to their words
+        QByteArray report;
+        for (const QString language : {"fr", "en"}) {
+            settings.Language = language;
+            translator.LoadMessages();
+            QCOMPARE(translator.Messages().size(), count);
+            const QStringList tips = translator.ReadSection("Tips", true);
+            QVERIFY(tips.size() >= 12);
+            for (const QString& text : {
+                     game::ParseGridFile("  x", "g%2.xml").Error,
+                     game::ParseGridFile("  " + QByteArray(70, 'x'), "g.xml").Error,
+                     game::ReadGridFile("/absent/g.xml").Error,
+                     game::ReadGridText("1").Error,
+                     game::ReadGridText(QString(80, u'.') + u'-').Error,
+                     SettingsFile::InMemory("/absent/").Problem(),
+                     translator.GetMessageText("", 2) + translator.GetMessageText("", 18),
+                     translator.GetMessageText("", 25, "a.xml"),
+                     translator.GetMessageText("", 44),
+                     tips.value(1).left(9),
+                 })
+                report += text.toUtf8() + '\n';
+        }
+        for (const QString window :
+             {"FormMain", "FrmConfig", "TipsForm", "FrmSelecteur", "Langues", "Framefille"})
+            QVERIFY2(!translator.ReadSection(window, false).isEmpty(), qPrintable(window));
+        QCOMPARE_GOLDEN(report, "app/shipped_messages.txt");
+    }
+
+    // A file that cannot be read leaves the messages loaded before; none at first.
+    void loadsMessagesOfTheCurrentLanguage_data() {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray binary;
+        for (int i = 0; i < 50000; ++i)
+            binary.append(char((i * 31 + i / 7) & 0xFF));
+        QTest::newRow("readable") << QByteArray(
+            "[Messages]\nfr=Oui\nen=Yes\nfr=Non\n"
+            "[languages]\nFran\xE7"
+            "ais=fr\n; D=de\n"
+            " English = en \nMod\xE8le=xx\n[Languages]\nS=de\n");
+        QTest::newRow("binary") << binary;
+        QTest::newRow("too large") << "[Messages]\nfr=Oui\n" + QByteArray(kMaxTextFileSize, 'x');
+    }
+    void loadsMessagesOfTheCurrentLanguage() {
+        QFETCH(QByteArray, content);
+        const bool readable = content.size() < 1000;
+        Settings settings;
+        Translator translator(settings);
+        translator.SetProgramFolder(folder_->Path());
+        const QString path = WriteTranslations(content);
+        translator.LoadMessages();
+        QCOMPARE(translator.GetMessageText("d", 2), readable ? "Non" : "d");
+        QCOMPARE(translator.LanguageCodes(), (readable ? QStringList{"fr", "en"} : QStringList{}));
+        settings.Language = "en";
+        translator.LoadMessages();
+        QCOMPARE(translator.GetMessageText("&Oui", 1), readable ? "Yes" : "&Oui");
+        QVERIFY(QFile::remove(path));
+        settings.Language = "fr";
+        translator.LoadMessages(); // no file any more: the messages stay
+        QCOMPARE(translator.Messages(), readable ? QStringList{"Yes"} : QStringList{});
+    }
+
+private:
+    QString WriteTranslations(const QByteArray& content) {
+        const QString path = folder_->Path() + kTranslationsFileName;
+        WriteBytes(path, content);
+        return path;
+    }
+
+    std::optional<services_test::TemporaryDataFolder> folder_;
+};
+
+QTEST_GUILESS_MAIN(TestServices)
+#include "test_services.moc"

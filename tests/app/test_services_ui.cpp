@@ -1,0 +1,391 @@
+// The services' windows: the recent files menu, window placement, the message window, the
+// translation of windows by kind tokens and the language menu.
+
+#include "app/frame_services_adapter.h"
+#include "app/services/ui/app_services.h"
+#include "app/services/ui/kind_token.h"
+#include "app/services/ui/language_menu.h"
+#include "app/services/ui/message_dialog.h"
+#include "app/services/ui/window_translation.h"
+#include "game/widgets/grid_frame.h"
+
+#include "tests/app/services_test_support.h"
+#include "tests/golden.h"
+#include "tests/widgets/modal_answers.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <optional>
+
+using namespace services;
+using services_test::WriteBytes;
+
+// A window nested in the translated one: found under its own class name.
+class TInnerForm : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+};
+
+namespace {
+
+template <class T>
+T* Make(QWidget* parent, const char* name, const char* text, const char* kind = "") {
+    auto* widget = new T(QString::fromUtf8(text), parent);
+    widget->setObjectName(QLatin1String(name));
+    if (*kind)
+        widget->setProperty(kKindTokenProperty, QLatin1String(kind));
+    return widget;
+}
+
+// A configuration window with one component of each kind, showing its French layout text.
+std::unique_ptr<QWidget> ConfigWindow() {
+    auto window = std::make_unique<QWidget>();
+    QWidget* w = window.get();
+    w->setObjectName("FrmConfig");
+    Make<QCheckBox>(w, "CbQuitConfirm", "Confirmer la fermeture");
+    Make<QLabel>(w, "LbChiffre", "Chiffres :");
+    Make<QLabel>(w, "LbAide", "Aide :")->setToolTip("aide d'origine");
+    Make<QLabel>(Make<QGroupBox>(w, "GBCouleur", "Couleurs"), "LbDevoile", "Dévoilés :");
+    Make<QPushButton>(w, "X", "Bouton");
+    Make<QPushButton>(w, "BtOk", "OK", "TBitBtn");
+    Make<QLabel>(w, "Panel1", "Panneau", "TPanel");
+    Make<QRadioButton>(w, "RbMode", "Mode");
+    auto* next = new QToolButton(w);
+    next->setObjectName("SpeedNext");
+    next->setText("Astuce suivante");
+    next->setProperty(kKindTokenProperty, "TSpeedButton");
+    auto* tabs = new QTabWidget(w);
+    tabs->setObjectName("PageControl1");
+    tabs->addTab(new QWidget, "Poser");
+    tabs->widget(0)->setObjectName("TabSheetPose");
+    (new QAction("&Nouveau", w))->setObjectName("ActionNouveau");
+    auto* menu = new QMenu("&Fichier", w);
+    menu->setObjectName("Menu_Fichier");
+    menu->addAction("Barre d'outils")->setObjectName("Menu_BarreOutils");
+    auto* inner = new TInnerForm(w);
+    inner->setObjectName("InnerForm");
+    inner->setWindowTitle("Intérieur");
+    Make<QLabel>(inner, "LbInner", "Dedans");
+    return window;
+}
+
+// What a player reads on a component, and its hint.
+std::pair<QString, QString> Shown(const QObject* object) {
+    if (const auto* action = qobject_cast<const QAction*>(object))
+        return {action->text(), action->statusTip()};
+    if (const auto* menu = qobject_cast<const QMenu*>(object))
+        return {menu->title(), menu->menuAction()->statusTip()};
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (const auto* stack = qobject_cast<const QStackedWidget*>(widget->parentWidget())) {
+        const auto* tabs = qobject_cast<const QTabWidget*>(stack->parentWidget());
+        const int index = tabs->indexOf(const_cast<QWidget*>(widget));
+        return {tabs->tabText(index), tabs->tabToolTip(index)};
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return {button->text(), widget->toolTip()};
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        return {group->title(), widget->toolTip()};
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return {label->text(), widget->toolTip()};
+    return {widget->windowTitle(), widget->toolTip()};
+}
+
+// One line per named component: its name, kind token, text and hint (¶: a line break).
+QByteArray Report(const QWidget* window) {
+    QByteArray report;
+    for (const QObject* object : window->findChildren<QObject*>()) {
+        if (object->objectName().isEmpty() || object->objectName().startsWith("qt_"))
+            continue;
+        const auto [text, hint] = Shown(object);
+        report += QStringList{object->objectName(), KindToken(object), text, hint}
+                      .join(u'\t')
+                      .replace(u'\n', u'¶')
+                      .toUtf8() +
+                  '\n';
+    }
+    return report;
+}
+
+QString MenuText(const QMenu& menu) {
+    QStringList entries;
+    for (const QAction* entry : menu.actions())
+        entries << entry->objectName() + u'=' + entry->text() + (entry->isChecked() ? "*" : "");
+    return entries.join(u' ');
+}
+
+} // namespace
+
+class TestServicesUi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        folder_.emplace();
+        services_.emplace();
+        services_->Translation().SetProgramFolder(folder_->Path());
+    }
+    void cleanup() {
+        services_.reset();
+        folder_.reset();
+    }
+
+    // Most recent first, ten at most; a known file moves to the top with its entry, a missing one
+    // changes nothing, and each entry opens the file it shows.
+    void recentFilesMenu() {
+        const auto grid = [this](const QString& name) {
+            return services_test::CreateFile(folder_->Path(), name);
+        };
+        RecentFiles& list = services_->Recent();
+        list.LoadFrom(IniFile::Parse(QStringLiteral("[RecentFiles]\nFile3=%1\nzzz=%2\nFile1=%3\n")
+                                         .arg(grid("a & b.xml"), grid("c.xml"), "/gone.xml")));
+        QMenu menu;
+        QStringList opened;
+        services_->RecentMenu().Show(&menu, [&opened](const QString& path) { opened << path; });
+        QStringList report{MenuText(menu)};
+        for (const QString name : {"GRILLE.XML", "grille.xml", "c.xml", "absent.xml", ""}) {
+            list.Add(name == "absent.xml" ? folder_->Path() + name : grid(name));
+            report << MenuText(menu);
+        }
+        menu.actions().at(1)->trigger();
+        QVERIFY(QFile::remove(list.At(3)));
+        list.Add(list.At(3)); // listed, but gone: not moved
+        for (int i = 1; i <= 9; ++i)
+            list.Add(grid(QStringLiteral("g%1.xml").arg(i)));
+        report << MenuText(menu);
+        menu.actions().at(9)->trigger();
+        QCOMPARE(list.Count(), kMaxRecentFiles);
+        QCOMPARE(QFileInfo(opened.value(0)).fileName(), "grille.xml");
+        QCOMPARE(QFileInfo(opened.value(1)).fileName(), "c.xml");
+        QCOMPARE_GOLDEN(report.join(u'\n').toUtf8(), "app/recent_files_menu.txt");
+
+        QStringList paths{"x"};
+        const RecentFileChange moved = AddRecentPath(paths, list.At(2));
+        QCOMPARE(moved.kind, RecentFileChange::Kind::Added);
+        QVERIFY(!moved.droppedOldest);
+        QCOMPARE(AddRecentPath(paths, list.At(0)).kind, RecentFileChange::Kind::Added);
+        QCOMPARE(AddRecentPath(paths, list.At(2)).movedFrom, 1);
+        paths = list.Paths();
+        QVERIFY(AddRecentPath(paths, grid("new.xml")).droppedOldest);
+    }
+
+    void savesAndRestoresPlacement() {
+        QWidget window;
+        window.setObjectName("FrmConfig");
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QByteArray report;
+        // Each corner saved (maximised, with its size) then read back with the state as it was.
+        for (const auto& [corner, maximised, withSize] :
+             std::initializer_list<std::tuple<QPoint, bool, bool>>{
+                 {{200, 150}, false, false},
+                 {{10, 20}, false, true},
+                 {{0, 90}, false, false},
+                 {{90, -40}, false, false},
+                 {{1, 1}, false, false},
+                 {{200, 150}, true, true},
+                 {{screen.width() + 1, 30}, false, false},
+                 {{30, screen.height() + 1}, false, false},
+                 {{screen.width(), screen.height()}, false, false}}) {
+            WriteBytes(folder_->SettingsPath(), {});
+            window.setGeometry(QRect(corner, QSize(370, 477)));
+            window.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+            services_->Placement().Save(&window, withSize);
+            window.setGeometry(5, 5, 100, 100);
+            window.setWindowState(Qt::WindowNoState);
+            services_->Placement().Restore(&window, withSize);
+            report += services_test::ReadBytes(folder_->SettingsPath()).replace('\n', ' ') +
+                      QStringLiteral("-> %1 %2 %3x%4%5\n")
+                          .arg(window.x())
+                          .arg(window.y())
+                          .arg(window.frameGeometry().width())
+                          .arg(window.frameGeometry().height())
+                          .arg(window.isMaximized() ? " maximised" : "")
+                          .toUtf8();
+        }
+        for (const char* stored :
+             {"", "FrmConfigLeft=left\nFrmConfigTop=0x20\nFrmConfigHeight=250\n",
+              "FrmConfigLeft=30\nFrmConfigTop=-70\n"}) {
+            WriteBytes(folder_->SettingsPath(), "[WindowPositions]\n" + QByteArray(stored));
+            services_->Placement().Restore(&window, true);
+            report += QStringLiteral("%1 -> %2 %3 %4x%5\n")
+                          .arg(QString(stored).replace(u'\n', u' '))
+                          .arg(window.x())
+                          .arg(window.y())
+                          .arg(window.frameGeometry().width())
+                          .arg(window.frameGeometry().height())
+                          .toUtf8();
+        }
+        QCOMPARE_GOLDEN(report, "app/window_placement.txt");
+
+        const QPoint restored = window.pos();
+        services_->Store().Values().SavePosWin = false;
+        services_->Placement().Save(&window, true);
+        services_->Placement().Restore(&window, true);
+        QCOMPARE(services_->Store().ReadEntry(kWindowPositions, "FrmConfigState", "none"), "none");
+        QCOMPARE(window.pos(), restored);
+    }
+
+    void destructionSavesTheSettingsAndRecentFiles() {
+        const QString grid = services_test::CreateFile(folder_->Path(), "a.xml");
+        services_->Store().Values().LastTipShown = 4;
+        services_->Recent().Add(grid);
+        services_.reset();
+        services_.emplace();
+        QCOMPARE(services_->Store().Values().LastTipShown, 4);
+        QCOMPARE(services_->Store().ReadEntry(kRecentFiles, "File1", {}), grid);
+    }
+
+    // Every button and kind in French, each button pressed in turn, then in English; Escape
+    // answers Cancel, else No.
+    void messageDialog() {
+        const MessageButtons all = ButtonYes | ButtonNo | ButtonOk | ButtonCancel | ButtonAbort |
+                                   ButtonRetry | ButtonIgnore | ButtonAll | ButtonNoToAll |
+                                   ButtonYesToAll | ButtonHelp;
+        const QStringList english = {
+            "&Yes",    "&No",         "&OK",          "&Cancel",     "&Abort",   "&Retry",
+            "&Ignore", "&All",        "N&o to all",   "Yes to &all", "&Help",    "Warning",
+            "Error",   "Information", "Confirmation", "Tessarine",   "(unused)", "Quit %s?"};
+        QByteArray report;
+        ModalAnswers answers;
+        for (const QStringList& messages : {QStringList(), english}) {
+            for (int kind = 0; kind < 5; ++kind) {
+                for (int button = 0; button < 11; ++button) {
+                    answers.Queue([&report, button](QDialog& dialog) {
+                        auto& box = static_cast<QMessageBox&>(dialog);
+                        if (button == 0)
+                            report += QStringLiteral("%1 (%2) %3 ")
+                                          .arg(box.windowTitle())
+                                          .arg(int(box.icon()))
+                                          .arg(box.text())
+                                          .toUtf8();
+                        report += box.buttons().at(button)->text().toUtf8() + '=';
+                        box.buttons().at(button)->click();
+                    });
+                    report +=
+                        QByteArray::number(MessageDialog(messages, "Quitter %s ?", "Tessarine", {},
+                                                         18, MessageKind(kind), all)) +
+                        ' ';
+                }
+                report += '\n';
+            }
+        }
+        QCOMPARE_GOLDEN(report, "app/message_dialog.txt");
+        QStringList defaults;
+        for (int escape = 0; escape < 3; ++escape)
+            answers.Queue([&defaults](QDialog& dialog) {
+                auto& box = static_cast<QMessageBox&>(dialog);
+                defaults << box.defaultButton()->text();
+                box.escapeButton()->click();
+            });
+        QCOMPARE(
+            MessageDialog({}, "?", {}, {}, 18, MessageKind::Confirmation, ButtonYes | ButtonNo),
+            int(ResultNo));
+        QCOMPARE(MessageDialog({}, "?", {}, {}, 18, MessageKind::Confirmation,
+                               ButtonYes | ButtonNo | ButtonCancel),
+                 int(ResultCancel));
+        QCOMPARE(MessageDialog({}, "?", {}, {}, 18, MessageKind::Error, ButtonOk), int(ResultOk));
+        QCOMPARE(defaults, (QStringList{"&Oui", "&Oui", "O&k"}));
+        QVERIFY(answers.AllAnswered());
+    }
+
+    // Only the listed kinds, under their own tokens and in the window's own section; hints take
+    // line breaks, captions do not; empty or missing lines change nothing.
+    void translatesWindowsByKindTokens() {
+        QVERIFY(QFile::copy(golden::PathOf("app/window_translation.in.txt"),
+                            services_->Translation().TranslationsPath()));
+        const std::unique_ptr<QWidget> window = ConfigWindow();
+        QByteArray report = Report(window.get());
+        TranslateForm(services_->Translation(), window.get());
+        report += "-- French\n" + Report(window.get());
+        TranslateForm(services_->Translation(), window->findChild<QWidget*>("InnerForm"));
+        services_->Store().Values().Language = "en";
+        TranslateForm(services_->Translation(), window.get());
+        report += "-- inner form, then English\n" + Report(window.get());
+        QCOMPARE_GOLDEN(report, "app/window_translation.txt");
+    }
+
+    // The menu lists the file's languages, the current one checked; choosing one translates the
+    // messages, the windows and Qt's own texts, and is saved.
+    void languageMenu() {
+        QMenu langues;
+        langues.setObjectName("Langues");
+        FillLanguageMenu(*services_, &langues, [](QAction*) {});
+        QVERIFY(langues.actions().isEmpty()); // no translation file
+        WriteTranslations("[Messages]\nfr=&Oui\nen=&Yes\n"
+                          "[Languages]\nFrançais=fr\nEnglish=en\nModèle=xx\n"
+                          "[Langues]\nfr_TMenuItem_fr=Français\nfr_TMenuItem_en=Anglais\n"
+                          "fr_TMenuItem_en_Hint=Jamais\nen_TMenuItem_fr=French\n"
+                          "[FrmConfig]\nen_TCheckBox_CbQuitConfirm=Confirm before quitting\n");
+        const std::unique_ptr<QWidget> window = ConfigWindow();
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        const QString cancelFrench = buttons.button(QDialogButtonBox::Cancel)->text();
+        if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qt_fr.qm"))
+            QCOMPARE(cancelFrench, "Annuler");
+        QList<QAction*> chosen;
+        FillLanguageMenu(*services_, &langues, [&chosen](QAction* entry) { chosen << entry; });
+        QCOMPARE(MenuText(langues), "fr=Français* en=Anglais");
+        QVERIFY(langues.actions().at(1)->statusTip().isEmpty());
+        QVERIFY(langues.actions().at(0)->actionGroup()->isExclusive());
+        langues.actions().at(1)->trigger();
+        QCOMPARE(chosen, QList<QAction*>{langues.actions().at(1)});
+        ChooseLanguageEntry(*services_, &langues, langues.actions().at(1));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); // Qt posts them
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), "Cancel");
+        QCOMPARE(MenuText(langues), "fr=French en=Anglais*");
+        QCOMPARE(services_->Translation().GetMessageText("&Oui", 1), "&Yes");
+        QCOMPARE(window->findChild<QCheckBox*>("CbQuitConfirm")->text(), "Confirm before quitting");
+        QVERIFY(services_test::ReadBytes(folder_->SettingsPath()).contains("Language=en\n"));
+        ChooseLanguageEntry(*services_, &langues, langues.actions().at(0));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancelFrench);
+    }
+
+    // With the shipped file: a frame in the main window takes section "Framefille" when it is
+    // created and again at each change of language.
+    void framesFollowTheLanguage() {
+        services_->Translation().SetProgramFolder(QCoreApplication::applicationDirPath() + u'/');
+        const app::FrameServicesAdapter frameServices(*services_);
+        QWidget window;
+        window.setObjectName("FormMain");
+        auto* earlier = new game::GridFrame(frameServices, &window);
+        const auto texts = [](const QWidget* frame) {
+            QString shown;
+            for (const char* name :
+                 {"TabSheet1", "TabSheet2", "TabSheet3", "GroupBox3", "BT_REFAIRE", "SB_CandidatOn",
+                  "GBCaseAtrouver", "LabelSaisie", "BtJouer"})
+                shown += Shown(frame->findChild<QWidget*>(name)).first + u'\n';
+            return shown;
+        };
+        const QString french = texts(earlier);
+        services_->SetLanguage("en");
+        const QString english = texts(earlier);
+        QCOMPARE(texts(new game::GridFrame(frameServices, &window)), english);
+        services_->SetLanguage("fr");
+        QCOMPARE(texts(earlier), french);
+        QCOMPARE_GOLDEN((french + english).toUtf8(), "app/frame_texts.txt");
+    }
+
+private:
+    void WriteTranslations(const QByteArray& content) {
+        QVERIFY(WriteBytes(services_->Translation().TranslationsPath(), content));
+    }
+
+    std::optional<services_test::TemporaryDataFolder> folder_;
+    std::optional<AppServices> services_;
+};
+
+QTEST_MAIN(TestServicesUi)
+#include "test_services_ui.moc"
