@@ -64,45 +64,4 @@ void AddFinding(FindingList& list, int row, int col, char digit, char action, in
                            std::uint8_t(family), seq, trace, std::move(text)});
 }
 
-std::array<UnitCell, 9> GatherUnit(const GridState& grid, int u, UnitKind kind) {
-    std::array<UnitCell, 9> cells;
-    const UnitPositions& positions = grid.Unit(kind, u);
-    for (int i = 0; i < 9; ++i) {
-        const CellState& cell = grid.Cells[positions[i]];
-        cells[i] = UnitCell{cell.Row, cell.Col, cell.Candidates};
-    }
-    return cells;
-}
-
-bool CellHasCandidate(const GridState& grid, int row, int col, int d) {
-    return HasDigit(grid.At(row, col).Candidates, d);
-}
-
-int CountCandidateCells(const GridState& grid, int d, int a, int b, int r) {
-    int count = 0;
-    auto countIn = [&](const UnitPositions& positions, auto&& keep) {
-        for (std::uint8_t p : positions) {
-            const CellState& cell = grid.Cells[p];
-            if (keep(cell) && HasDigit(cell.Candidates, d))
-                ++count;
-        }
-    };
-    auto all = [](const CellState&) { return true; };
-    if (r == 0) {
-        if (a >= 1)
-            countIn(grid.Unit(UnitKind::Row, a), all);
-        else
-            countIn(grid.Unit(UnitKind::Column, b), all);
-    } else if (a == 0 && b == 0) {
-        countIn(grid.Unit(UnitKind::Region, r), all);
-    } else if (a < 1) {
-        countIn(grid.Unit(UnitKind::Region, r),
-                [b](const CellState& cell) { return cell.ColInStack == b; });
-    } else {
-        countIn(grid.Unit(UnitKind::Region, r),
-                [a](const CellState& cell) { return cell.RowInBand == a; });
-    }
-    return count;
-}
-
 } // namespace engine

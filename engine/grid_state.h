@@ -82,23 +82,11 @@ struct Finding {
 // Unbounded: a run never drops a finding.
 using FindingList = std::vector<Finding>;
 
-struct UnitCell {
-    std::uint8_t Row = 0;
-    std::uint8_t Col = 0;
-    CandidateSet Candidates = 0;
-};
-
 inline void ClearFindings(FindingList& list) {
     list.clear();
 }
 void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
                 char trace, std::string text);
-
-std::array<UnitCell, 9> GatherUnit(const GridState& grid, int u, UnitKind kind);
-bool CellHasCandidate(const GridState& grid, int row, int col, int d);
-// Cells holding candidate d: row a (r = 0, a >= 1); column b (r = 0, a < 1); region r (a = b = 0);
-// the b-th column of region r (a < 1, b >= 1); the a-th row of region r (a >= 1).
-int CountCandidateCells(const GridState& grid, int d, int a, int b, int r);
 
 constexpr int RegionOf(int row, int col) {
     return (col + 2) / 3 + ((row + 2) / 3 - 1) * 3;
@@ -111,12 +99,6 @@ constexpr int FirstRowOfRegion(int r) {
 }
 constexpr int FirstColOfRegion(int r) {
     return (r - 1) % 3 * 3 + 1;
-}
-constexpr bool ColumnCrossesRegion(int c, int r) {
-    return (c - 1) / 3 == (r - 1) % 3;
-}
-constexpr bool RowCrossesRegion(int n, int r) {
-    return (n - 1) / 3 == (r - 1) / 3;
 }
 
 } // namespace engine

@@ -3,6 +3,7 @@
 #include "bench/puzzle_positions.h"
 #include "engine/generator.h"
 #include "engine/single_candidates.h"
+#include "tests/golden.h"
 
 #include <QtTest>
 
@@ -62,9 +63,13 @@ private slots:
 
     void puzzlesAreWellFormedAndSolvableBySingles() {
         // Many seeds, so the rare attempt that places conflicting hidden singles together is met.
+        // The first puzzles are kept: a seed always gives the same puzzle.
+        QByteArray firstPuzzles;
         for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
             RandomSource random(seed * 2654435761u);
             const std::string puzzle = GenerateGrid(random);
+            if (seed <= 8)
+                firstPuzzles += QByteArray::fromStdString(puzzle) + "\n";
             QCOMPARE(int(puzzle.size()), 81);
             int givens = 0;
             for (char ch : puzzle) {
@@ -77,6 +82,7 @@ private slots:
             SolveBySingles(grid);
             QVERIFY2(UnitsHoldEachDigitOnce(grid, false), puzzle.c_str());
         }
+        QCOMPARE_GOLDEN(firstPuzzles, "engine/generated_puzzles.txt");
     }
 
     void twoCallsDiffer() { QVERIFY(GenerateGrid() != GenerateGrid()); }
