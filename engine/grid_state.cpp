@@ -26,8 +26,6 @@ GridState::GridState(Order order) {
         cell.Row = std::uint8_t(order == Order::ColumnMajor ? k % 9 + 1 : k / 9 + 1);
         cell.Col = std::uint8_t(order == Order::ColumnMajor ? k / 9 + 1 : k % 9 + 1);
         cell.Region = std::uint8_t(RegionOf(cell.Row, cell.Col));
-        cell.RowInBand = std::uint8_t(PositionInBand(cell.Row));
-        cell.ColInStack = std::uint8_t(PositionInBand(cell.Col));
         cell.Candidates = kAllCandidates;
     }
     Reindex();

@@ -38,8 +38,6 @@ struct CellState {
     std::uint8_t Col = 0;
     std::uint8_t Region = 0;
     std::uint8_t Digit = 0; // 1..9, 0 while the cell is empty
-    std::uint8_t RowInBand = 0;
-    std::uint8_t ColInStack = 0;
     CandidateSet Candidates = 0; // empty for a cell that holds a digit
     std::uint8_t Given = 0;      // generator only: 1 when placed by a random pick
 };
@@ -90,9 +88,6 @@ void AddFinding(FindingList& list, int row, int col, char digit, char action, in
 
 constexpr int RegionOf(int row, int col) {
     return (col + 2) / 3 + ((row + 2) / 3 - 1) * 3;
-}
-constexpr int PositionInBand(int n) {
-    return (n - 1) % 3 + 1;
 }
 constexpr int FirstRowOfRegion(int r) {
     return (r - 1) / 3 * 3 + 1;
