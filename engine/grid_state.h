@@ -37,7 +37,7 @@ struct CellState {
     std::uint8_t Row = 0;
     std::uint8_t Col = 0;
     std::uint8_t Region = 0;
-    std::uint8_t Digit = 0; // 1..9, 0 while the cell is empty
+    std::uint8_t Digit = 0;      // 1..9, 0 while the cell is empty
     CandidateSet Candidates = 0; // empty for a cell that holds a digit
     std::uint8_t Given = 0;      // generator only: 1 when placed by a random pick
 };

@@ -96,9 +96,9 @@ private:
     spread::Words words_;
 };
 
-// One unit in grid order (row, column or region, cells ascending): the candidate sets, and the cells for the
-// finding lines; bits other than 1..9 are dropped. The loops over its nine cells are unrolled: a
-// run walks hundreds of units, and each loop's exit branch would mispredict.
+// One unit in grid order (row, column or region, cells ascending): the candidate sets, and the
+// cells for the finding lines; bits other than 1..9 are dropped. The loops over its nine cells are
+// unrolled: a run walks hundreds of units, and each loop's exit branch would mispredict.
 struct UnitSets {
     const GridState& grid;
     const UnitPositions& positions;
