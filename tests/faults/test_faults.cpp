@@ -30,6 +30,7 @@ enum class Obstacle {
     ProcFolder,       // /proc takes no new file, not even from root
     FolderInPlace,    // a folder where the file should be
     FullDevice,       // a device like /dev/full: every write fails with "no space left"
+    Pipe,             // a named pipe: a save renamed over it would put a plain file there
     FileSizeLimit,    // the disk fills up while the file is written
     ImmutableFile,    // a read-only file that root cannot replace either (chattr +i)
 };
@@ -108,6 +109,7 @@ void TestFaults::failedSaveLosesNothing_data() {
     QTest::newRow("folder under /proc") << Obstacle::ProcFolder;
     QTest::newRow("a folder in the file's place") << Obstacle::FolderInPlace;
     QTest::newRow("full disk device") << Obstacle::FullDevice;
+    QTest::newRow("named pipe") << Obstacle::Pipe;
     QTest::newRow("disk full while writing, previous file kept") << Obstacle::FileSizeLimit;
     QTest::newRow("read-only file, previous file kept") << Obstacle::ImmutableFile;
 }
@@ -141,6 +143,9 @@ void TestFaults::failedSaveLosesNothing() {
         target = witness = dir.filePath(QStringLiteral("full"));
         if (mknod(QFile::encodeName(target).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
             QSKIP("no permission to create a device node here");
+        break;
+    case Obstacle::Pipe:
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
         break;
     case Obstacle::FileSizeLimit:
         break;
