@@ -104,18 +104,22 @@ private slots:
 };
 
 void TestFaults::failedSaveLosesNothing_data() {
+    const QString notRegular = QStringLiteral(" : ce n'est pas un fichier ordinaire");
     QTest::addColumn<Obstacle>("obstacle");
-    QTest::newRow("folder path under a regular file") << Obstacle::FolderUnderAFile;
-    QTest::newRow("folder under /proc") << Obstacle::ProcFolder;
-    QTest::newRow("a folder in the file's place") << Obstacle::FolderInPlace;
-    QTest::newRow("full disk device") << Obstacle::FullDevice;
-    QTest::newRow("named pipe") << Obstacle::Pipe;
-    QTest::newRow("disk full while writing, previous file kept") << Obstacle::FileSizeLimit;
-    QTest::newRow("read-only file, previous file kept") << Obstacle::ImmutableFile;
+    QTest::addColumn<QString>("reason"); // how the message ends, where it is the program's own
+    QTest::newRow("folder path under a regular file") << Obstacle::FolderUnderAFile << "";
+    QTest::newRow("folder under /proc")
+        << Obstacle::ProcFolder << " : fichier ou dossier introuvable";
+    QTest::newRow("a folder in the file's place") << Obstacle::FolderInPlace << notRegular;
+    QTest::newRow("full disk device") << Obstacle::FullDevice << notRegular;
+    QTest::newRow("named pipe") << Obstacle::Pipe << notRegular;
+    QTest::newRow("disk full while writing, previous file kept") << Obstacle::FileSizeLimit << "";
+    QTest::newRow("read-only file, previous file kept") << Obstacle::ImmutableFile << "";
 }
 
 void TestFaults::failedSaveLosesNothing() {
     QFETCH(Obstacle, obstacle);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QString target = dir.filePath(QStringLiteral("partie.xml"));
     QString witness = target; // the path whose content must survive the failed save
@@ -169,7 +173,8 @@ void TestFaults::failedSaveLosesNothing() {
             limit.emplace(64);
         error = session->SaveGrid();
     }
-    QVERIFY2(error.startsWith(QStringLiteral("Impossible d'enregistrer le fichier ") + target),
+    QVERIFY2(error.startsWith(QStringLiteral("Impossible d'enregistrer le fichier ") + target) &&
+                 error.endsWith(reason),
              qPrintable(error));
     QVERIFY(StateOf(witness) == before);
     QVERIFY(session->Modified());

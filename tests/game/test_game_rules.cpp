@@ -224,6 +224,8 @@ private slots:
         QTest::newRow("import, the picture") << "" << false << picture << wrongLength << none;
         QTest::newRow("paste, nine lines with zeros: they drop out")
             << "" << true << zeroRows.join(u'\n') << wrongLength << none;
+        QTest::newRow("paste, nine lines with blanks")
+            << "" << true << zeroRows.join(u'\n').replace(u'0', u' ') << "" << twoHoles;
         QTest::newRow("paste, nine lines with bars and tabs")
             << "" << true << dotRows.join(QStringLiteral("|\t\r\n")) << "" << twoHoles;
         QTest::newRow("paste, the copied picture") << "" << true << picture << "" << pictureBoard;
