@@ -30,6 +30,7 @@ enum class Obstacle {
     ProcFolder,       // /proc takes no new file, not even from root
     FolderInPlace,    // a folder where the file should be
     FullDevice,       // a device like /dev/full: every write fails with "no space left"
+    Pipe,             // a named pipe: a save renamed over it would put a plain file there
     FileSizeLimit,    // the disk fills up while the file is written
     ImmutableFile,    // a read-only file that root cannot replace either (chattr +i)
 };
@@ -103,17 +104,22 @@ private slots:
 };
 
 void TestFaults::failedSaveLosesNothing_data() {
+    const QString notRegular = QStringLiteral(" : ce n'est pas un fichier ordinaire");
     QTest::addColumn<Obstacle>("obstacle");
-    QTest::newRow("folder path under a regular file") << Obstacle::FolderUnderAFile;
-    QTest::newRow("folder under /proc") << Obstacle::ProcFolder;
-    QTest::newRow("a folder in the file's place") << Obstacle::FolderInPlace;
-    QTest::newRow("full disk device") << Obstacle::FullDevice;
-    QTest::newRow("disk full while writing, previous file kept") << Obstacle::FileSizeLimit;
-    QTest::newRow("read-only file, previous file kept") << Obstacle::ImmutableFile;
+    QTest::addColumn<QString>("reason"); // how the message ends, where it is the program's own
+    QTest::newRow("folder path under a regular file") << Obstacle::FolderUnderAFile << "";
+    QTest::newRow("folder under /proc")
+        << Obstacle::ProcFolder << " : fichier ou dossier introuvable";
+    QTest::newRow("a folder in the file's place") << Obstacle::FolderInPlace << notRegular;
+    QTest::newRow("full disk device") << Obstacle::FullDevice << notRegular;
+    QTest::newRow("named pipe") << Obstacle::Pipe << notRegular;
+    QTest::newRow("disk full while writing, previous file kept") << Obstacle::FileSizeLimit << "";
+    QTest::newRow("read-only file, previous file kept") << Obstacle::ImmutableFile << "";
 }
 
 void TestFaults::failedSaveLosesNothing() {
     QFETCH(Obstacle, obstacle);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QString target = dir.filePath(QStringLiteral("partie.xml"));
     QString witness = target; // the path whose content must survive the failed save
@@ -142,6 +148,9 @@ void TestFaults::failedSaveLosesNothing() {
         if (mknod(QFile::encodeName(target).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
             QSKIP("no permission to create a device node here");
         break;
+    case Obstacle::Pipe:
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        break;
     case Obstacle::FileSizeLimit:
         break;
     case Obstacle::ImmutableFile:
@@ -164,7 +173,8 @@ void TestFaults::failedSaveLosesNothing() {
             limit.emplace(64);
         error = session->SaveGrid();
     }
-    QVERIFY2(error.startsWith(QStringLiteral("Impossible d'enregistrer le fichier ") + target),
+    QVERIFY2(error.startsWith(QStringLiteral("Impossible d'enregistrer le fichier ") + target) &&
+                 error.endsWith(reason),
              qPrintable(error));
     QVERIFY(StateOf(witness) == before);
     QVERIFY(session->Modified());

@@ -1,11 +1,10 @@
 #pragma once
 // Shared set-up of the grid model tests: settings whose colours tell each other apart, a solved
-// grid to cut puzzles from, and readers of the board.
+// grid to cut puzzles from, and the position as text.
 
 #include "game/model/game_session.h"
 
 #include <QFile>
-
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -29,7 +28,7 @@ inline game::GameSettings DistinctSettings() {
     return settings;
 }
 
-// A grid as New creates it: InitBoard done, input mode, history holding its "S" entry.
+// A grid as New creates it: input mode, history holding its "S" entry.
 inline std::unique_ptr<game::GameSession>
 NewGrid(const game::GameSettings& settings = DistinctSettings()) {
     auto session = std::make_unique<game::GameSession>(settings);
@@ -38,19 +37,8 @@ NewGrid(const game::GameSettings& settings = DistinctSettings()) {
 }
 
 // A complete valid grid, row by row.
-inline const QString kSolution = QStringLiteral("534678912"
-                                                "672195348"
-                                                "198342567"
-                                                "859761423"
-                                                "426853791"
-                                                "713924856"
-                                                "961537284"
-                                                "287419635"
-                                                "345286179");
-
-inline int SolutionDigit(int row, int col) {
-    return kSolution[(row - 1) * 9 + col - 1].digitValue();
-}
+inline const QString kSolution = QStringLiteral("534678912672195348198342567859761423426853791"
+                                                "713924856961537284287419635345286179");
 
 // The solution with the given cells emptied (".").
 inline QString WithHoles(const std::vector<std::pair<int, int>>& holes) {
@@ -60,49 +48,54 @@ inline QString WithHoles(const std::vector<std::pair<int, int>>& holes) {
     return text;
 }
 
-// The solution with row 1 and column 1 emptied: 16 naked singles, then (1,1) in a second run.
-inline QString RowAndColumnOneEmpty() {
-    std::vector<std::pair<int, int>> holes;
-    for (int i = 1; i <= 9; ++i) {
-        holes.emplace_back(1, i);
-        holes.emplace_back(i, 1);
-    }
-    return WithHoles(holes);
-}
-
-// The board's digits row by row, "." for empty cells.
-inline QString BoardText(const game::GameSession& session) {
-    QString text;
-    for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col) {
-            const int digit = session.Cell(row, col).Digit();
-            text += digit == 0 ? QChar(u'.') : QChar(u'0' + digit);
-        }
-    return text;
-}
-
-inline game::HistoryEntry Entry(int row, int col, int chiffre, Operation operation) {
-    return game::HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(chiffre),
-                              operation};
-}
-
-inline game::HistoryEntry ModeEntry(Operation operation) {
-    return game::HistoryEntry{0, 0, 0, operation};
-}
-
-// "S; P 1 1 5; R": a history as one readable line, for comparisons that show what differs.
+// "S; P 1 1 5; R": a history as one readable line.
 inline QString HistoryText(const game::ActionHistory& history) {
     QStringList parts;
     for (const game::HistoryEntry& entry : history) {
         const QChar operation = QChar::fromLatin1(game::Letter(entry.Operation));
-        parts << (entry.Row == 0 && entry.Col == 0 ? QString(operation)
-                                                   : QStringLiteral("%1 %2 %3 %4")
-                                                         .arg(operation)
-                                                         .arg(entry.Row)
-                                                         .arg(entry.Col)
-                                                         .arg(entry.Digit));
+        parts << (entry.Row == 0 ? QString(operation)
+                                 : QStringLiteral("%1 %2 %3 %4")
+                                       .arg(operation)
+                                       .arg(entry.Row)
+                                       .arg(entry.Col)
+                                       .arg(entry.Digit));
     }
     return parts.join(QStringLiteral("; "));
+}
+
+// Everything a player sees of the board, row by row: a digit with its colour ("5#1"), or an
+// empty cell with the candidates it lost (".-57"); a cell's
+// background when not white ("@4"). Then the candidates' colours and display, the mode, whether
+// the clock runs and the counter.
+inline QString PositionText(const game::GameSession& session) {
+    QString text;
+    QStringList candidates;
+    for (int row = 1; row <= 9; ++row) {
+        for (int col = 1; col <= 9; ++col) {
+            const game::BoardCell& cell = session.Cell(row, col);
+            QString token = cell.Number();
+            if (token.isEmpty()) {
+                token = u'.';
+                for (int digit = 1; digit <= 9; ++digit)
+                    token += cell.HasCandidate(digit) ? QString() : u'-' + QString::number(digit);
+            } else
+                token += u'#' + QString::number(cell.PlayedColour, 16);
+            if (cell.BackgroundColour != game::kWhite)
+                token += u'@' + QString::number(cell.BackgroundColour, 16);
+            text += token.leftJustified(7) + u' ';
+            candidates << QStringLiteral("%1%2")
+                              .arg(cell.CandidateColour, 0, 16)
+                              .arg(cell.ShowsCandidates ? QStringLiteral(" shown") : QString());
+        }
+        text = text.trimmed() + u'\n';
+    }
+    candidates.removeDuplicates();
+    return text + QStringLiteral("candidates in ") + candidates.join(QStringLiteral(", ")) +
+           (session.CurrentMode() == Mode::Play ? QStringLiteral("; play")
+                                                : QStringLiteral("; input")) +
+           (session.TimerRunning() ? QStringLiteral(", clock running, ")
+                                   : QStringLiteral(", clock stopped, ")) +
+           session.CasesLabel() + u'\n';
 }
 
 inline QByteArray ReadFile(const QString& path) {

@@ -49,12 +49,7 @@ public:
         dialog.reject();
         return false;
     }
-    void Cancel() {
-        Queue([](QDialog& dialog) { dialog.reject(); });
-    }
-
     int Shown() const { return shown_; }
-    int Unanswered() const { return unanswered_; }
     bool AllAnswered() const { return answers_.empty() && unanswered_ == 0; }
 
 private:

@@ -1,5 +1,5 @@
-// The frame on the offscreen platform: what a click opens, what the board shows, what the
-// questions do. The rules themselves are the model's and are tested there.
+// The frame on the offscreen platform: what a click opens and does, what the board shows, what
+// the questions do. The rules themselves are the model's and are tested there.
 
 #include "game/widgets/analysis_page.h"
 #include "game/widgets/cell_widget.h"
@@ -26,25 +26,13 @@ using namespace game;
 
 namespace {
 
-QStringList EnabledDigits(QWidget& selector, char operation) {
-    QStringList digits;
+// The enabled digits of one page of the selector ('P' or 'C').
+QString EnabledDigits(QWidget& selector, char page) {
+    QString digits;
     for (int d = 1; d <= 9; ++d)
-        if (selector.findChild<QPushButton*>(QStringLiteral("%1%2").arg(operation).arg(d))
-                ->isEnabled())
-            digits << QString::number(d);
+        if (selector.findChild<QPushButton*>(QStringLiteral("%1%2").arg(page).arg(d))->isEnabled())
+            digits += QString::number(d);
     return digits;
-}
-
-void Click(QWidget& window, const QString& name) {
-    window.findChild<QPushButton*>(name)->click();
-}
-
-QImage Render(const BoardCell& state) {
-    QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PaintCell(painter, state);
-    return image;
 }
 
 // Pixels inside the rectangle whose strongest channel is that of the colour by a clear margin
@@ -86,102 +74,86 @@ private slots:
         services_ = StubFrameServices();
     }
 
-    void cellClickOpensSelectorOnItsPage_data() {
+    void clickThroughTheSelector_data() {
         QTest::addColumn<bool>("protection");
         QTest::addColumn<bool>("play");
+        QTest::addColumn<int>("col"); // in row 1, whose (1,1) holds 1 and (1,2) holds 2
         QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QStringList>("placeDigits");
-        QTest::addColumn<QStringList>("candidateDigits");
-        const QStringList all = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-        // Row 1 holds 1 and 2 elsewhere, so cell (1,9) keeps 3..9.
-        const QStringList open = {"3", "4", "5", "6", "7", "8", "9"};
-        QTest::newRow("left click, unprotected")
-            << false << false << Qt::LeftButton << 0 << all << all;
-        QTest::newRow("right click, unprotected")
-            << false << true << Qt::RightButton << 1 << all << all;
-        QTest::newRow("protected, input mode")
-            << true << false << Qt::RightButton << 1 << open << QStringList();
-        QTest::newRow("protected, play mode")
-            << true << true << Qt::LeftButton << 0 << open << open;
+        QTest::addColumn<QString>("answer"); // the button pressed; empty: Escape
+        QTest::addColumn<QString>("shown");  // page, enabled digits to place, to remove
+        QTest::addColumn<QString>("after");  // the cell's digit, candidates and colour; history
+        QTest::newRow("left click places") << false << false << 9 << Qt::LeftButton << "P7"
+                                           << "0 123456789 123456789"
+                                           << "7  1 4";
+        QTest::newRow("right click removes") << false << true << 9 << Qt::RightButton << "C4"
+                                             << "1 123456789 123456789"
+                                             << "0 356789 2 5";
+        QTest::newRow("protected, input mode") << true << false << 9 << Qt::RightButton << ""
+                                               << "1 3456789 "
+                                               << "0 3456789 1 3";
+        QTest::newRow("protected, play mode") << true << true << 9 << Qt::LeftButton << ""
+                                              << "0 3456789 3456789"
+                                              << "0 3456789 2 4";
+        QTest::newRow("cancelled on a given only recolours it")
+            << true << true << 1 << Qt::LeftButton << "BtCancel"
+            << "0  "
+            << "1  2 4";
     }
 
-    void cellClickOpensSelectorOnItsPage() {
+    void clickThroughTheSelector() {
         QFETCH(bool, protection);
         QFETCH(bool, play);
+        QFETCH(int, col);
         QFETCH(Qt::MouseButton, button);
-        QFETCH(int, page);
-        QFETCH(QStringList, placeDigits);
-        QFETCH(QStringList, candidateDigits);
+        QFETCH(QString, answer);
+        QFETCH(QString, shown);
+        QFETCH(QString, after);
         services_.settings.Protection = protection;
+        services_.settings.GivenColour = 1;
+        services_.settings.PlayedColour = 2;
         GridFrame& frame = NewFrame();
-        frame.Session().ApplyCellChoice(1, 1, game::Operation::Place, 1);
-        frame.Session().ApplyCellChoice(1, 2, game::Operation::Place, 2);
+        frame.Session().ApplyCellChoice(1, 1, Operation::Place, 1);
+        frame.Session().ApplyCellChoice(1, 2, Operation::Place, 2);
         if (play)
             frame.Session().StartPlay();
-        int shownPage = -1;
-        QStringList shownPlace, shownCandidates;
+        QString seen;
         ModalAnswers answers;
         answers.Queue([&](QDialog& selector) {
-            shownPage =
-                selector.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex();
-            shownPlace = EnabledDigits(selector, 'P');
-            shownCandidates = EnabledDigits(selector, 'C');
-            QTest::keyClick(&selector, Qt::Key_Escape);
+            seen = QStringLiteral("%1 %2 %3")
+                       .arg(selector.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+                                ->currentIndex())
+                       .arg(EnabledDigits(selector, 'P'), EnabledDigits(selector, 'C'));
+            if (answer.isEmpty())
+                QTest::keyClick(&selector, Qt::Key_Escape);
+            else
+                selector.findChild<QPushButton*>(answer)->click();
         });
-        QTest::mouseClick(frame.Case(1, 9), button);
+        QTest::mouseClick(frame.Case(1, col), button);
         QVERIFY(answers.AllAnswered());
-        QCOMPARE(shownPage, page);
-        QCOMPARE(shownPlace, placeDigits);
-        QCOMPARE(shownCandidates, candidateDigits);
-    }
-
-    void chosenDigitReachesBoardAndHistory() {
-        GridFrame& frame = NewFrame();
-        ModalAnswers answers;
-        answers.Queue([](QDialog& selector) { Click(selector, "P7"); });
-        QTest::mouseClick(frame.Case(5, 3), Qt::LeftButton);
-        QCOMPARE(frame.Case(5, 3)->State().Digit(), 7);
-        QCOMPARE(frame.Session().History().back(), (HistoryEntry{5, 3, 7, game::Operation::Place}));
-        QVERIFY(frame.Session().Modified());
-        QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelCases"))->text(), "1/81 cases");
-
-        answers.Queue([](QDialog& selector) { Click(selector, "C4"); });
-        QTest::mouseClick(frame.Case(5, 4), Qt::RightButton);
-        QVERIFY(answers.AllAnswered());
-        QVERIFY(!frame.Case(5, 4)->State().HasCandidate(4));
-        QVERIFY(!frame.Case(5, 4)->State().HasCandidate(7)); // removed by the placement in row 5
-    }
-
-    void cancelledSelectorOnlyRecoloursTheGiven() {
-        GridFrame& frame = NewFrame();
-        frame.Session().ApplyCellChoice(2, 2, game::Operation::Place, 8);
-        frame.Session().StartPlay();
-        const std::size_t entries = frame.Session().History().size();
-        ModalAnswers answers;
-        answers.Queue([](QDialog& selector) { Click(selector, "BtCancel"); });
-        QTest::mouseClick(frame.Case(2, 2), Qt::LeftButton);
-        QVERIFY(answers.AllAnswered());
-        QCOMPARE(frame.Case(2, 2)->State().PlayedColour, services_.settings.PlayedColour);
-        QCOMPARE(frame.Session().History().size(), entries);
+        QCOMPARE(seen, shown);
+        const BoardCell& cell = frame.Case(1, col)->State();
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(cell.Digit())
+                     .arg(cell.CandidateString())
+                     .arg(cell.PlayedColour)
+                     .arg(frame.Session().History().size()),
+                 after);
+        QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelCases"))->text(),
+                 frame.Session().CasesLabel());
     }
 
     void selectorWheelTransparency() {
         DigitSelector selector;
         selector.show();
-        auto wheel = [&selector](int delta) {
+        QList<int> seen;
+        for (int delta :
+             {120, -120, -120, -120, -120, -120, -120, -120, -120, -120, -120, -120, 120}) {
             QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta),
                               Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&selector, &event);
-            return qRound(selector.windowOpacity() * 255);
-        };
-        QCOMPARE(qRound(selector.windowOpacity() * 255), 255);
-        QCOMPARE(wheel(120), 255);
-        QList<int> seen;
-        for (int i = 0; i < 11; ++i)
-            seen << wheel(-120);
-        QCOMPARE(seen, (QList<int>{235, 215, 195, 175, 155, 135, 115, 95, 75, 60, 60}));
-        QCOMPARE(wheel(120), 80);
+            seen << qRound(selector.windowOpacity() * 255);
+        }
+        QCOMPARE(seen, (QList<int>{255, 235, 215, 195, 175, 155, 135, 115, 95, 75, 60, 60, 80}));
     }
 
     void casePaintsDigitCandidatesAndBackground() {
@@ -190,55 +162,59 @@ private slots:
         state.PlayedColour = FromQColor(digitColour);
         state.CandidateColour = FromQColor(candidateColour);
         state.BackgroundColour = FromQColor(background);
+        const auto render = [&state] {
+            QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            PaintCell(painter, state);
+            return image;
+        };
 
         // Candidates hidden: background only.
-        QImage image = Render(state);
+        QImage image = render();
         QCOMPARE(image.pixelColor(19, 19), background);
         QCOMPARE(CountColour(image, image.rect(), candidateColour), 0);
 
         // Candidates shown in the telephone-pad layout: 1 top left, 9 bottom right, 5 removed.
         state.ShowsCandidates = true;
         state.RemoveCandidate(5);
-        image = Render(state);
+        image = render();
         QVERIFY(CountColour(image, QRect(5, 1, 10, 12), candidateColour) > 0);   // 1
         QVERIFY(CountColour(image, QRect(28, 23, 10, 12), candidateColour) > 0); // 9
         QCOMPARE(CountColour(image, QRect(16, 15, 9, 7), candidateColour), 0);   // 5
 
         // A digit hides the candidates whatever the switch says.
         state.SetNumber(4);
-        image = Render(state);
+        image = render();
         QVERIFY(CountColour(image, QRect(12, 7, 18, 26), digitColour) > 10);
         QCOMPARE(CountColour(image, image.rect(), candidateColour), 0);
         QCOMPARE(image.pixelColor(0, 19), QColor(0, 0, 255)); // the blue outline
     }
 
-    void modeShowsItsControls() {
+    void modeShowsItsControlsAndEraseAllAsks() {
         GridFrame& frame = NewFrame();
         frame.show();
-        auto visible = [&frame](const char* name) {
-            return frame.findChild<QWidget*>(QLatin1String(name))->isVisible();
+        const auto visible = [&frame] {
+            QList<bool> shown;
+            for (const char* name : {"GBMode", "BT_EFF_TOUT", "BT_REFAIRE"})
+                shown << frame.findChild<QWidget*>(QLatin1String(name))->isVisible();
+            return shown;
         };
-        QCOMPARE(QList<bool>({visible("GBMode"), visible("BT_EFF_TOUT"), visible("BT_REFAIRE")}),
-                 QList<bool>({true, true, false}));
-        Click(frame, "BtJouer");
-        QCOMPARE(frame.Session().CurrentMode(), Mode::Play);
-        QCOMPARE(QList<bool>({visible("GBMode"), visible("BT_EFF_TOUT"), visible("BT_REFAIRE")}),
-                 QList<bool>({false, false, true}));
-        frame.Session().TickSecond();
-        QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelTimer"))->text(), "00:00:01");
-    }
-
-    void eraseAllAsksFirst() {
-        GridFrame& frame = NewFrame();
-        frame.Session().ApplyCellChoice(3, 3, game::Operation::Place, 3);
+        frame.Session().ApplyCellChoice(3, 3, Operation::Place, 3);
         auto* eraseAll = frame.findChild<QPushButton*>(QStringLiteral("BT_EFF_TOUT"));
         services_.confirmAnswer = false;
         eraseAll->click();
         QCOMPARE(frame.Case(3, 3)->State().Digit(), 3);
+        QCOMPARE(services_.asked, QStringList{"Confirmez l'effacement total de la grille ?"});
+        QCOMPARE(visible(), QList<bool>({true, true, false}));
+        frame.findChild<QPushButton*>(QStringLiteral("BtJouer"))->click();
+        QCOMPARE(frame.Session().CurrentMode(), Mode::Play);
+        QCOMPARE(visible(), QList<bool>({false, false, true}));
+        frame.Session().TickSecond();
+        QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelTimer"))->text(), "00:00:01");
         services_.confirmAnswer = true;
         eraseAll->click();
         QCOMPARE(frame.Case(3, 3)->State().Digit(), 0);
-        QCOMPARE(services_.asked.last(), "Confirmez l'effacement total de la grille ?");
     }
 
     void closeQuestionOutcomes_data() {
@@ -265,12 +241,11 @@ private slots:
         ModalAnswers answers;
         QCOMPARE(frame.CanClose(), GridFrame::CloseChoice::Discard);
         QCOMPARE(answers.Shown(), 0); // nothing to save, no question
-        frame.Session().ApplyCellChoice(1, 1, game::Operation::Place, 5);
+        frame.Session().ApplyCellChoice(1, 1, Operation::Place, 5);
         QString text;
-        QString cancel;
         answers.Queue([&](QDialog& question) {
-            text = question.findChild<QLabel*>(QStringLiteral("TaskText"))->text();
-            cancel = question.findChild<QDialogButtonBox*>()->buttons().constFirst()->text();
+            text = question.findChild<QLabel*>(QStringLiteral("TaskText"))->text() + u'|' +
+                   question.findChild<QDialogButtonBox*>()->buttons().constFirst()->text();
             if (answer.isEmpty())
                 QTest::keyClick(&question, Qt::Key_Escape);
             for (auto* link : question.findChildren<QCommandLinkButton*>())
@@ -280,17 +255,16 @@ private slots:
         QCOMPARE(frame.CanClose(), choice);
         QVERIFY(answers.AllAnswered());
         QVERIFY(frame.Session().Modified()); // saving is the caller's
-        QCOMPARE(text, english
-                           ? "The grid '' has changed since it was created or opened"
-                           : "La grille '' a été modifiée depuis sa création ou son chargement");
-        QCOMPARE(cancel, english ? "&Cancel" : "&Annuler");
+        QCOMPARE(text, english ? "The grid '' has changed since it was created or opened|&Cancel"
+                               : "La grille '' a été modifiée depuis sa création ou son "
+                                 "chargement|&Annuler");
     }
 
     void panelListsLightsAndApplies() {
         GridFrame& frame = NewFrame();
         // Row 1 complete but for (1,9): a naked single of 9.
         for (int c = 1; c <= 8; ++c)
-            frame.Session().ApplyCellChoice(1, c, game::Operation::Place, c);
+            frame.Session().ApplyCellChoice(1, c, Operation::Place, c);
         frame.Session().StartPlay();
         auto* page = frame.findChild<AnalysisPage*>();
         QListWidget* families = page->CheckListFamille;
@@ -312,8 +286,7 @@ private slots:
 
         QTest::mouseDClick(grid, Qt::LeftButton, {}, firstRow);
         QCOMPARE(frame.Case(1, 9)->State().Digit(), 9);
-        QVERIFY(!frame.Session().Panel().IsChecked(5)); // the double-click removes every tick
-        QCOMPARE(families->item(5)->checkState(), Qt::Unchecked);
+        QCOMPARE(families->item(5)->checkState(), Qt::Unchecked); // the double-click unticks all
         QCOMPARE(families->currentRow(), 0);
         // The tracer gets the deduction's text and the placement's line, in that order.
         auto* memo = frame.findChild<QPlainTextEdit*>(QStringLiteral("MemoTrace"));
