@@ -154,6 +154,7 @@ void GameSession::EraseAll() {
     ResetAllCells();
     history_.clear();
     SetMode(Mode::Input, true);
+    CountPlacedCells(); // the counter must not go on showing the erased digits
 }
 
 SelectorSetup GameSession::PrepareSelector(int row, int col, bool leftButton) {
