@@ -198,21 +198,23 @@ private slots:
             pictureBoard[k] = digit;
         for (bool paste : {false, true}) {
             const char* how = paste ? "paste, " : "import, ";
-            const auto row = [how](const char* name) { return qPrintable(how + QString(name)); };
-            QTest::newRow(row("full stops")) << "" << paste << twoHoles << "" << twoHoles;
-            QTest::newRow(row("zeros")) << "" << paste << with(u'0') << "" << twoHoles;
-            QTest::newRow(row("around: blanks and line end"))
+            const auto row = [how](const char* name) { return (how + QString(name)).toUtf8(); };
+            QTest::newRow(row("full stops").constData())
+                << "" << paste << twoHoles << "" << twoHoles;
+            QTest::newRow(row("zeros").constData()) << "" << paste << with(u'0') << "" << twoHoles;
+            QTest::newRow(row("around: blanks and line end").constData())
                 << "" << paste << "  \t" + twoHoles + "\r\n"
                 << "" << twoHoles;
-            QTest::newRow(row("81 digits")) << "" << paste << kSolution << "" << kSolution;
-            QTest::newRow(row("no given")) << "" << paste << none << "" << none;
-            QTest::newRow(row("80 characters"))
+            QTest::newRow(row("81 digits").constData())
+                << "" << paste << kSolution << "" << kSolution;
+            QTest::newRow(row("no given").constData()) << "" << paste << none << "" << none;
+            QTest::newRow(row("80 characters").constData())
                 << "" << paste << kSolution.left(80) << wrongLength << none;
-            QTest::newRow(row("82 characters"))
+            QTest::newRow(row("82 characters").constData())
                 << "" << paste << kSolution + "1" << wrongLength << none;
             QString secondFiller = twoHoles;
             secondFiller[40] = u'x';
-            QTest::newRow(row("a second kind of filler"))
+            QTest::newRow(row("a second kind of filler").constData())
                 << "" << paste << secondFiller
                 << QStringLiteral("caractère «\u00A0x\u00A0» inattendu en position 41 (les cases "
                                   "vides sont marquées par «\u00A0.\u00A0»)")
