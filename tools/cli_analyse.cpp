@@ -1,6 +1,7 @@
 #include "tools/cli_analyse.h"
 
 #include "game/model/game_session.h"
+#include "tools/cli_input.h"
 
 #include <QFileInfo>
 
@@ -54,10 +55,6 @@ std::optional<AnalyseOptions> ParseOptions(const QStringList& args, QString& err
     return options;
 }
 
-bool IsGridFile(const QString& input) {
-    return QFileInfo::exists(input) || input.endsWith(QLatin1String(".xml"));
-}
-
 // Builds the position as the game does; returns an error text, empty on success.
 QString BuildPosition(game::GameSession& session, const QString& input) {
     session.InitBoard();
@@ -105,24 +102,17 @@ void PrintResults(const game::GameSession& session) {
     PrintRecord({QStringLiteral("cands"), candidates.join(u',')});
 }
 
-int Refuse(const QString& message) {
-    QString line = message;
-    line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(u'\n', u' ');
-    std::fprintf(stderr, "tessarine-cli analyse: %s\n", qUtf8Printable(line));
-    return 2;
-}
-
 } // namespace
 
 int RunAnalyseCommand(const QStringList& args) {
     QString error;
     const std::optional<AnalyseOptions> options = ParseOptions(args, error);
     if (!options)
-        return Refuse(error);
+        return Refuse("analyse", error);
 
     game::GameSession session{game::GameSettings{}};
     if (error = BuildPosition(session, options->Input); !error.isEmpty())
-        return Refuse(error);
+        return Refuse("analyse", error);
 
     if (!options->Families.isEmpty()) {
         QList<int> families;
@@ -136,7 +126,7 @@ int RunAnalyseCommand(const QStringList& args) {
         session.SetFileName(options->SavePath);
         session.SetHasFile(true);
         if (error = session.SaveGrid(); !error.isEmpty())
-            return Refuse(error);
+            return Refuse("analyse", error);
     }
 
     PrintResults(session);

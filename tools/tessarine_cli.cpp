@@ -11,7 +11,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tessarine-cli generate [N]\n"
-    "       tessarine-cli analyse [--auto FAMILIES] [--save FILE.xml] INPUT\n";
+    "       tessarine-cli analyse [--auto FAMILIES] [--save FILE.xml] INPUT\n"
+    "       tessarine-cli generate --level K [N]\n"
+    "       tessarine-cli solve INPUT\n"
+    "       tessarine-cli rate INPUT...\n"
+    "       tessarine-cli check FILE.xml\n";
 
 } // namespace
 
@@ -27,6 +31,12 @@ int main(int argc, char** argv) {
         return RunGenerateCommand(args);
     if (command == QLatin1String("analyse"))
         return RunAnalyseCommand(args);
+    if (command == QLatin1String("solve"))
+        return RunSolveCommand(args);
+    if (command == QLatin1String("rate"))
+        return RunRateCommand(args);
+    if (command == QLatin1String("check"))
+        return RunCheckCommand(args);
     std::fprintf(stderr, "tessarine-cli: unknown command %s\n%s", qUtf8Printable(command), kUsage);
     return 2;
 }
