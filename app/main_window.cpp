@@ -127,6 +127,11 @@ void MainWindow::BuildActions() {
         {"BrowseURL1", "Site web de l'auteur", "Aide", {}, "Site web de l'auteur", nullptr},
         {"ActionDupliquer", "Dupliquer", "Outils", QKeySequence(Qt::Key_F2), "", "dupliquer"},
         {"ActionGrilleToJPG", "Grille vers JPEG", "Outils", {}, "", nullptr},
+        {"ActionVerifier", "Vérifier", "Outils", QKeySequence(Qt::CTRL | Qt::Key_E),
+         "Vérifier|Comparer la grille avec sa solution", "verifier"},
+        {"ActionAvantErreur", "Revenir avant la première erreur", "Outils",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         "Revenir avant la première erreur|Défaire les coups depuis la première erreur", nullptr},
     };
     for (const Command& command : commands) {
         auto* action = new QAction(QString::fromUtf8(command.caption), this);
@@ -165,6 +170,14 @@ void MainWindow::BuildActions() {
     on("ActionAstuce", [this] { emit tipsRequested(); });
     on("BrowseURL1", [this] { services_.OpenUrl(SiteAddress()); });
     on("ActionDupliquer", [this] { Duplicate(); });
+    on("ActionVerifier", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->Verify();
+    });
+    on("ActionAvantErreur", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->BackToFirstMistake();
+    });
     on("ActionGrilleToJPG", [this] {
         if (auto* grid = ActiveGrid())
             emit exportRequested(grid);
@@ -226,6 +239,9 @@ void MainWindow::BuildMenus() {
     connect(menuBarreOutils_, &QAction::triggered, this, &MainWindow::ToggleToolBar);
     outils->addAction(Action(QStringLiteral("ActionDupliquer")));
     outils->addAction(Action(QStringLiteral("ActionGrilleToJPG")));
+    outils->addSeparator();
+    outils->addAction(Action(QStringLiteral("ActionVerifier")));
+    outils->addAction(Action(QStringLiteral("ActionAvantErreur")));
 
     QMenu* aide = menu("Menu_aide", QStringLiteral("&Aide"));
     aide->addAction(Action(QStringLiteral("ActionAide")));
@@ -251,7 +267,7 @@ void MainWindow::BuildToolBar() {
     toolBarMain_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     for (const char* name : {"ActionNouveau", "ActionOuvrir", "ActionEnregistrer", "ActionConfig",
-                             "ActionImprime", "ActionDupliquer", "ActionAide"}) {
+                             "ActionImprime", "ActionDupliquer", "ActionVerifier", "ActionAide"}) {
         toolBarMain_->addAction(Action(QLatin1String(name)));
         auto* button =
             qobject_cast<QToolButton*>(toolBarMain_->widgetForAction(Action(QLatin1String(name))));
@@ -303,8 +319,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::UpdateActions(bool deleting) {
     const int tabs = tabs_->count();
     const bool enabled = deleting ? tabs > 1 : tabs > 0;
-    for (const char* name : {"ActionEnregistrer", "ActionEnregSous", "ActionImprime",
-                             "ActionDupliquer", "ActionGrilleToJPG"})
+    for (const char* name :
+         {"ActionEnregistrer", "ActionEnregSous", "ActionImprime", "ActionDupliquer",
+          "ActionGrilleToJPG", "ActionVerifier", "ActionAvantErreur"})
         Action(QLatin1String(name))->setEnabled(enabled);
     menuCopier_->setEnabled(enabled);
     menuColler_->setEnabled(enabled);

@@ -7,6 +7,8 @@
 #include "app/grid_tabs.h"
 #include "app/services/ui/app_services.h"
 #include "engine/generator.h"
+#include "engine/practice_puzzles.h"
+#include "game/model/puzzle_solution.h"
 #include "game/widgets/grid_frame.h"
 #include "game/widgets/modal_seam.h"
 #include "game/widgets/task_dialog.h"
@@ -79,7 +81,18 @@ void MainWindow::BuildFileDialogs() {
                                    "d'un magazine."),
                     73),
             kBlankGrid);
-        return question.Run();
+        QStringList levels{Message(QStringLiteral("Comme d'habitude"), 105)};
+        for (int level = 0; level < engine::kPracticeLevels; ++level)
+            levels << Message(QStringLiteral("Niveau %1 : %2"), 106)
+                          .arg(level)
+                          .arg(game::LevelName({engine::Verdict::Rated, level}));
+        const int chosen = Settings().GeneratedGridLevel;
+        question.AddChoice(Message(QStringLiteral("Niveau de la grille générée :"), 104), levels,
+                           chosen >= 0 && chosen < engine::kPracticeLevels ? chosen + 1 : 0);
+        const int answer = question.Run();
+        if (answer == kGeneratedGrid)
+            Settings().GeneratedGridLevel = question.ChoiceIndex() - 1;
+        return answer;
     };
     const QString filter = Message(QStringLiteral("Fichiers XML"), 24) + QStringLiteral(" (*.xml)");
     dialogs_.chooseOpenFile = [this, filter](const QString& title, const QString& folder) {
@@ -145,7 +158,7 @@ void MainWindow::NewGrid() {
     game::GridFrame* grid = CreateTab(UntitledCaption(), true);
     grid->InitBoard();
     if (answer == kGeneratedGrid) {
-        grid->Session().StartGeneratedGrid();
+        grid->Session().StartGeneratedGrid(Settings().GeneratedGridLevel);
     }
     tabs_->setCurrentIndex(IndexOf(grid));
     UpdateActions(false);

@@ -21,9 +21,13 @@ RandomSource& ProgramRandom() {
     return source;
 }
 
-std::string GenerateGrid() {
+void SeedProgramRandom() {
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     ProgramRandom().Seed(std::uint32_t(ticks));
+}
+
+std::string GenerateGrid() {
+    SeedProgramRandom();
     return GenerateGrid(ProgramRandom());
 }
 

@@ -20,8 +20,10 @@ private:
     std::uint32_t seed_;
 };
 
-// The one source shared by the generator and the tab names; unseeded until the first generation.
+// The one source shared by the generators and the tab names; unseeded until the first generation.
 RandomSource& ProgramRandom();
+// Seeds the program's source from the high-resolution clock.
+void SeedProgramRandom();
 
 // 81 characters, row by row: a digit for each given, "." for each empty cell. Seeds the program's
 // source from the high-resolution clock first.

@@ -63,4 +63,9 @@ std::string GeneratePracticePuzzle(int level, RandomSource& random) {
     return DigitsToText(seed);
 }
 
+std::string GeneratePracticePuzzle(int level) {
+    SeedProgramRandom();
+    return GeneratePracticePuzzle(level, ProgramRandom());
+}
+
 } // namespace engine

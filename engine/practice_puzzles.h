@@ -23,5 +23,7 @@ Digits Transformed(const Digits& puzzle, RandomSource& random);
 
 // A puzzle of rating `level` (0..5), 81 characters row by row, "." for an empty cell.
 std::string GeneratePracticePuzzle(int level, RandomSource& random);
+// The same from the program's source, seeded from the clock first.
+std::string GeneratePracticePuzzle(int level);
 
 } // namespace engine

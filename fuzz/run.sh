@@ -12,7 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "$1" && pwd)"
 shift
 
-targets=(${FUZZ_TARGETS:-fuzz_grid_file fuzz_grid_text fuzz_ini_file fuzz_translations fuzz_version_file})
+targets=(${FUZZ_TARGETS:-fuzz_grid_file fuzz_grid_text fuzz_ini_file fuzz_translations fuzz_version_file fuzz_puzzle})
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"

@@ -4,7 +4,6 @@
 
 #include <QStringList>
 
-#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <optional>
@@ -44,13 +43,9 @@ int RunGenerateCommand(const QStringList& args) {
         words.isEmpty() ? std::optional<int>(1) : NumberIn(words.front(), 0, INT_MAX);
     if (!count)
         return Usage("not a number of puzzles: %s\n", qUtf8Printable(words.front()));
-    if (level)
-        engine::ProgramRandom().Seed(
-            std::uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
     for (int i = 0; i < *count; ++i) {
         const std::string puzzle =
-            level ? engine::GeneratePracticePuzzle(*level, engine::ProgramRandom())
-                  : engine::GenerateGrid();
+            level ? engine::GeneratePracticePuzzle(*level) : engine::GenerateGrid();
         std::printf("%s\n", puzzle.c_str());
     }
     return 0;

@@ -20,7 +20,7 @@ struct Entry {
 
 // In the order in which a new file receives them. Reading has no side effect, so the order in
 // which the entries are read does not matter and the same table serves.
-const std::array<Entry, 16> kEntries = {{
+const std::array<Entry, 17> kEntries = {{
     {kGeneralSettings, "Language", &Settings::Language},
     {kGeneralSettings, "ShowTipsOnStartup", &Settings::ShowTipsOnStartup},
     {kGeneralSettings, "SavePosWin", &Settings::SavePosWin},
@@ -37,6 +37,7 @@ const std::array<Entry, 16> kEntries = {{
     {kGeneralSettings, "CouleurReference", &Settings::ReferenceColour},
     {kGeneralSettings, "Candidats", &Settings::ShowCandidates},
     {kGeneralSettings, "Protection", &Settings::Protection},
+    {kGeneralSettings, "GeneratedGridLevel", &Settings::GeneratedGridLevel},
 }};
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };

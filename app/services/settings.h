@@ -24,7 +24,8 @@ struct Settings : game::GameSettings {
     int LastTipShown = 0; // 0-based index of the tip shown last
     int TimeSplash = 2;   // seconds
     bool ReopenLastFile = true;
-    QString RecentOpenFileDir; // folder last used by the Open dialog
+    QString RecentOpenFileDir;   // folder last used by the Open dialog
+    int GeneratedGridLevel = -1; // New's generated grid: 0..5 a practice level, else the usual
 };
 
 class IniFile;

@@ -39,6 +39,10 @@ public:
     Colour CandidateColour = 0;
     Colour BackgroundColour = kWhite;
     bool ShowsCandidates = false;
+    // Marks of a verification, until the next move: the digit differs from the solution's; the
+    // solution's digit was removed from the candidates.
+    bool WrongDigit = false;
+    engine::CandidateSet MissingSolution = 0;
 
 private:
     int row_ = 0;

@@ -2,8 +2,10 @@
 
 #include "game/model/duration.h"
 #include "game/model/model_messages.h"
+#include "game/model/solution_check.h"
 
 #include "engine/generator.h"
+#include "engine/practice_puzzles.h"
 
 #include <algorithm>
 #include <limits>
@@ -48,8 +50,11 @@ void GameSession::InitBoard(PendingHistory* pending) {
     }
 }
 
-void GameSession::StartGeneratedGrid() {
-    ImportText(QString::fromStdString(engine::GenerateGrid()).left(81));
+void GameSession::StartGeneratedGrid(int level) {
+    const bool practice = level >= 0 && level < engine::kPracticeLevels;
+    ImportText(QString::fromStdString(practice ? engine::GeneratePracticePuzzle(level)
+                                               : engine::GenerateGrid())
+                   .left(81));
     StartPlay();
 }
 
@@ -109,21 +114,24 @@ void GameSession::SetMode(game::Mode mode, bool record) {
     } else {
         SetTimerRunning(true);
     }
+    UpdatePuzzle();
     emit modeChanged(mode_);
 }
 
 void GameSession::ApplyAction(int row, int col, Operation operation, int digit) {
+    if (marksShown_)
+        ClearVerificationMarks();
     if (!InRange(row) || !InRange(col) || !InRange(digit)) {
         CountPlacedCells();
         return;
     }
     BoardCell& cell = CellAt(row, col);
     const QString where = QStringLiteral("L%1 C%2").arg(row).arg(col);
+    const HistoryEntry move{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation};
     if (operation == Operation::RemoveCandidate) {
         RemoveCandidateFrom(cell, digit);
         if (mode_ == Mode::Play)
-            AddTrace(where + QStringLiteral(" suppression du candidat : ") +
-                     QString::number(digit));
+            AddTrace(MoveTraceLine(move));
         return;
     }
     if (operation != Operation::Place)
@@ -137,7 +145,7 @@ void GameSession::ApplyAction(int row, int col, Operation operation, int digit) 
     cell.SetNumber(digit);
     NotifyCell(cell);
     if (mode_ == Mode::Play)
-        AddTrace(where + QStringLiteral(" reçoit le : ") + QString::number(digit));
+        AddTrace(MoveTraceLine(move));
     const int region = cell.Region();
     for (BoardCell& peer : cells_)
         if (peer.Region() == region || peer.Row() == row || peer.Col() == col)
@@ -185,8 +193,10 @@ void GameSession::ApplyCellChoice(int row, int col, Operation operation, int dig
         HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation});
     SetModified(true);
     ReportDeadEnds();
-    if (mode_ == Mode::Play)
+    if (mode_ == Mode::Play) {
         RunAnalysis();
+        NoticeFilledBoard();
+    }
 }
 
 void GameSession::ReportDeadEnds() {

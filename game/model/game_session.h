@@ -10,6 +10,7 @@
 #include "game/model/board_cell.h"
 #include "game/model/game_settings.h"
 #include "game/model/history_entry.h"
+#include "game/model/puzzle_solution.h"
 
 #include <QList>
 #include <QObject>
@@ -44,8 +45,9 @@ public:
     // settings. With a non-empty pending history (Duplicate), adopts it, empties it, replays it
     // and takes its seconds.
     void InitBoard(PendingHistory* pending = nullptr);
-    // A new generated puzzle on the started grid: its givens, then "Jouer ! ".
-    void StartGeneratedGrid();
+    // A new generated puzzle on the started grid: its givens, then "Jouer ! ". A level 0..5 asks
+    // for a practice puzzle of that rating; any other value for the usual generator.
+    void StartGeneratedGrid(int level = -1);
     // New settings: the board is redrawn in the new colours; the playing time, and in play mode
     // the analysis, stay as they were.
     void RedrawInNewColours(const GameSettings& settings);
@@ -142,6 +144,23 @@ public:
     // lists that family's new findings.
     void RefreshAfterListedFinding(int family);
 
+    // --- The puzzle's solution
+    // The puzzle the grid plays: its givens, solution and rating, known from "Jouer ! " on.
+    const PuzzleSolution& Puzzle() const { return puzzle_; }
+    // The board's digits as a puzzle, before "Jouer ! ": why it cannot be played as a puzzle, or
+    // empty when it has exactly one solution.
+    QString CheckBoardAsPuzzle();
+    // Compares the board with the only solution: marks wrong digits and the solution's digits
+    // removed from candidates until the next move, and writes the verdict and the first history
+    // entry that went wrong to the trace. Nothing else changes. A puzzle without a single
+    // solution only gets a trace line saying so.
+    void Verify();
+    // The history up to just before the first wrong move of play, replayed with the clock kept;
+    // play mode stays. False (nothing done) when there is no such move.
+    bool BackToFirstMistake();
+    // A full board that matches the only solution, or, without one, breaks no rule.
+    bool BoardSolved() const;
+
     // --- Text exchange
     // Places the givens of an 81-character grid text in the current mode. Returns an error text,
     // empty on success; a refused text leaves the board untouched.
@@ -172,6 +191,10 @@ signals:
     void resultsChanged();
     // A save succeeded: the shell shows its status message and adds the file to the recent list.
     void gridSaved(const QString& fileName);
+    // The player's move filled the 81st cell; solved tells whether the grid is right.
+    void gridFilled(bool solved);
+    // The puzzle being played changed (its level line with it).
+    void puzzleChanged();
 
 private:
     static int Index(int row, int col) { return (col - 1) * 9 + (row - 1); }
@@ -217,6 +240,13 @@ private:
     // The automatic application of one run; true when it changed something.
     bool ApplyCheckedFamiliesOnce();
     void ResetAnalysisPanel();
+    // The board's digits, row by row.
+    engine::Digits DigitsOnBoard() const;
+    // Takes the puzzle of the history (its input-mode placements).
+    void UpdatePuzzle();
+    void ClearVerificationMarks();
+    // After a move of the player in play mode: tells once when the board has become full.
+    void NoticeFilledBoard();
 
     GameSettings settings_;
     std::array<BoardCell, 81> cells_;
@@ -234,6 +264,9 @@ private:
     QStringList trace_;
     engine::FindingList findings_;
     AnalysisPanel panel_;
+    PuzzleSolution puzzle_;
+    bool marksShown_ = false;
+    bool filledNoticed_ = false;
 };
 
 } // namespace game

@@ -82,8 +82,10 @@ void GameSession::CheckFamilies(const QList<int>& families, bool checked) {
     for (int family : families)
         panel_.SetChecked(family, checked);
     emit familyLinesChanged();
-    if (mode_ == Mode::Play)
+    if (mode_ == Mode::Play) {
         RunAnalysis();
+        NoticeFilledBoard();
+    }
 }
 
 namespace {
@@ -141,6 +143,7 @@ void GameSession::RefreshAfterListedFinding(int family) {
     ResetAnalysisPanel();
     RunAnalysis();
     SelectFamily(family);
+    NoticeFilledBoard();
 }
 
 } // namespace game

@@ -50,4 +50,12 @@ int FirstMistake(const ActionHistory& history, const engine::Digits& solution) {
     return mistake;
 }
 
+QString MoveTraceLine(const HistoryEntry& entry) {
+    const QString where = QStringLiteral("L%1 C%2").arg(entry.Row).arg(entry.Col);
+    return where +
+           (entry.Operation == Operation::Place ? QStringLiteral(" reçoit le : ")
+                                                : QStringLiteral(" suppression du candidat : ")) +
+           QString::number(entry.Digit);
+}
+
 } // namespace game

@@ -29,7 +29,8 @@ bool SameLook(const BoardCell& a, const BoardCell& b) {
     return a.Row() == b.Row() && a.Col() == b.Col() && a.Digit() == b.Digit() &&
            a.Candidates() == b.Candidates() && a.PlayedColour == b.PlayedColour &&
            a.CandidateColour == b.CandidateColour && a.BackgroundColour == b.BackgroundColour &&
-           a.ShowsCandidates == b.ShowsCandidates;
+           a.ShowsCandidates == b.ShowsCandidates && a.WrongDigit == b.WrongDigit &&
+           a.MissingSolution == b.MissingSolution;
 }
 
 } // namespace
@@ -67,20 +68,36 @@ void PaintCell(QPainter& painter, const BoardCell& state) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
+    // Verification marks: a wrong digit in red inside a red frame; the solution's digit that was
+    // removed from the candidates, in red at its place among them.
+    const QColor mark(220, 0, 0);
+    if (state.WrongDigit) {
+        painter.setPen(QPen(mark, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(3, 3, CellWidget::kSize - 6, CellWidget::kSize - 6));
+    }
     if (state.Digit() != 0) {
         painter.setFont(DigitFont());
-        painter.setPen(ToQColor(state.PlayedColour));
+        painter.setPen(state.WrongDigit ? mark : ToQColor(state.PlayedColour));
         painter.drawText(QRect(14, 9, CellWidget::kSize, CellWidget::kSize),
                          Qt::AlignLeft | Qt::AlignTop, state.Number());
-    } else if (state.ShowsCandidates) {
+    } else if (state.ShowsCandidates || state.MissingSolution != 0) {
         static constexpr int kX[3] = {6, 17, 29};
         static constexpr int kY[3] = {2, 13, 24};
         painter.setFont(CandidateFont());
-        painter.setPen(ToQColor(state.CandidateColour));
         for (int d = 1; d <= 9; ++d) {
-            if (state.HasCandidate(d))
-                painter.drawText(QRect(kX[(d - 1) % 3], kY[(d - 1) / 3], 12, 13),
-                                 Qt::AlignLeft | Qt::AlignTop, QString::number(d));
+            const bool missing = engine::HasDigit(state.MissingSolution, d);
+            if (!missing && !(state.ShowsCandidates && state.HasCandidate(d)))
+                continue;
+            if (missing) {
+                QFont bold = CandidateFont();
+                bold.setBold(true);
+                painter.setFont(bold);
+            }
+            painter.setPen(missing ? mark : ToQColor(state.CandidateColour));
+            painter.drawText(QRect(kX[(d - 1) % 3], kY[(d - 1) / 3], 12, 13),
+                             Qt::AlignLeft | Qt::AlignTop, QString::number(d));
+            painter.setFont(CandidateFont());
         }
     }
     painter.restore();

@@ -118,6 +118,11 @@ DashboardPage::DashboardPage(const FrameServices& services, QWidget* parent) : Q
     counter.setBold(true);
     LabelCases->setFont(counter);
     LabelCases->setText(QStringLiteral("/81"));
+    LabelNiveau = Make<QLabel>("LabelNiveau", this, {9, 396, 157, 20});
+    LabelNiveau->setAlignment(Qt::AlignCenter);
+    QFont level = LabelNiveau->font();
+    level.setBold(true);
+    LabelNiveau->setFont(level);
 
     GbMode = Group("GBMode", QStringLiteral("Mode Saisie"), this, {9, 124, 157, 268});
     GbMode->setAutoFillBackground(true);

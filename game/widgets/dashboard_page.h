@@ -28,7 +28,8 @@ public:
     QPushButton* SbProtectionOff = nullptr;
     QLabel* LabelTimer = nullptr;
     QLabel* LabelCases = nullptr;
-    QGroupBox* GbMode = nullptr; // covers the switches, clock and counter in input mode
+    QLabel* LabelNiveau = nullptr; // the level of the puzzle being played
+    QGroupBox* GbMode = nullptr;   // covers the switches, clock and counter in input mode
     QPushButton* BtJouer = nullptr;
 
     // Input mode shows the cover and the erase button; play mode the restart button.

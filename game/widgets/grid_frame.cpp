@@ -30,6 +30,8 @@ constexpr int kStatusStripHeight = 18;
 // Saved-file results of the close question's command links.
 constexpr int kSaveResult = 100;
 constexpr int kCloseResult = 101;
+constexpr int kPlayAnywayResult = 102;
+constexpr int kVerifyResult = 103;
 
 QWidget* FilledRect(const char* name, QRect geometry, const QColor& colour, QWidget* parent) {
     auto* shape = new QWidget(parent);
@@ -183,7 +185,11 @@ void GridFrame::Connect() {
     connect(analysis_, &AnalysisPage::configurationApplied, this,
             &GridFrame::ApplyListedFindingPause);
 
-    connect(dashboard_->BtJouer, &QPushButton::clicked, &session_, &GameSession::StartPlay);
+    connect(dashboard_->BtJouer, &QPushButton::clicked, this, &GridFrame::StartPlay);
+    connect(&session_, &GameSession::puzzleChanged, this, &GridFrame::ShowLevel);
+    // Told once the move that filled the board is over, not in the middle of it.
+    connect(&session_, &GameSession::gridFilled, this, &GridFrame::AnnounceFilledBoard,
+            Qt::QueuedConnection);
     connect(dashboard_->BtPrecedent, &QPushButton::clicked, &session_, &GameSession::Undo);
     connect(dashboard_->BtEffTout, &QPushButton::clicked, this, &GridFrame::EraseAll);
     connect(dashboard_->BtRefaire, &QPushButton::clicked, this, &GridFrame::Restart);
@@ -226,6 +232,7 @@ void GridFrame::ShowAll() {
     analysis_->ShowFamilyLines();
     analysis_->ShowResults();
     ShowSaveIndicator(session_.Modified());
+    ShowLevel();
 }
 
 CellWidget* GridFrame::Case(int row, int col) const {
@@ -264,6 +271,64 @@ void GridFrame::EraseAll() {
 void GridFrame::Restart() {
     if (services_.Confirm(services_.MessageText(QStringLiteral("Recommencer la grille ?"), 81)))
         session_.Restart();
+}
+
+void GridFrame::StartPlay() {
+    const QString problem = session_.CheckBoardAsPuzzle();
+    if (!problem.isEmpty()) {
+        TaskDialog question(QStringLiteral("Tessarine"), problem,
+                            services_.MessageText(QStringLiteral("Corrigez la grille, ou jouez-la "
+                                                                 "telle qu'elle est."),
+                                                  107),
+                            this);
+        question.SetMainIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        question.SetCancelText(services_.MessageText(QStringLiteral("Corriger la grille"), 108));
+        question.AddCommandLink(
+            services_.MessageText(QStringLiteral("Jouer quand même"), 91),
+            services_.MessageText(QStringLiteral("Vérifier ne pourra rien comparer."), 109),
+            kPlayAnywayResult);
+        if (question.Run() != kPlayAnywayResult)
+            return;
+    }
+    session_.StartPlay();
+}
+
+void GridFrame::ShowLevel() {
+    dashboard_->LabelNiveau->setText(
+        session_.CurrentMode() == Mode::Play ? LevelLine(session_.Puzzle().Rating()) : QString());
+}
+
+void GridFrame::Verify() {
+    if (session_.CurrentMode() == Mode::Play)
+        session_.Verify();
+}
+
+void GridFrame::BackToFirstMistake() {
+    if (session_.CurrentMode() == Mode::Play && !session_.BackToFirstMistake())
+        services_.Inform(services_.MessageText(
+            QStringLiteral("Aucune erreur à défaire : chaque coup joué suit la solution."), 110));
+}
+
+void GridFrame::AnnounceFilledBoard(bool solved) {
+    if (solved) {
+        services_.Inform(services_.MessageText(QStringLiteral("Bravo ! Grille résolue en %1."), 102)
+                             .arg(session_.TimerLabel()));
+        return;
+    }
+    TaskDialog question(
+        QStringLiteral("Tessarine"),
+        services_.MessageText(QStringLiteral("La grille est pleine, mais elle a des erreurs."),
+                              103),
+        services_.MessageText(QStringLiteral("Vérifier montre les chiffres faux et la première "
+                                             "erreur."),
+                              111),
+        this);
+    question.SetMainIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    question.SetCancelText(services_.MessageText(QStringLiteral("Continuer"), 112));
+    question.AddCommandLink(services_.MessageText(QStringLiteral("Vérifier"), 113), {},
+                            kVerifyResult);
+    if (question.Run() == kVerifyResult)
+        session_.Verify();
 }
 
 void GridFrame::ApplyListedFindingPause(int family) {

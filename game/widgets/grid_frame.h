@@ -47,6 +47,11 @@ public:
     // Asks about a modified grid before it closes; Discard without a question when nothing would
     // be lost. Saving is the caller's.
     CloseChoice CanClose();
+    // "Vérifier": the board against the solution, marks and trace lines.
+    void Verify();
+    // Back to just before the first mistake, when there is one; tells the player when there is
+    // none.
+    void BackToFirstMistake();
     // The board's digits to the clipboard, and back.
     void CopyGrid();
     void PasteGrid();
@@ -66,6 +71,10 @@ private:
     void CellReleased(CellWidget* cell, Qt::MouseButton button);
     void EraseAll();
     void Restart();
+    // "Jouer ! ": a typed-in grid that is not a proper puzzle is played only if the player says so.
+    void StartPlay();
+    void AnnounceFilledBoard(bool solved);
+    void ShowLevel();
     void ApplyListedFindingPause(int family);
     void ShowSaveIndicator(bool modified);
     void ShowAll();

@@ -2,8 +2,10 @@
 
 #include "game/widgets/modal_seam.h"
 
+#include <QComboBox>
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,6 +51,20 @@ TaskDialog::TaskDialog(const QString& caption, const QString& title, const QStri
 
 void TaskDialog::SetCancelText(const QString& text) {
     cancel_->setText(text);
+}
+
+void TaskDialog::AddChoice(const QString& label, const QStringList& items, int current) {
+    choice_ = new QComboBox(this);
+    choice_->setObjectName(QStringLiteral("TaskChoice"));
+    choice_->addItems(items);
+    choice_->setCurrentIndex(current);
+    auto* row = new QFormLayout;
+    row->addRow(label, choice_);
+    links_->addLayout(row);
+}
+
+int TaskDialog::ChoiceIndex() const {
+    return choice_ != nullptr ? choice_->currentIndex() : -1;
 }
 
 void TaskDialog::SetMainIcon(const QIcon& icon) {
