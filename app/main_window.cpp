@@ -42,7 +42,7 @@ QPixmap Greyed(const QPixmap& normal) {
 QIcon Picture(const char* name) {
     const QIcon drawing(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)));
     QIcon icon;
-    for (int size : {16, 100}) {
+    for (int size : {16, 88}) {
         const QPixmap normal = drawing.pixmap(size, size);
         icon.addPixmap(normal, QIcon::Normal);
         icon.addPixmap(Greyed(normal), QIcon::Disabled);
@@ -261,7 +261,8 @@ void MainWindow::BuildToolBar() {
     toolBarMain_->setObjectName(QStringLiteral("ToolBarMain"));
     toolBarMain_->setMovable(false);
     toolBarMain_->setFloatable(false);
-    toolBarMain_->setIconSize(QSize(100, 100));
+    // Eight commands share the 800-pixel window: 96-pixel buttons with 88-pixel pictures.
+    toolBarMain_->setIconSize(QSize(88, 88));
     toolBarMain_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBarMain_->setFixedHeight(120);
     toolBarMain_->toggleViewAction()->setVisible(false);
@@ -271,7 +272,7 @@ void MainWindow::BuildToolBar() {
         toolBarMain_->addAction(Action(QLatin1String(name)));
         auto* button =
             qobject_cast<QToolButton*>(toolBarMain_->widgetForAction(Action(QLatin1String(name))));
-        button->setFixedSize(107, 106);
+        button->setFixedSize(96, 106);
         // No tooltips: hints go to the status bar.
         button->installEventFilter(this);
     }

@@ -74,13 +74,6 @@ void MainWindow::BuildFileDialogs() {
             Message(QStringLiteral("Grille Tessarine"), 70),
             Message(QStringLiteral("Le programme génère automatiquement une grille jouable"), 71),
             kGeneratedGrid);
-        question.AddCommandLink(
-            Message(QStringLiteral("Grille vierge"), 72),
-            Message(QStringLiteral("Vous devrez saisir la grille avant de pouvoir la jouer. Cette "
-                                   "option doit être choisie si vous souhaitez recopier la grille "
-                                   "d'un magazine."),
-                    73),
-            kBlankGrid);
         QStringList levels{Message(QStringLiteral("Comme d'habitude"), 105)};
         for (int level = 0; level < engine::kPracticeLevels; ++level)
             levels << Message(QStringLiteral("Niveau %1 : %2"), 106)
@@ -89,6 +82,13 @@ void MainWindow::BuildFileDialogs() {
         const int chosen = Settings().GeneratedGridLevel;
         question.AddChoice(Message(QStringLiteral("Niveau de la grille générée :"), 104), levels,
                            chosen >= 0 && chosen < engine::kPracticeLevels ? chosen + 1 : 0);
+        question.AddCommandLink(
+            Message(QStringLiteral("Grille vierge"), 72),
+            Message(QStringLiteral("Vous devrez saisir la grille avant de pouvoir la jouer. Cette "
+                                   "option doit être choisie si vous souhaitez recopier la grille "
+                                   "d'un magazine."),
+                    73),
+            kBlankGrid);
         const int answer = question.Run();
         if (answer == kGeneratedGrid)
             Settings().GeneratedGridLevel = question.ChoiceIndex() - 1;

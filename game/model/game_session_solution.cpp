@@ -61,8 +61,8 @@ void GameSession::Verify() {
         AddTrace(MessageText(98, QStringLiteral("Vérification : aucune erreur.")));
         return;
     }
-    AddTrace(MessageText(99, QStringLiteral("Vérification : %1 chiffre(s) faux, %2 candidat(s) "
-                                            "de la solution retiré(s)."))
+    AddTrace(MessageText(99, QStringLiteral(
+                                 "Vérification : %1 chiffre(s) faux, %2 candidat(s) manquant(s)."))
                  .arg(wrongDigits)
                  .arg(missing));
     const int first = FirstMistake(history_, puzzle_.Digits());

@@ -118,11 +118,6 @@ DashboardPage::DashboardPage(const FrameServices& services, QWidget* parent) : Q
     counter.setBold(true);
     LabelCases->setFont(counter);
     LabelCases->setText(QStringLiteral("/81"));
-    LabelNiveau = Make<QLabel>("LabelNiveau", this, {9, 396, 157, 20});
-    LabelNiveau->setAlignment(Qt::AlignCenter);
-    QFont level = LabelNiveau->font();
-    level.setBold(true);
-    LabelNiveau->setFont(level);
 
     GbMode = Group("GBMode", QStringLiteral("Mode Saisie"), this, {9, 124, 157, 268});
     GbMode->setAutoFillBackground(true);
@@ -136,7 +131,15 @@ DashboardPage::DashboardPage(const FrameServices& services, QWidget* parent) : Q
     jouer.setBold(true);
     BtJouer->setFont(jouer);
 
-    Picture("Image4", QStringLiteral(":/pictures/dashboard.svg"), this, {172, 6, 156, 292});
+    // The picture leaves its last lines to the level of the puzzle being played.
+    Picture("Image4", QStringLiteral(":/pictures/dashboard.svg"), this, {172, 6, 156, 266});
+    LabelNiveau = Make<QLabel>("LabelNiveau", this, {166, 276, 168, 22});
+    LabelNiveau->setAlignment(Qt::AlignCenter);
+    QFont level = LabelNiveau->font();
+    level.setBold(true);
+    level.setPixelSize(13);
+    LabelNiveau->setFont(level);
+    LabelNiveau->setStyleSheet(QStringLiteral("color: #1F4E8C;"));
     auto* title = Make<QLabel>("Label6", this, {172, 302, 156, 24});
     QFont bold = title->font();
     bold.setBold(true);
