@@ -56,29 +56,11 @@ private slots:
     // Each value as a string, an integer (default 77), a Boolean with default 0 and with 1.
     void iniReadsNumbers() {
         QByteArray report;
-        for (const char* value : {"12",
-                                  "-5",
-                                  "+7",
-                                  "0x1F",
-                                  "0X1f",
-                                  "0xFFFFFFFF",
-                                  "0x100000000",
-                                  "0x",
-                                  "0x1G",
-                                  "yes",
-                                  "12abc",
-                                  "1 2",
-                                  "2147483647",
-                                  "-2147483648",
-                                  "2147483648",
-                                  "-2147483649",
-                                  "99999999999999999999",
-                                  "-",
-                                  "",
-                                  "0",
-                                  "0x0",
-                                  "2"}) {
-            const IniFile ini = IniFile::Parse(QStringLiteral("[S]\nk=%1\n").arg(value));
+        for (const QString& value : QString("12|-5|+7|0x1F|0X1f|0xFFFFFFFF|0x100000000|0x|0x1G|yes|"
+                                            "12abc|1 2|2147483647|-2147483648|2147483648|"
+                                            "-2147483649|99999999999999999999|-||0|0x0|2")
+                                        .split(u'|')) {
+            const IniFile ini = IniFile::Parse("[S]\nk=" + value + u'\n');
             report += QStringLiteral("%1\t%2\t%3%4\n")
                           .arg(value)
                           .arg(ini.ReadInteger("S", "k", 77))
@@ -100,17 +82,11 @@ private slots:
         QVERIFY(ini.WriteBool("GeneralSettings", "NewKey", false));
         QVERIFY(ini.WriteInteger("NewSection", "k", -3));
         ini.EraseSection("RecentFiles");
-        for (const auto& [section, key, value] :
-             std::initializer_list<std::array<QString, 3>>{{"S", "k", "a\nb"},
-                                                           {"S", "k", "a\rb"},
-                                                           {"S", "a=b", "v"},
-                                                           {"S", "", "v"},
-                                                           {"S", " k", "v"},
-                                                           {"S", ";k", "v"},
-                                                           {"S", "[k", "v"},
-                                                           {"", "k", "v"},
-                                                           {"S\n[T]", "k", "v"}})
-            QVERIFY(!ini.WriteString(section, key, value));
+        const QStringList refused = {"S", "k",  "a\nb", "S", "k",  "a\rb", "S",      "a=b", "v",
+                                     "S", "",   "v",    "S", " k", "v",    "S",      ";k",  "v",
+                                     "S", "[k", "v",    "",  "k",  "v",    "S\n[T]", "k",   "v"};
+        for (qsizetype i = 0; i < refused.size(); i += 3)
+            QVERIFY(!ini.WriteString(refused[i], refused[i + 1], refused[i + 2]));
         QCOMPARE_GOLDEN(ini.ToText().toUtf8(), "app/ini_rewritten.ini");
         const QList<std::pair<QString, QString>> entries = {{"a", "1"}};
         QCOMPARE(ini.SectionEntries("other"), entries);
@@ -212,51 +188,40 @@ private slots:
         QCOMPARE(again.ReadEntry(kRecentDirectories, "RecentSaveFileAsDir", {}), "/home/g");
     }
 
-    void unreadableSettingsFileIsNeverOverwritten() {
-        const QByteArray huge =
-            "[GeneralSettings]\nLanguage=en\n" + QByteArray(kMaxTextFileSize, ';');
-        QVERIFY(WriteBytes(folder_->SettingsPath(), huge));
-        {
-            SettingsStore store;
-            QCOMPARE(store.Values().Language, "fr");
-            QVERIFY(store.StorageProblem().contains(folder_->SettingsPath()));
-            QVERIFY(!store.Save());
-            QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "v"));
-            QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "v");
-        }
-        QCOMPARE(ReadBytes(folder_->SettingsPath()), huge);
+    // A file too large to read, a file where the data folder should be, or a folder nobody may
+    // write to: the session's settings are kept in memory, the file on disk is left as it is.
+    void unusableSettingsStayInMemory_data() {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("file too large") << 0;
+        QTest::newRow("file in the way") << 1;
+        QTest::newRow("unwritable folder") << 2;
     }
-
-    // A file where the data folder should be, or a folder nobody may write to: the settings of
-    // the session are kept in memory, the file on disk is left as it is.
-    void unusableDataFolderKeepsSettingsInMemory_data() {
-        QTest::addColumn<bool>("immutable");
-        QTest::newRow("file in the way") << false;
-        QTest::newRow("unwritable folder") << true;
-    }
-    void unusableDataFolderKeepsSettingsInMemory() {
-        QFETCH(bool, immutable);
-        const QByteArray settings = "[GeneralSettings]\nLanguage=en\n";
-        QString folder = folder_->Path();
+    void unusableSettingsStayInMemory() {
+        QFETCH(int, fault);
+        const QByteArray settings =
+            "[GeneralSettings]\nLanguage=en\n" + QByteArray(fault == 0 ? kMaxTextFileSize : 0, ';');
+        QString named = fault == 0 ? folder_->SettingsPath() : folder_->Path();
         QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
         std::optional<services_test::ImmutablePath> locked;
-        if (immutable) {
-            locked.emplace(folder);
+        if (fault == 2) {
+            locked.emplace(named);
             if (!locked->IsSet())
                 QSKIP("chattr +i does not work here; root ignores plain permissions");
-        } else {
-            folder = folder_->SettingsPath() + "/Tessarine/";
-            qputenv("TESSARINE_DATA_DIR", folder.toUtf8());
+        } else if (fault == 1) {
+            named = folder_->SettingsPath() + "/Tessarine/";
+            qputenv("TESSARINE_DATA_DIR", named.toUtf8());
         }
-        SettingsStore store;
-        QVERIFY(store.StorageProblem().contains(folder));
-        QCOMPARE(store.Values().Language, immutable ? "en" : "fr");
-        store.Values().Language = "de";
-        QVERIFY(!store.Save());
-        QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "/x"));
-        QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "/x");
-        store.Load();
-        QCOMPARE(store.Values().Language, "de");
+        {
+            SettingsStore store;
+            QVERIFY(store.StorageProblem().contains(named));
+            QCOMPARE(store.Values().Language, fault == 2 ? "en" : "fr");
+            store.Values().Language = "de";
+            QVERIFY(!store.Save());
+            QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "/x"));
+            QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "/x");
+            store.Load();
+            QCOMPARE(store.Values().Language, "de");
+        }
         QCOMPARE(ReadBytes(folder_->SettingsPath()), settings);
     }
 
@@ -305,39 +270,34 @@ private slots:
     }
 
     void composesMessages_data() {
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("defaultText");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("a1");
-        QTest::addColumn<QString>("a2");
-        QTest::addColumn<QString>("expected");
-        const QStringList two = {"Le fichier %s est dans %s.", "Oui"};
-        const auto row = [](const char* name, const QStringList& messages, const char* def,
-                            int number, const char* a1, const char* a2, const char* expected) {
-            QTest::newRow(name) << messages << QString::fromUtf8(def) << number << a1 << a2
-                                << QString::fromUtf8(expected);
-        };
-        row("two arguments", two, "d", 1, "a.xml", "C:\\", "Le fichier a.xml est dans C:\\.");
-        row("third %s stays", {"%s-%s-%s"}, "", 1, "a", "b", "a-b-%s");
-        row("one %s takes the first", {"[%s]"}, "", 1, "x", "y", "[x]");
-        row("no %s ignores the arguments", two, "", 2, "x", "y", "Oui");
-        row("escapes in their order", {"a\\nb l\\039c C:\\\\T \\\\n"}, "", 1, "", "",
-            "a\nb l'c C:\\T \\\n");
-        row("default text is escaped too", {}, "[%s]\\nl\\039x", 25, "a.xml", "", "[a.xml]\nl'x");
-        row("arguments as given", {"%s et %s"}, "", 1, "/a\\n%s", "b\\039\\\\",
-            "/a\\n%s et b\\039\\\\");
-        row("number beyond the messages", two, "d", 3, "", "", "d");
-        row("number 0", two, "d", 0, "", "", "d");
-        row("empty message line is the message", {""}, "d", 1, "", "", "");
+        // messages joined by |, the default text, the message's number, the arguments, the result
+        services_test::AddColumns({"messages", "defaultText", "number", "a1", "a2", "expected"});
+        services_test::AddTextRows({
+            {"two arguments", "Le fichier %s est dans %s.|Oui", "d", "1", "a.xml", "C:\\",
+             "Le fichier a.xml est dans C:\\."},
+            {"third %s stays", "%s-%s-%s", "", "1", "a", "b", "a-b-%s"},
+            {"one %s takes the first", "[%s]", "", "1", "x", "y", "[x]"},
+            {"no %s ignores the arguments", "%s|Oui", "", "2", "x", "y", "Oui"},
+            {"escapes in their order", "a\\nb l\\039c C:\\\\T \\\\n", "", "1", "", "",
+             "a\nb l'c C:\\T \\\n"},
+            {"default text is escaped too", "", "[%s]\\nl\\039x", "25", "a.xml", "",
+             "[a.xml]\nl'x"},
+            {"arguments as given", "%s et %s", "", "1", "/a\\n%s", "b\\039\\\\",
+             "/a\\n%s et b\\039\\\\"},
+            {"number beyond the messages", "a|b", "d", "3", "", "", "d"},
+            {"number 0", "a|b", "d", "0", "", "", "d"},
+            {"empty message line is the message", "", "d", "1", "", "", ""},
+        });
     }
     void composesMessages() {
-        QFETCH(QStringList, messages);
+        QFETCH(QString, messages);
         QFETCH(QString, defaultText);
-        QFETCH(int, number);
+        QFETCH(QString, number);
         QFETCH(QString, a1);
         QFETCH(QString, a2);
         QFETCH(QString, expected);
-        QCOMPARE(GetMessageText(messages, defaultText, number, a1, a2), expected);
+        QCOMPARE(GetMessageText(messages.split(u'|'), defaultText, number.toInt(), a1, a2),
+                 expected);
     }
 
     void replacesAll_data() {

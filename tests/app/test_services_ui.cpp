@@ -171,6 +171,11 @@ private slots:
         QCOMPARE(QFileInfo(opened.value(0)).fileName(), "grille.xml");
         QCOMPARE(QFileInfo(opened.value(1)).fileName(), "c.xml");
         QCOMPARE_GOLDEN(report.join(u'\n').toUtf8(), "app/recent_files_menu.txt");
+        // An entry taken out of the menu stays out when its file moves to the top.
+        QAction* last = menu.actions().last();
+        menu.removeAction(last);
+        list.Add(list.At(kMaxRecentFiles - 1));
+        QVERIFY(!menu.actions().contains(last));
 
         QStringList paths{"x"};
         const RecentFileChange moved = AddRecentPath(paths, list.At(2));
@@ -186,47 +191,43 @@ private slots:
         QWidget window;
         window.setObjectName("FrmConfig");
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        const auto placed = [&window] {
+            return QStringLiteral("-> %1 %2 %3x%4%5\n")
+                .arg(window.x())
+                .arg(window.y())
+                .arg(window.frameGeometry().width())
+                .arg(window.frameGeometry().height())
+                .arg(window.isMaximized() ? " maximised" : "")
+                .toUtf8();
+        };
+        // Each corner saved then read back; the sixth maximised, the second and sixth with size.
+        const QList<QPoint> corners = {{200, 150},
+                                       {10, 20},
+                                       {0, 90},
+                                       {90, -40},
+                                       {1, 1},
+                                       {200, 150},
+                                       {screen.width() + 1, 30},
+                                       {30, screen.height() + 1},
+                                       {screen.width(), screen.height()}};
         QByteArray report;
-        // Each corner saved (maximised, with its size) then read back with the state as it was.
-        for (const auto& [corner, maximised, withSize] :
-             std::initializer_list<std::tuple<QPoint, bool, bool>>{
-                 {{200, 150}, false, false},
-                 {{10, 20}, false, true},
-                 {{0, 90}, false, false},
-                 {{90, -40}, false, false},
-                 {{1, 1}, false, false},
-                 {{200, 150}, true, true},
-                 {{screen.width() + 1, 30}, false, false},
-                 {{30, screen.height() + 1}, false, false},
-                 {{screen.width(), screen.height()}, false, false}}) {
+        for (int i = 0; i < corners.size(); ++i) {
             WriteBytes(folder_->SettingsPath(), {});
-            window.setGeometry(QRect(corner, QSize(370, 477)));
-            window.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
-            services_->Placement().Save(&window, withSize);
+            window.setGeometry(QRect(corners[i], QSize(370, 477)));
+            window.setWindowState(i == 5 ? Qt::WindowMaximized : Qt::WindowNoState);
+            services_->Placement().Save(&window, i == 1 || i == 5);
             window.setGeometry(5, 5, 100, 100);
             window.setWindowState(Qt::WindowNoState);
-            services_->Placement().Restore(&window, withSize);
-            report += services_test::ReadBytes(folder_->SettingsPath()).replace('\n', ' ') +
-                      QStringLiteral("-> %1 %2 %3x%4%5\n")
-                          .arg(window.x())
-                          .arg(window.y())
-                          .arg(window.frameGeometry().width())
-                          .arg(window.frameGeometry().height())
-                          .arg(window.isMaximized() ? " maximised" : "")
-                          .toUtf8();
+            services_->Placement().Restore(&window, i == 1 || i == 5);
+            report +=
+                services_test::ReadBytes(folder_->SettingsPath()).replace('\n', ' ') + placed();
         }
-        for (const char* stored :
+        for (const QByteArray stored :
              {"", "FrmConfigLeft=left\nFrmConfigTop=0x20\nFrmConfigHeight=250\n",
               "FrmConfigLeft=30\nFrmConfigTop=-70\n"}) {
-            WriteBytes(folder_->SettingsPath(), "[WindowPositions]\n" + QByteArray(stored));
+            WriteBytes(folder_->SettingsPath(), "[WindowPositions]\n" + stored);
             services_->Placement().Restore(&window, true);
-            report += QStringLiteral("%1 -> %2 %3 %4x%5\n")
-                          .arg(QString(stored).replace(u'\n', u' '))
-                          .arg(window.x())
-                          .arg(window.y())
-                          .arg(window.frameGeometry().width())
-                          .arg(window.frameGeometry().height())
-                          .toUtf8();
+            report += QByteArray(stored).replace('\n', ' ') + ' ' + placed();
         }
         QCOMPARE_GOLDEN(report, "app/window_placement.txt");
 
@@ -337,7 +338,6 @@ private slots:
         QList<QAction*> chosen;
         FillLanguageMenu(*services_, &langues, [&chosen](QAction* entry) { chosen << entry; });
         QCOMPARE(MenuText(langues), "fr=Français* en=Anglais");
-        QVERIFY(langues.actions().at(1)->statusTip().isEmpty());
         QVERIFY(langues.actions().at(0)->actionGroup()->isExclusive());
         langues.actions().at(1)->trigger();
         QCOMPARE(chosen, QList<QAction*>{langues.actions().at(1)});
@@ -351,6 +351,7 @@ private slots:
         ChooseLanguageEntry(*services_, &langues, langues.actions().at(0));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancelFrench);
+        QVERIFY(langues.actions().at(1)->statusTip().isEmpty()); // pop-ups are left to their menus
     }
 
     // With the shipped file: a frame in the main window takes section "Framefille" when it is

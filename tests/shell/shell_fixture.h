@@ -35,8 +35,7 @@ struct Shell {
         Start();
     }
 
-    // Opens the main window (anew, over the same services), with the grid files named on the
-    // command line.
+    // Opens the main window anew, over the same services, with these files on the command line.
     void Start(const QStringList& commandLine = {}) {
         window.reset();
         window = std::make_unique<app::MainWindow>(*services);
@@ -63,15 +62,13 @@ struct Shell {
     QString FilePath(const QString& name) const { return folder.Path() + name; }
     void Trigger(const char* action) const { window->Action(QLatin1String(action))->trigger(); }
 
-    // A blank grid on a new tab, which becomes the active one, with the givens of an
-    // 81-character grid text typed in.
+    // A blank grid on a new, active tab, with the givens of an 81-character grid text typed in.
     game::GridFrame* NewGrid(const QString& givens) {
         newGridAnswer = kBlank;
         Trigger("ActionNouveau");
-        game::GridFrame* grid = window->ActiveGrid();
-        if (grid != nullptr)
+        if (game::GridFrame* grid = window->ActiveGrid(); grid != nullptr)
             grid->Session().ImportText(givens);
-        return grid;
+        return window->ActiveGrid();
     }
 };
 
