@@ -17,6 +17,9 @@
 #include "tests/faults/file_size_limit.h"
 #include "tests/golden.h"
 
+#include <QProcess>
+#include <QScopeGuard>
+
 #include <cerrno>
 #include <optional>
 
@@ -31,21 +34,8 @@ private slots:
     void init() { folder_.emplace(); }
     void cleanup() { folder_.reset(); }
 
-    void iniReadsEntries_data() {
-        services_test::AddColumns({"text", "expected"}); // entry k of [S]; "-": none
-        services_test::AddTextRows({
-            {"first occurrence wins", "[S]\nk=1\nk=2\n", "1"},
-            {"names without regard to case", "[s]\nK=v\n", "v"},
-            {"lines before the first section ignored", "k=1\n[S]\n", "-"},
-            {"remark ignored", "[S]\n;k=1\nk=2\n", "2"},
-            {"blanks and tabs trimmed", "  [ S ]  \n\t k  = v w \t\n", "v w"},
-            {"value after the first =", "[S]\nk=a=b\n", "a=b"},
-            {"empty value", "[S]\nk=\n", ""},
-            {"line without =", "[S]\nk\n", "-"},
-            {"second section of a name unread", "[S]\n[s]\nk=2\n", "-"},
-            {"CR LF and CR line ends", "[S]\r\nj=v\rk=w\r\n", "w"},
-            {"key of another section", "[A]\nk=1\n[S]\n", "-"},
-        });
+    void iniReadsEntries_data() { // entry k of [S]; "-": none
+        services_test::AddRowsFrom("app/ini_entries.tsv", {"text", "expected"});
     }
     void iniReadsEntries() {
         QFETCH(QString, text);
@@ -188,33 +178,29 @@ private slots:
         QCOMPARE(again.ReadEntry(kRecentDirectories, "RecentSaveFileAsDir", {}), "/home/g");
     }
 
-    // A file too large to read, a file where the data folder should be, or a folder nobody may
-    // write to: the session's settings are kept in memory, the file on disk is left as it is.
+    // A file too large to read, or a folder nobody may write to: the session's settings are kept
+    // in memory, the file on disk is left as it is.
     void unusableSettingsStayInMemory_data() {
-        QTest::addColumn<int>("fault");
-        QTest::newRow("file too large") << 0;
-        QTest::newRow("file in the way") << 1;
-        QTest::newRow("unwritable folder") << 2;
+        QTest::addColumn<bool>("tooLarge"); // else: the folder may not be written to
+        QTest::newRow("file too large") << true;
+        QTest::newRow("unwritable folder") << false;
     }
     void unusableSettingsStayInMemory() {
-        QFETCH(int, fault);
+        QFETCH(bool, tooLarge);
         const QByteArray settings =
-            "[GeneralSettings]\nLanguage=en\n" + QByteArray(fault == 0 ? kMaxTextFileSize : 0, ';');
-        QString named = fault == 0 ? folder_->SettingsPath() : folder_->Path();
+            "[GeneralSettings]\nLanguage=en\n" + QByteArray(tooLarge ? kMaxTextFileSize : 0, ';');
         QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
-        std::optional<services_test::ImmutablePath> locked;
-        if (fault == 2) {
-            locked.emplace(named);
-            if (!locked->IsSet())
-                QSKIP("chattr +i does not work here; root ignores plain permissions");
-        } else if (fault == 1) {
-            named = folder_->SettingsPath() + "/Tessarine/";
-            qputenv("TESSARINE_DATA_DIR", named.toUtf8());
-        }
+        const QString named = tooLarge ? folder_->SettingsPath() : folder_->Path();
+        const auto chattr = [&named](const char* flag) {
+            return QProcess::execute("chattr", {flag, named}) == 0;
+        };
+        const auto unlock = qScopeGuard([&] { chattr("-i"); });
+        if (!tooLarge && !chattr("+i")) // root ignores plain permissions
+            QSKIP("chattr +i does not work here");
         {
             SettingsStore store;
             QVERIFY(store.StorageProblem().contains(named));
-            QCOMPARE(store.Values().Language, fault == 2 ? "en" : "fr");
+            QCOMPARE(store.Values().Language, tooLarge ? "fr" : "en");
             store.Values().Language = "de";
             QVERIFY(!store.Save());
             QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "/x"));
@@ -235,22 +221,8 @@ private slots:
         QCOMPARE(FormatFileVersion(10, 12, 3), "10.123");
     }
 
-    void readsTheLanguagesLines_data() {
-        services_test::AddColumns({"file", "language", "expected"}); // values joined by |
-        const char* messages = "[Messages]\nfr=Oui\nen=Yes\nfr=Non\n";
-        services_test::AddTextRows({
-            {"French", messages, "fr", "Oui|Non"},
-            {"English", messages, "en", "Yes"},
-            {"header followed by a blank", "[Messages] \nfr=Oui\n", "fr", ""},
-            {"header in lower case", "[messages]\nfr=Oui\n", "fr", ""},
-            {"section ends at the next [", "[Messages]\nfr=Oui\n[Tips]\nfr=A\n", "fr", "Oui"},
-            {"first section of a name", "[Messages]\nfr=Oui\n[Messages]\nfr=No\n", "fr", "Oui"},
-            {"remarks, blanks and case", "[Messages]\n\n; fr=r\nFR=N\n fr=N\nfr=A\n", "fr", "A"},
-            {"line without =, later =", "[Messages]\nfr\nfr= a = b \n", "fr", "| a = b "},
-            {"one-letter language", messages, "f", ""},
-            {"three-letter language", "[Messages]\nfra=Oui\n", "fra", ""},
-            {"CR LF and CR", "[Messages]\r\nfr=Oui\rfr=Non\r\n", "fr", "Oui|Non"},
-        });
+    void readsTheLanguagesLines_data() { // values joined by |
+        services_test::AddRowsFrom("app/translation_lines.tsv", {"file", "language", "expected"});
     }
     void readsTheLanguagesLines() {
         QFETCH(QString, file);
@@ -269,25 +241,9 @@ private slots:
                  QStringList{"fr=1"});
     }
 
-    void composesMessages_data() {
-        // messages joined by |, the default text, the message's number, the arguments, the result
-        services_test::AddColumns({"messages", "defaultText", "number", "a1", "a2", "expected"});
-        services_test::AddTextRows({
-            {"two arguments", "Le fichier %s est dans %s.|Oui", "d", "1", "a.xml", "C:\\",
-             "Le fichier a.xml est dans C:\\."},
-            {"third %s stays", "%s-%s-%s", "", "1", "a", "b", "a-b-%s"},
-            {"one %s takes the first", "[%s]", "", "1", "x", "y", "[x]"},
-            {"no %s ignores the arguments", "%s|Oui", "", "2", "x", "y", "Oui"},
-            {"escapes in their order", "a\\nb l\\039c C:\\\\T \\\\n", "", "1", "", "",
-             "a\nb l'c C:\\T \\\n"},
-            {"default text is escaped too", "", "[%s]\\nl\\039x", "25", "a.xml", "",
-             "[a.xml]\nl'x"},
-            {"arguments as given", "%s et %s", "", "1", "/a\\n%s", "b\\039\\\\",
-             "/a\\n%s et b\\039\\\\"},
-            {"number beyond the messages", "a|b", "d", "3", "", "", "d"},
-            {"number 0", "a|b", "d", "0", "", "", "d"},
-            {"empty message line is the message", "", "d", "1", "", "", ""},
-        });
+    void composesMessages_data() { // messages joined by |
+        services_test::AddRowsFrom("app/messages.tsv",
+                                   {"messages", "defaultText", "number", "a1", "a2", "expected"});
     }
     void composesMessages() {
         QFETCH(QString, messages);
@@ -301,19 +257,8 @@ private slots:
     }
 
     void replacesAll_data() {
-        services_test::AddColumns({"noCase", "text", "oldText", "newText", "expected"});
-        services_test::AddTextRows({
-            {"every occurrence, no overlap", "", "aaa-aa", "aa", "b", "ba-b"},
-            {"inserted text not searched again", "", "aa", "a", "aa", "aaaa"},
-            {"case counts", "", "Aa", "a", "x", "Ax"},
-            {"empty old text", "", "abc", "", "x", "abc"},
-            {"any case: tip line break", "y", "a#13#10b", "#13#10", "\n", "a\nb"},
-            {"any case: A to Z", "y", "AZaZAz", "az", "-", "---"},
-            {"any case: accents keep their case", "y", "Été été", "été", "x", "Été x"},
-            {"any case: no overlap", "y", "AAA", "aa", "b", "bA"},
-            {"any case: inserted text not searched", "y", "AA", "a", "aA", "aAaA"},
-            {"any case: empty old text", "y", "abc", "", "x", "abc"},
-        });
+        services_test::AddRowsFrom("app/replace_all.tsv",
+                                   {"noCase", "text", "oldText", "newText", "expected"});
     }
     void replacesAll() {
         QFETCH(QString, noCase);

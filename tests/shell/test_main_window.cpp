@@ -271,14 +271,7 @@ private slots:
     // Grid files a.xml and b.xml (the most recent), and a link to a.xml; the program starts with
     // the files named on its command line (|), then a.xml is opened and the link is opened.
     void namedFilesAndOpenTabs_data() {
-        services_test::AddColumns({"commandLine", "tabs"});
-        services_test::AddTextRows({
-            {"nothing named: the most recent reopens", "", "b"},
-            {"the most recent named", "b.xml", "b"},
-            {"another file named", "a.xml", "a"},
-            {"a missing file named", "absent.xml", ""},
-            {"one file under two names", "a.xml|lien.xml", "a"},
-        });
+        services_test::AddRowsFrom("shell/named_files.tsv", {"commandLine", "tabs"});
     }
     void namedFilesAndOpenTabs() {
         QFETCH(QString, commandLine);
