@@ -34,15 +34,6 @@ private slots:
     void init() { folder_.emplace(); }
     void cleanup() { folder_.reset(); }
 
-    void iniReadsEntries_data() { // entry k of [S]; "-": none
-        services_test::AddRowsFrom("app/ini_entries.tsv", {"text", "expected"});
-    }
-    void iniReadsEntries() {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(IniFile::Parse(text).ReadString("S", "k", "-"), expected);
-    }
-
     // Each value as a string, an integer (default 77), a Boolean with default 0 and with 1.
     void iniReadsNumbers() {
         QByteArray report;
@@ -80,24 +71,6 @@ private slots:
         QCOMPARE_GOLDEN(ini.ToText().toUtf8(), "app/ini_rewritten.ini");
         const QList<std::pair<QString, QString>> entries = {{"a", "1"}};
         QCOMPARE(ini.SectionEntries("other"), entries);
-    }
-
-    void decodesAndSplitsText_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("lines"); // joined by |
-        QTest::newRow("UTF-8 with byte-order mark")
-            << QByteArray("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9") << "été";
-        QTest::newRow("Windows-1252") << QByteArray("\xE9 \x80 \x93x\x94 \x9C") << "é € “x” œ";
-        QTest::newRow("UTF-8 cut off at the end") << QByteArray("a\xC3") << "aÃ";
-        QTest::newRow("undefined Windows-1252 byte kept") << QByteArray("\x81\xE9") << "\u0081é";
-        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd\n") << "a|b|c|d";
-        QTest::newRow("empty lines kept, LF CR is two") << QByteArray("\n\r\na\n\rb") << "||a||b";
-        QTest::newRow("empty") << QByteArray() << "";
-    }
-    void decodesAndSplitsText() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, lines);
-        QCOMPARE(SplitLines(DecodeText(bytes)).join(u'|'), lines);
     }
 
     void readsTextFilesUpToTheirLimit() {
@@ -221,17 +194,40 @@ private slots:
         QCOMPARE(FormatFileVersion(10, 12, 3), "10.123");
     }
 
-    void readsTheLanguagesLines_data() { // values joined by |
-        services_test::AddRowsFrom("app/translation_lines.tsv", {"file", "language", "expected"});
+    // The text helpers (text_helpers.tsv): the entry k of [S] of an INI text a ("-": none); the
+    // lines of section Messages of the translation file a in language b (joined by |); message c
+    // of the messages a (joined by |) with default text b and arguments d and e; every b in a
+    // replaced by c (without regard to case: replaceNoCase); the lines of the bytes a
+    // (percent-encoded) read as text, joined by |.
+    void textHelpers_data() {
+        services_test::AddRowsFrom("app/text_helpers.tsv",
+                                   {"helper", "a", "b", "c", "d", "e", "expected"});
     }
-    void readsTheLanguagesLines() {
-        QFETCH(QString, file);
-        QFETCH(QString, language);
+    void textHelpers() {
+        QFETCH(QString, helper);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, d);
+        QFETCH(QString, e);
         QFETCH(QString, expected);
-        QCOMPARE(
-            ReadTranslationSection(WriteTranslations(file.toUtf8()), "Messages", language, true)
-                .join(u'|'),
-            expected);
+        QString actual;
+        if (helper == "ini")
+            actual = IniFile::Parse(a).ReadString("S", "k", "-");
+        else if (helper == "section")
+            actual = ReadTranslationSection(WriteTranslations(a.toUtf8()), "Messages", b, true)
+                         .join(u'|');
+        else if (helper == "message")
+            actual = GetMessageText(a.split(u'|'), b, c.toInt(), d, e);
+        else if (helper == "lines")
+            actual = SplitLines(DecodeText(QByteArray::fromPercentEncoding(a.toUtf8()))).join(u'|');
+        else
+            actual = helper == "replace" ? ReplaceAll(a, b, c) : ReplaceAllNoCase(a, b, c);
+        QCOMPARE(actual, expected);
+    }
+
+    // A key's value, its hint's, captions and hints with their escapes.
+    void translationValues() {
         const QStringList lines = {"fr_TLabel_Lb=A", "fr_TLabel_Lb=B", "fr_tlabel_lb_hint=H", "x"};
         QCOMPARE(TranslationValue(lines, "fr_TLabel_Lb_Hint") +
                      TranslationValue(lines, "fr_TLabel"),
@@ -239,36 +235,6 @@ private slots:
         QCOMPARE(ReadTranslationSection(lines, "X", "fr", false), QStringList());
         QCOMPARE(ReadTranslationSection(QStringList{"[X]", "fr=1"}, "X", "fr", false),
                  QStringList{"fr=1"});
-    }
-
-    void composesMessages_data() { // messages joined by |
-        services_test::AddRowsFrom("app/messages.tsv",
-                                   {"messages", "defaultText", "number", "a1", "a2", "expected"});
-    }
-    void composesMessages() {
-        QFETCH(QString, messages);
-        QFETCH(QString, defaultText);
-        QFETCH(QString, number);
-        QFETCH(QString, a1);
-        QFETCH(QString, a2);
-        QFETCH(QString, expected);
-        QCOMPARE(GetMessageText(messages.split(u'|'), defaultText, number.toInt(), a1, a2),
-                 expected);
-    }
-
-    void replacesAll_data() {
-        services_test::AddRowsFrom("app/replace_all.tsv",
-                                   {"noCase", "text", "oldText", "newText", "expected"});
-    }
-    void replacesAll() {
-        QFETCH(QString, noCase);
-        QFETCH(QString, text);
-        QFETCH(QString, oldText);
-        QFETCH(QString, newText);
-        QFETCH(QString, expected);
-        QCOMPARE(noCase.isEmpty() ? ReplaceAll(text, oldText, newText)
-                                  : ReplaceAllNoCase(text, oldText, newText),
-                 expected);
         QCOMPARE(CaptionText("l\\039a\\nb") + HintText("l\\039a\\nb"), "l'a\\nbl'a\nb");
     }
 
