@@ -90,13 +90,15 @@ std::pair<QString, QString> Shown(const QObject* object) {
             object->property(widget ? "toolTip" : "statusTip").toString()};
 }
 
-// One line per named component: its name, kind token, text and hint (¶: a line break).
+// One line per named component that shows something: its name, kind token, text and hint (¶: a
+// line break).
 QByteArray Report(const QWidget* window) {
     QByteArray report;
     for (const QObject* object : window->findChildren<QObject*>()) {
-        if (object->objectName().isEmpty() || object->objectName().startsWith("qt_"))
-            continue;
         const auto [text, hint] = Shown(object);
+        if (object->objectName().isEmpty() || object->objectName().startsWith("qt_") ||
+            text + hint == "")
+            continue;
         report += QStringList{object->objectName(), KindToken(object), text, hint}
                       .join(u'\t')
                       .replace(u'\n', u'¶')
@@ -177,20 +179,15 @@ private slots:
                 .arg(window.isMaximized() ? " maximised" : "")
                 .toUtf8();
         };
-        // Each corner saved then read back; the sixth maximised, the second and sixth with size.
-        const QList<QPoint> corners = {{200, 150},
-                                       {10, 20},
-                                       {0, 90},
-                                       {90, -40},
-                                       {1, 1},
-                                       {200, 150},
-                                       {screen.width() + 1, 30},
-                                       {30, screen.height() + 1},
-                                       {screen.width(), screen.height()}};
+        // Each corner (x, y) saved then read back; the sixth maximised, the second and sixth with
+        // their size.
+        const int w = screen.width(), h = screen.height();
+        const QList<int> corners = {200, 150, 10,  20,    0,  90, 90,    -40, 1,
+                                    1,   200, 150, w + 1, 30, 30, h + 1, w,   h};
         QByteArray report;
-        for (int i = 0; i < corners.size(); ++i) {
+        for (int i = 0; i < corners.size() / 2; ++i) {
             WriteBytes(folder_->SettingsPath(), {});
-            window.setGeometry(QRect(corners[i], QSize(370, 477)));
+            window.setGeometry(corners[2 * i], corners[2 * i + 1], 370, 477);
             window.setWindowState(i == 5 ? Qt::WindowMaximized : Qt::WindowNoState);
             services_->Placement().Save(&window, i == 1 || i == 5);
             window.setGeometry(5, 5, 100, 100);
@@ -298,11 +295,12 @@ private slots:
         langues.setObjectName("Langues");
         FillLanguageMenu(*services_, &langues, [](QAction*) {});
         QVERIFY(langues.actions().isEmpty()); // no translation file
-        WriteTranslations("[Messages]\nfr=&Oui\nen=&Yes\n"
-                          "[Languages]\nFrançais=fr\nEnglish=en\nModèle=xx\n"
-                          "[Langues]\nfr_TMenuItem_fr=Français\nfr_TMenuItem_en=Anglais\n"
-                          "fr_TMenuItem_en_Hint=Jamais\nen_TMenuItem_fr=French\n"
-                          "[FrmConfig]\nen_TCheckBox_CbQuitConfirm=Confirm before quitting\n");
+        QVERIFY(WriteBytes(services_->Translation().TranslationsPath(),
+                           "[Messages]\nfr=&Oui\nen=&Yes\n"
+                           "[Languages]\nFrançais=fr\nEnglish=en\nModèle=xx\n"
+                           "[Langues]\nfr_TMenuItem_fr=Français\nfr_TMenuItem_en=Anglais\n"
+                           "fr_TMenuItem_en_Hint=Jamais\nen_TMenuItem_fr=French\n"
+                           "[FrmConfig]\nen_TCheckBox_CbQuitConfirm=Confirm before quitting\n"));
         const std::unique_ptr<QWidget> window = ConfigWindow();
         const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         const QString cancelFrench = buttons.button(QDialogButtonBox::Cancel)->text();
@@ -334,29 +332,17 @@ private slots:
         const app::FrameServicesAdapter frameServices(*services_);
         QWidget window;
         window.setObjectName("FormMain");
-        auto* earlier = new game::GridFrame(frameServices, &window);
-        const auto texts = [](const QWidget* frame) {
-            QString shown;
-            for (const char* name :
-                 {"TabSheet1", "TabSheet2", "TabSheet3", "GroupBox3", "BT_REFAIRE", "SB_CandidatOn",
-                  "GBCaseAtrouver", "LabelSaisie", "BtJouer"})
-                shown += Shown(frame->findChild<QWidget*>(name)).first + u'\n';
-            return shown;
-        };
-        const QString french = texts(earlier);
+        const game::GridFrame* earlier = new game::GridFrame(frameServices, &window);
+        const QByteArray french = Report(earlier);
         services_->SetLanguage("en");
-        const QString english = texts(earlier);
-        QCOMPARE(texts(new game::GridFrame(frameServices, &window)), english);
+        const QByteArray english = Report(earlier);
+        QCOMPARE(Report(new game::GridFrame(frameServices, &window)), english);
         services_->SetLanguage("fr");
-        QCOMPARE(texts(earlier), french);
-        QCOMPARE_GOLDEN((french + english).toUtf8(), "app/frame_texts.txt");
+        QCOMPARE(Report(earlier), french);
+        QCOMPARE_GOLDEN(french + "-- English\n" + english, "app/frame_texts.txt");
     }
 
 private:
-    void WriteTranslations(const QByteArray& content) {
-        QVERIFY(WriteBytes(services_->Translation().TranslationsPath(), content));
-    }
-
     std::optional<services_test::TemporaryDataFolder> folder_;
     std::optional<AppServices> services_;
 };
