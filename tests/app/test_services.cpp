@@ -190,7 +190,6 @@ private slots:
         qputenv("TESSARINE_DATA_DIR", (folder_->Path() + "a/b/c").toUtf8());
         QCOMPARE(SettingsStore().DataFolder(), folder_->Path() + "a/b/c/");
         QVERIFY(QFileInfo(folder_->Path() + "a/b/c").isDir());
-        QCOMPARE(ProgramVersionText(), "1.00");
         QCOMPARE(FormatFileVersion(10, 12, 3), "10.123");
     }
 
@@ -224,18 +223,6 @@ private slots:
         else
             actual = helper == "replace" ? ReplaceAll(a, b, c) : ReplaceAllNoCase(a, b, c);
         QCOMPARE(actual, expected);
-    }
-
-    // A key's value, its hint's, captions and hints with their escapes.
-    void translationValues() {
-        const QStringList lines = {"fr_TLabel_Lb=A", "fr_TLabel_Lb=B", "fr_tlabel_lb_hint=H", "x"};
-        QCOMPARE(TranslationValue(lines, "fr_TLabel_Lb_Hint") +
-                     TranslationValue(lines, "fr_TLabel"),
-                 "H");
-        QCOMPARE(ReadTranslationSection(lines, "X", "fr", false), QStringList());
-        QCOMPARE(ReadTranslationSection(QStringList{"[X]", "fr=1"}, "X", "fr", false),
-                 QStringList{"fr=1"});
-        QCOMPARE(CaptionText("l\\039a\\nb") + HintText("l\\039a\\nb"), "l'a\\nbl'a\nb");
     }
 
     void namesFileErrorsInTheInterfacesLanguage() {

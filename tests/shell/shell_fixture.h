@@ -25,8 +25,7 @@ struct Shell {
     std::unique_ptr<app::MainWindow> window;
     int newGridAnswer = kBlank;
     QString chosenFile;
-    QStringList dialogTitles;
-    QStringList dialogFolders;
+    QStringList fileDialogs; // each asked: its title, " in ", its first folder
     QStringList errors;
 
     explicit Shell(bool quitConfirm = false) {
@@ -43,8 +42,7 @@ struct Shell {
         dialogs.askNewGrid = [this] { return newGridAnswer; };
         dialogs.chooseOpenFile =
             dialogs.chooseSaveFile = [this](const QString& title, const QString& startFolder) {
-                dialogTitles << title;
-                dialogFolders << startFolder;
+                fileDialogs << title + " in " + startFolder;
                 return chosenFile;
             };
         dialogs.showError = [this](const QString& text) { errors << text; };
@@ -53,12 +51,7 @@ struct Shell {
         window->show();
     }
 
-    int Tabs() const { return window->Tabs()->count(); }
-    QString Caption(int index) const { return window->Tabs()->tabText(index); }
     game::GameSession& Grid(int index) const { return window->Grid(index)->Session(); }
-    bool Enabled(const char* action) const {
-        return window->Action(QLatin1String(action))->isEnabled();
-    }
     QString FilePath(const QString& name) const { return folder.Path() + name; }
     void Trigger(const char* action) const { window->Action(QLatin1String(action))->trigger(); }
 

@@ -23,24 +23,21 @@ namespace {
 // files and the folder of the last Save As; the file dialogs and errors since the last line. The
 // data folder shows as <dir>/.
 QByteArray State(Shell& shell) {
-    QStringList tabs, dialogs;
-    for (int i = 0; i < shell.Tabs(); ++i) {
+    QStringList tabs;
+    for (int i = 0; i < shell.window->Tabs()->count(); ++i) {
         const game::GameSession& grid = shell.Grid(i);
-        tabs << shell.Caption(i) + (grid.Modified() ? "*" : "") +
+        tabs << shell.window->Tabs()->tabText(i) + (grid.Modified() ? "*" : "") +
                     (grid.HasFile() ? " = " + grid.FileName() : "") + " (" + grid.CasesLabel() +
                     ")";
     }
-    for (int i = 0; i < shell.dialogTitles.size(); ++i)
-        dialogs << shell.dialogTitles[i] + " in " + shell.dialogFolders[i];
     QString line =
         QStringLiteral("%1 | active %2 | %3 | recent %4 | saved in %5 | dialogs: %6 | errors: %7\n")
             .arg(tabs.join(", "), QString::number(shell.window->Tabs()->currentIndex()),
                  shell.window->findChild<QLabel*>("StatusPanel")->text(),
                  shell.services->Recent().Paths().join(", "),
                  shell.services->Store().ReadEntry("RecentDirectories", "RecentSaveFileAsDir", {}),
-                 dialogs.join(", "), shell.errors.join(" / "));
-    shell.dialogTitles.clear();
-    shell.dialogFolders.clear();
+                 shell.fileDialogs.join(", "), shell.errors.join(" / "));
+    shell.fileDialogs.clear();
     shell.errors.clear();
     return line.replace(shell.folder.Path(), "<dir>/")
         .replace(QString(4, QChar(127)), "~")
@@ -64,25 +61,45 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandsNeedAGrid() {
-        Shell shell;
+    // The grid commands need a grid (the copy shortcut keeps working); hints show in the status
+    // line; with the quit confirmation, a No keeps the window.
+    void commandsHintsAndQuit() {
+        Shell shell(true);
         const QString all = "ActionEnregistrer ActionEnregSous ActionImprime ActionDupliquer "
                             "ActionGrilleToJPG MenuCopier MenuColler";
         QVERIFY(shell.window->findChild<QToolBar*>("ToolBarMain")->isVisible());
         QVERIFY(shell.window->findChild<QAction*>("Menu_BarreOutils")->isChecked());
         QCOMPARE(OpenCommands(shell), "");
-        QVERIFY(shell.Enabled("EditCopier")); // its shortcut keeps working
+        QVERIFY(shell.window->Action("EditCopier")->isEnabled());
+        QStatusTipEvent hover(shell.window->Action("EditCopier")->statusTip());
+        QApplication::sendEvent(shell.window.get(), &hover);
+        auto* status = shell.window->findChild<QLabel*>("StatusPanel");
+        QCOMPARE(status->text(), "  Copier la grille dans le presse-papiers");
+        QStatusTipEvent nothing{QString()};
+        QApplication::sendEvent(shell.window.get(), &nothing);
+        QCOMPARE(status->text(), "  ");
         shell.window->NewGrid();
         QCOMPARE(OpenCommands(shell), all);
         shell.window->NewGrid();
         QVERIFY(shell.window->CloseTab(0));
         QCOMPARE(OpenCommands(shell), all);
+        QAction* quit = shell.window->Action("ActionQuitter");
+        QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+        ModalAnswers answers;
+        answers.Press("Non");
+        quit->trigger();
+        QVERIFY(shell.window->isVisible());
         QVERIFY(shell.window->CloseTab(0));
         QCOMPARE(OpenCommands(shell), "");
+        answers.Press("Oui");
+        QVERIFY(shell.window->close());
+        QCOMPARE(answers.Shown(), 2);
+        QVERIFY(answers.AllAnswered());
     }
 
     // A generated grid starts in play, unmodified; its copy has its history, mode and clock, no
     // file, and opens behind the active tab. Tab and grid share a name of six capital letters.
+    // Nothing modified, quitting asks nothing.
     void generatedGridAndItsCopy() {
         Shell shell;
         shell.newGridAnswer = kGenerated;
@@ -104,6 +121,9 @@ private slots:
         const QString name = shell.window->Tabs()->widget(1)->objectName();
         QVERIFY(QRegularExpression("^[A-Z]{6}$").match(name).hasMatch());
         QCOMPARE(shell.window->Grid(1)->objectName(), name);
+        ModalAnswers none;
+        QVERIFY(shell.window->close());
+        QCOMPARE(none.Shown(), 0); // nothing modified, no question
     }
 
     // New, Save, Save As, Open, Duplicate, copy and paste, step by step (file_commands.txt).
@@ -214,29 +234,6 @@ private slots:
         QCOMPARE_GOLDEN(report, "shell/close_and_quit.txt");
     }
 
-    // Nothing modified: no question; with the quit confirmation: a No keeps the window.
-    void quitSequence() {
-        {
-            Shell shell(false);
-            ModalAnswers none;
-            shell.window->NewGrid();
-            QVERIFY(shell.window->close());
-            QCOMPARE(none.Shown(), 0);
-        }
-        Shell shell(true);
-        shell.window->NewGrid();
-        QAction* quit = shell.window->Action("ActionQuitter");
-        QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
-        ModalAnswers answers;
-        answers.Press("Non");
-        quit->trigger();
-        QVERIFY(shell.window->isVisible());
-        answers.Press("Oui");
-        QVERIFY(shell.window->close());
-        QCOMPARE(answers.Shown(), 2);
-        QVERIFY(answers.AllAnswered());
-    }
-
     // Grid files a.xml and b.xml (the most recent), and a link to a.xml: the program starts with
     // the files named on its command line, then a.xml and the link are opened (named_files.txt).
     void namedFilesAndOpenTabs() {
@@ -266,17 +263,6 @@ private slots:
             report += "  " + State(shell);
         }
         QCOMPARE_GOLDEN(report, "shell/named_files.txt");
-    }
-
-    void hintsShowTheirLongPart() {
-        Shell shell;
-        QStatusTipEvent hover(shell.window->Action("EditCopier")->statusTip());
-        QApplication::sendEvent(shell.window.get(), &hover);
-        auto* status = shell.window->findChild<QLabel*>("StatusPanel");
-        QCOMPARE(status->text(), "  Copier la grille dans le presse-papiers");
-        QStatusTipEvent nothing{QString()};
-        QApplication::sendEvent(shell.window.get(), &nothing);
-        QCOMPARE(status->text(), "  ");
     }
 };
 
