@@ -195,25 +195,21 @@ private slots:
     void closeAndQuitOutcomes() {
         QByteArray report;
         for (const bool quit : {false, true}) {
-            for (const auto& [answer, saveAs] :
-                 std::initializer_list<std::pair<const char*, const char*>>{
-                     {"Enregistrer", ""},
-                     {"Enregistrer", "absent/premier.xml"},
-                     {"Enregistrer", "premier.xml"},
-                     {"Fermer", "premier.xml"},
-                     {"", "premier.xml"}}) {
+            // The answer (none: Escape) > the file chosen (none: Save As cancelled).
+            for (const QString& row : QString("Enregistrer>|Enregistrer>absent/premier.xml|"
+                                              "Enregistrer>premier.xml|Fermer>premier.xml|"
+                                              ">premier.xml")
+                                          .split(u'|')) {
+                const QString answer = row.section(u'>', 0, 0), saveAs = row.section(u'>', 1);
                 Shell shell;
                 shell.window->NewGrid();
                 shell.window->NewGrid();
                 shell.Grid(0).ApplyCellChoice(2, 2, game::Operation::Place, 6);
                 shell.Grid(1).ApplyCellChoice(3, 3, game::Operation::Place, 7);
-                shell.chosenFile = *saveAs ? shell.FilePath(saveAs) : QString();
-                report += QStringLiteral("%1, %2, Save As %3: ")
-                              .arg(quit ? "quit" : "close", *answer ? answer : "Escape",
-                                   *saveAs ? saveAs : "cancelled")
-                              .toUtf8();
+                shell.chosenFile = saveAs.isEmpty() ? QString() : shell.FilePath(saveAs);
+                report += (quit ? "quit, " : "close, ") + row.toUtf8() + ": ";
                 ModalAnswers answers;
-                for (const QString link : {answer, "Fermer"}) // Fermer: to the second grid's
+                for (const QString& link : {answer, QString("Fermer")}) // then the second grid's
                     answers.Queue([&report, &shell, link](QDialog& question) {
                         report += "asked on tab " +
                                   QByteArray::number(shell.window->Tabs()->currentIndex()) + ", ";
@@ -223,7 +219,8 @@ private slots:
                             QVERIFY(ModalAnswers::PressButton(question, link));
                     });
                 const bool closed = quit ? shell.window->close() : shell.window->CloseTab(0);
-                const QByteArray bytes = *saveAs ? ReadBytes(shell.chosenFile) : QByteArray();
+                const QByteArray bytes =
+                    saveAs.isEmpty() ? QByteArray() : ReadBytes(shell.chosenFile);
                 report +=
                     QByteArray(closed ? "closed" : "kept") +
                     (shell.window->isVisible() ? "" : ", window gone") +
