@@ -198,10 +198,9 @@ private slots:
         if (helper == "ini")
             actual = ini.ReadString("S", "k", "-");
         else if (helper == "number")
-            actual = QStringLiteral("%1 %2%3")
-                         .arg(ini.ReadInteger("S", "k", 77))
-                         .arg(int(ini.ReadBool("S", "k", false)))
-                         .arg(int(ini.ReadBool("S", "k", true)));
+            actual = QString::number(ini.ReadInteger("S", "k", 77)) + u' ' +
+                     QString::number(ini.ReadBool("S", "k", false)) +
+                     QString::number(ini.ReadBool("S", "k", true));
         else if (helper == "section")
             actual = ReadTranslationSection(WriteTranslations(a.toUtf8()), "Messages", b, true)
                          .join(u'|');

@@ -171,13 +171,10 @@ private slots:
         window.setObjectName("FrmConfig");
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         const auto placed = [&window] {
-            return QStringLiteral("-> %1 %2 %3x%4%5\n")
-                .arg(window.x())
-                .arg(window.y())
-                .arg(window.frameGeometry().width())
-                .arg(window.frameGeometry().height())
-                .arg(window.isMaximized() ? " maximised" : "")
-                .toUtf8();
+            const QRect frame = window.frameGeometry();
+            return QByteArray::number(window.x()) + ' ' + QByteArray::number(window.y()) + ' ' +
+                   QByteArray::number(frame.width()) + 'x' + QByteArray::number(frame.height()) +
+                   (window.isMaximized() ? " maximised\n" : "\n");
         };
         // Each corner (x, y) saved then read back; the sixth maximised, the second and sixth with
         // their size.
@@ -193,15 +190,15 @@ private slots:
             window.setGeometry(5, 5, 100, 100);
             window.setWindowState(Qt::WindowNoState);
             services_->Placement().Restore(&window, i == 1 || i == 5);
-            report +=
-                services_test::ReadBytes(folder_->SettingsPath()).replace('\n', ' ') + placed();
+            report += services_test::ReadBytes(folder_->SettingsPath()).replace('\n', ' ') + "-> " +
+                      placed();
         }
         for (const QByteArray stored :
              {"", "FrmConfigLeft=left\nFrmConfigTop=0x20\nFrmConfigHeight=250\n",
               "FrmConfigLeft=30\nFrmConfigTop=-70\n"}) {
             WriteBytes(folder_->SettingsPath(), "[WindowPositions]\n" + stored);
             services_->Placement().Restore(&window, true);
-            report += QByteArray(stored).replace('\n', ' ') + ' ' + placed();
+            report += QByteArray(stored).replace('\n', ' ') + " -> " + placed();
         }
         QCOMPARE_GOLDEN(report, "app/window_placement.txt");
 
@@ -240,10 +237,8 @@ private slots:
                     answers.Queue([&report, button](QDialog& dialog) {
                         auto& box = static_cast<QMessageBox&>(dialog);
                         if (button == 0)
-                            report += QStringLiteral("%1 (%2) %3 ")
-                                          .arg(box.windowTitle())
-                                          .arg(int(box.icon()))
-                                          .arg(box.text())
+                            report += (box.windowTitle() + " (" + QString::number(box.icon()) +
+                                       ") " + box.text() + ' ')
                                           .toUtf8();
                         report += box.buttons().at(button)->text().toUtf8() + '=';
                         box.buttons().at(button)->click();
