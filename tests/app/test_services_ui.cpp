@@ -164,6 +164,12 @@ private slots:
         menu.removeAction(last);
         list.Add(list.At(kMaxRecentFiles - 1));
         QVERIFY(!menu.actions().contains(last));
+        // The services save the list and the settings when they go.
+        const QString first = list.At(0);
+        services_->Store().Values().LastTipShown = 4;
+        services_.emplace();
+        QCOMPARE(services_->Store().Values().LastTipShown, 4);
+        QCOMPARE(services_->Store().ReadEntry(kRecentFiles, "File1", {}), first);
     }
 
     void savesAndRestoresPlacement() {
@@ -208,16 +214,6 @@ private slots:
         services_->Placement().Restore(&window, true);
         QCOMPARE(services_->Store().ReadEntry(kWindowPositions, "FrmConfigState", "none"), "none");
         QCOMPARE(window.pos(), restored);
-    }
-
-    void destructionSavesTheSettingsAndRecentFiles() {
-        const QString grid = services_test::CreateFile(folder_->Path(), "a.xml");
-        services_->Store().Values().LastTipShown = 4;
-        services_->Recent().Add(grid);
-        services_.reset();
-        services_.emplace();
-        QCOMPARE(services_->Store().Values().LastTipShown, 4);
-        QCOMPARE(services_->Store().ReadEntry(kRecentFiles, "File1", {}), grid);
     }
 
     // Every button and kind in French, each button pressed in turn, then with numbered
