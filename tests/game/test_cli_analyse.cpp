@@ -1,5 +1,6 @@
 // tessarine-cli analyse, end to end: the built program run on a few positions, its output compared
 // with golden files, and command lines it refuses.
+#include "tests/app/services_test_support.h"
 #include "tests/game/session_fixture.h"
 #include "tests/golden.h"
 
@@ -13,16 +14,15 @@ namespace {
 
 struct Run {
     int ExitCode = -1;
-    QByteArray Out;
-    QByteArray Err;
+    QByteArray Out, Err;
 };
 
 Run Analyse(const QStringList& args) {
     QProcess process;
     process.start(QStringLiteral(TESSARINE_CLI), QStringList{QStringLiteral("analyse")} + args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    const bool ended = process.waitForFinished(60000);
+    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
 }
 
 } // namespace
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(run.ExitCode, 0);
         QCOMPARE_GOLDEN(run.Out, "game/cli_" + golden + ".txt");
         if (args.first() == u"--save")
-            QCOMPARE_GOLDEN(ReadFile(args[1]), "game/cli_saved.xml");
+            QCOMPARE_GOLDEN(services_test::ReadBytes(args[1]), "game/cli_saved.xml");
     }
 
     void badCommandLines_data() {
@@ -70,7 +70,7 @@ private slots:
         QTest::newRow("no input") << QStringList{"--auto", "0"} << "INPUT";
         QTest::newRow("endless device") << QStringList{"/dev/zero"} << "16 Mio";
         const QString empty = dir_.filePath(QStringLiteral("vide"));
-        WriteFile(empty, {});
+        QVERIFY(services_test::WriteBytes(empty, {}));
         QTest::newRow("empty file, whatever its name") << QStringList{empty} << "aucune ligne";
     }
 
