@@ -3,13 +3,15 @@
 // the selector's set-up, the clock, undo and restart, the analysis run and its panel. The grid
 // texts: import, paste and copy. Seeded random games: replay, undo, restart, duplication, saving
 // and loading give back the positions the game went through. The grid file: what is written reads
-// back, and every file that holds no grid is refused without touching the open one.
+// back, and every file that holds no grid is refused without touching the open one. Then
+// tessarine-cli analyse, the built program run on a few positions and command lines it refuses.
 #include "game/model/grid_file.h"
 #include "tests/app/services_test_support.h"
 #include "tests/game/session_fixture.h"
 #include "tests/golden.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStringEncoder>
@@ -130,6 +132,20 @@ QList<QStringList> Records(const char* path) {
     for (const QByteArray& line : services_test::ReadBytes(path).trimmed().split('\n'))
         records << QString::fromUtf8(line).split(u'|');
     return records;
+}
+
+// tessarine-cli analyse ARGS, run to its end.
+struct Run {
+    int ExitCode = -1;
+    QByteArray Out, Err;
+};
+
+Run Analyse(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(TESSARINE_CLI), QStringList{QStringLiteral("analyse")} + args);
+    const bool ended = process.waitForFinished(60000);
+    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
 }
 
 // What undo, restart, duplication and loading must give back: the history and the position.
@@ -379,6 +395,46 @@ private slots:
         QCOMPARE_GOLDEN(
             outcome.replace(dir_.path(), "DIR").toUtf8() + '\n',
             QStringLiteral("game/file_%1.txt").arg(QTest::currentDataTag()).replace(u' ', u'_'));
+    }
+
+    // Output (the error line when refused, exit code 2) in a golden file per row.
+    void analyse_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("golden");
+        const QString threeHoles = WithHoles({{1, 1}, {4, 5}, {8, 9}});
+        const QString saved = dir_.filePath(QStringLiteral("partie.xml"));
+        const QString empty = dir_.filePath(QStringLiteral("vide"));
+        QVERIFY(services_test::WriteBytes(empty, {}));
+        std::vector<std::pair<int, int>> rowAndColumnOne;
+        for (int i = 1; i <= 9; ++i)
+            rowAndColumnOne.insert(rowAndColumnOne.end(), {{1, i}, {i, 1}});
+        QTest::newRow("no tick only reports") << QStringList{threeHoles} << "only_reports";
+        QTest::newRow("ticked family solves the grid")
+            << QStringList{"--auto", "0", WithHoles(rowAndColumnOne)} << "naked_singles";
+        // The next row reads the file this one saves.
+        QTest::newRow("saved") << QStringList{"--save", saved, "--auto", "01", threeHoles}
+                               << "saved";
+        QTest::newRow("saved file analysed again") << QStringList{saved} << "saved_again";
+        QTest::newRow("short text") << QStringList{"123"} << "refused_short_text";
+        QTest::newRow("missing grid file")
+            << QStringList{dir_.filePath(QStringLiteral("absente.xml"))} << "refused_missing";
+        QTest::newRow("family 7") << QStringList{"--auto", "7", kSolution} << "refused_family_7";
+        QTest::newRow("no input") << QStringList{"--auto", "0"} << "refused_no_input";
+        QTest::newRow("endless device") << QStringList{"/dev/zero"} << "refused_endless_device";
+        QTest::newRow("empty file, whatever its name") << QStringList{empty} << "refused_empty";
+    }
+
+    void analyse() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, golden);
+        Run run = Analyse(args);
+        const bool refused = golden.startsWith(u"refused");
+        QCOMPARE(run.ExitCode, refused ? 2 : 0);
+        QCOMPARE(refused ? run.Out : run.Err, QByteArray());
+        QCOMPARE_GOLDEN(refused ? run.Err.replace(dir_.path().toUtf8(), "DIR") : run.Out,
+                        "game/cli_" + golden + ".txt");
+        if (args.first() == u"--save")
+            QCOMPARE_GOLDEN(services_test::ReadBytes(args[1]), "game/cli_saved.xml");
     }
 };
 

@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -133,13 +132,10 @@ private slots:
         }
     }
 
+    // Three puzzles of 81 characters a line (what they hold is the generator test's).
     void installedCompanionGenerates() {
-        const QList<QByteArray> lines =
-            Output(kPrefix + "/bin/tessarine-cli", {"generate", "3"}).trimmed().split('\n');
-        QCOMPARE(lines.size(), 3);
-        for (const QByteArray& line : lines)
-            QVERIFY2(QRegularExpression("^[1-9.]{81}$").match(QString::fromLatin1(line)).hasMatch(),
-                     line.constData());
+        const QByteArray out = Output(kPrefix + "/bin/tessarine-cli", {"generate", "3"});
+        QVERIFY2(out.size() == 3 * 82 && out.count('\n') == 3, out.constData());
     }
 };
 

@@ -154,12 +154,15 @@ private slots:
         render(); // candidates hidden: background only
         QCOMPARE(image.pixelColor(19, 19), background);
         QCOMPARE(CountColour(image, image.rect(), 1), 0);
-        state.ShowsCandidates = true; // in the telephone-pad layout: 1 top left, 9 bottom right
+        state.ShowsCandidates =
+            true; // telephone-pad layout: 1 top left, 3 top right, 9 bottom right
         state.RemoveCandidate(5);
+        state.RemoveCandidate(3);
         render();
         QVERIFY(CountColour(image, QRect(5, 1, 10, 12), 1) > 0);   // 1
         QVERIFY(CountColour(image, QRect(28, 23, 10, 12), 1) > 0); // 9
         QCOMPARE(CountColour(image, QRect(16, 15, 9, 7), 1), 0);   // 5, removed
+        QCOMPARE(CountColour(image, QRect(28, 1, 10, 12), 1), 0);  // 3, removed
         state.SetNumber(4); // a digit hides the candidates whatever the switch says
         render();
         QVERIFY(CountColour(image, QRect(12, 7, 18, 26), 0) > 10);
