@@ -1,9 +1,11 @@
 #pragma once
-// Shared by the services tests: a data folder of its own for every test, and file helpers.
+// Shared by the services tests: a data folder of its own for every test, file helpers, and tables
+// kept in files.
+
+#include "tests/golden.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,27 +25,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// Makes a file or folder immutable (chattr +i) for as long as it lives: even root can then neither
-// replace the file nor create a file in the folder. IsSet() is false where chattr does not work.
-class ImmutablePath {
-public:
-    explicit ImmutablePath(const QString& path) : path_(path), set_(Chattr("+i")) {}
-    ~ImmutablePath() {
-        if (set_)
-            Chattr("-i");
-    }
-    ImmutablePath(const ImmutablePath&) = delete;
-    ImmutablePath& operator=(const ImmutablePath&) = delete;
-    bool IsSet() const { return set_; }
-
-private:
-    bool Chattr(const char* flag) const {
-        return QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), path_}) == 0;
-    }
-    QString path_;
-    bool set_;
-};
-
 inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -61,18 +42,18 @@ inline QString CreateFile(const QString& folder, const QString& name) {
     return path;
 }
 
-// One QString column per name.
-inline void AddColumns(std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        QTest::addColumn<QString>(name);
-}
-
-// One data row per entry: its name, then one QString per column.
-inline void AddTextRows(std::initializer_list<std::initializer_list<const char*>> rows) {
-    for (const auto& row : rows) {
-        QTestData& data = QTest::newRow(*row.begin());
-        for (auto column = row.begin() + 1; column != row.end(); ++column)
-            data << QString::fromUtf8(*column);
+// The rows of a table kept under tests/golden/: a row a line, its name then a QString per column,
+// separated by tabs; ¶, ¤ and → stand for a line feed, a carriage return and a tab.
+inline void AddRowsFrom(const QString& table, std::initializer_list<const char*> columns) {
+    for (const char* column : columns)
+        QTest::addColumn<QString>(column);
+    const QString rows = QString::fromUtf8(ReadBytes(golden::PathOf(table)));
+    QVERIFY2(!rows.isEmpty(), qPrintable(table));
+    for (const QString& row : rows.split(u'\n', Qt::SkipEmptyParts)) {
+        QStringList fields = row.split(u'\t');
+        QTestData& data = QTest::newRow(fields.takeFirst().toUtf8().constData());
+        for (QString& field : fields)
+            data << field.replace(u'¶', u'\n').replace(u'¤', u'\r').replace(u'→', u'\t');
     }
 }
 

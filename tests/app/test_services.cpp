@@ -17,6 +17,9 @@
 #include "tests/faults/file_size_limit.h"
 #include "tests/golden.h"
 
+#include <QProcess>
+#include <QScopeGuard>
+
 #include <cerrno>
 #include <optional>
 
@@ -31,64 +34,6 @@ private slots:
     void init() { folder_.emplace(); }
     void cleanup() { folder_.reset(); }
 
-    void iniReadsEntries_data() {
-        services_test::AddColumns({"text", "expected"}); // entry k of [S]; "-": none
-        services_test::AddTextRows({
-            {"first occurrence wins", "[S]\nk=1\nk=2\n", "1"},
-            {"names without regard to case", "[s]\nK=v\n", "v"},
-            {"lines before the first section ignored", "k=1\n[S]\n", "-"},
-            {"remark ignored", "[S]\n;k=1\nk=2\n", "2"},
-            {"blanks and tabs trimmed", "  [ S ]  \n\t k  = v w \t\n", "v w"},
-            {"value after the first =", "[S]\nk=a=b\n", "a=b"},
-            {"empty value", "[S]\nk=\n", ""},
-            {"line without =", "[S]\nk\n", "-"},
-            {"second section of a name unread", "[S]\n[s]\nk=2\n", "-"},
-            {"CR LF and CR line ends", "[S]\r\nj=v\rk=w\r\n", "w"},
-            {"key of another section", "[A]\nk=1\n[S]\n", "-"},
-        });
-    }
-    void iniReadsEntries() {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(IniFile::Parse(text).ReadString("S", "k", "-"), expected);
-    }
-
-    // Each value as a string, an integer (default 77), a Boolean with default 0 and with 1.
-    void iniReadsNumbers() {
-        QByteArray report;
-        for (const char* value : {"12",
-                                  "-5",
-                                  "+7",
-                                  "0x1F",
-                                  "0X1f",
-                                  "0xFFFFFFFF",
-                                  "0x100000000",
-                                  "0x",
-                                  "0x1G",
-                                  "yes",
-                                  "12abc",
-                                  "1 2",
-                                  "2147483647",
-                                  "-2147483648",
-                                  "2147483648",
-                                  "-2147483649",
-                                  "99999999999999999999",
-                                  "-",
-                                  "",
-                                  "0",
-                                  "0x0",
-                                  "2"}) {
-            const IniFile ini = IniFile::Parse(QStringLiteral("[S]\nk=%1\n").arg(value));
-            report += QStringLiteral("%1\t%2\t%3%4\n")
-                          .arg(value)
-                          .arg(ini.ReadInteger("S", "k", 77))
-                          .arg(int(ini.ReadBool("S", "k", false)))
-                          .arg(int(ini.ReadBool("S", "k", true)))
-                          .toUtf8();
-        }
-        QCOMPARE_GOLDEN(report, "app/ini_numbers.txt");
-    }
-
     // Writes replace the first entry of the first section of that name, in place; unknown lines
     // and sections stay; what the syntax cannot hold is refused.
     void iniRewritesInPlace() {
@@ -100,38 +45,14 @@ private slots:
         QVERIFY(ini.WriteBool("GeneralSettings", "NewKey", false));
         QVERIFY(ini.WriteInteger("NewSection", "k", -3));
         ini.EraseSection("RecentFiles");
-        for (const auto& [section, key, value] :
-             std::initializer_list<std::array<QString, 3>>{{"S", "k", "a\nb"},
-                                                           {"S", "k", "a\rb"},
-                                                           {"S", "a=b", "v"},
-                                                           {"S", "", "v"},
-                                                           {"S", " k", "v"},
-                                                           {"S", ";k", "v"},
-                                                           {"S", "[k", "v"},
-                                                           {"", "k", "v"},
-                                                           {"S\n[T]", "k", "v"}})
-            QVERIFY(!ini.WriteString(section, key, value));
+        const QStringList refused = {"S", "k",  "a\nb", "S", "k",  "a\rb", "S",      "a=b", "v",
+                                     "S", "",   "v",    "S", " k", "v",    "S",      ";k",  "v",
+                                     "S", "[k", "v",    "",  "k",  "v",    "S\n[T]", "k",   "v"};
+        for (qsizetype i = 0; i < refused.size(); i += 3)
+            QVERIFY(!ini.WriteString(refused[i], refused[i + 1], refused[i + 2]));
         QCOMPARE_GOLDEN(ini.ToText().toUtf8(), "app/ini_rewritten.ini");
         const QList<std::pair<QString, QString>> entries = {{"a", "1"}};
         QCOMPARE(ini.SectionEntries("other"), entries);
-    }
-
-    void decodesAndSplitsText_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("lines"); // joined by |
-        QTest::newRow("UTF-8 with byte-order mark")
-            << QByteArray("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9") << "été";
-        QTest::newRow("Windows-1252") << QByteArray("\xE9 \x80 \x93x\x94 \x9C") << "é € “x” œ";
-        QTest::newRow("UTF-8 cut off at the end") << QByteArray("a\xC3") << "aÃ";
-        QTest::newRow("undefined Windows-1252 byte kept") << QByteArray("\x81\xE9") << "\u0081é";
-        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd\n") << "a|b|c|d";
-        QTest::newRow("empty lines kept, LF CR is two") << QByteArray("\n\r\na\n\rb") << "||a||b";
-        QTest::newRow("empty") << QByteArray() << "";
-    }
-    void decodesAndSplitsText() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, lines);
-        QCOMPARE(SplitLines(DecodeText(bytes)).join(u'|'), lines);
     }
 
     void readsTextFilesUpToTheirLimit() {
@@ -212,51 +133,36 @@ private slots:
         QCOMPARE(again.ReadEntry(kRecentDirectories, "RecentSaveFileAsDir", {}), "/home/g");
     }
 
-    void unreadableSettingsFileIsNeverOverwritten() {
-        const QByteArray huge =
-            "[GeneralSettings]\nLanguage=en\n" + QByteArray(kMaxTextFileSize, ';');
-        QVERIFY(WriteBytes(folder_->SettingsPath(), huge));
+    // A file too large to read, or a folder nobody may write to: the session's settings are kept
+    // in memory, the file on disk is left as it is.
+    void unusableSettingsStayInMemory_data() {
+        QTest::addColumn<bool>("tooLarge"); // else: the folder may not be written to
+        QTest::newRow("file too large") << true;
+        QTest::newRow("unwritable folder") << false;
+    }
+    void unusableSettingsStayInMemory() {
+        QFETCH(bool, tooLarge);
+        const QByteArray settings =
+            "[GeneralSettings]\nLanguage=en\n" + QByteArray(tooLarge ? kMaxTextFileSize : 0, ';');
+        QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
+        const QString named = tooLarge ? folder_->SettingsPath() : folder_->Path();
+        const auto chattr = [&named](const char* flag) {
+            return QProcess::execute("chattr", {flag, named}) == 0;
+        };
+        const auto unlock = qScopeGuard([&] { chattr("-i"); });
+        if (!tooLarge && !chattr("+i")) // root ignores plain permissions
+            QSKIP("chattr +i does not work here");
         {
             SettingsStore store;
-            QCOMPARE(store.Values().Language, "fr");
-            QVERIFY(store.StorageProblem().contains(folder_->SettingsPath()));
+            QVERIFY(store.StorageProblem().contains(named));
+            QCOMPARE(store.Values().Language, tooLarge ? "fr" : "en");
+            store.Values().Language = "de";
             QVERIFY(!store.Save());
-            QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "v"));
-            QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "v");
+            QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "/x"));
+            QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "/x");
+            store.Load();
+            QCOMPARE(store.Values().Language, "de");
         }
-        QCOMPARE(ReadBytes(folder_->SettingsPath()), huge);
-    }
-
-    // A file where the data folder should be, or a folder nobody may write to: the settings of
-    // the session are kept in memory, the file on disk is left as it is.
-    void unusableDataFolderKeepsSettingsInMemory_data() {
-        QTest::addColumn<bool>("immutable");
-        QTest::newRow("file in the way") << false;
-        QTest::newRow("unwritable folder") << true;
-    }
-    void unusableDataFolderKeepsSettingsInMemory() {
-        QFETCH(bool, immutable);
-        const QByteArray settings = "[GeneralSettings]\nLanguage=en\n";
-        QString folder = folder_->Path();
-        QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
-        std::optional<services_test::ImmutablePath> locked;
-        if (immutable) {
-            locked.emplace(folder);
-            if (!locked->IsSet())
-                QSKIP("chattr +i does not work here; root ignores plain permissions");
-        } else {
-            folder = folder_->SettingsPath() + "/Tessarine/";
-            qputenv("TESSARINE_DATA_DIR", folder.toUtf8());
-        }
-        SettingsStore store;
-        QVERIFY(store.StorageProblem().contains(folder));
-        QCOMPARE(store.Values().Language, immutable ? "en" : "fr");
-        store.Values().Language = "de";
-        QVERIFY(!store.Save());
-        QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "/x"));
-        QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "/x");
-        store.Load();
-        QCOMPARE(store.Values().Language, "de");
         QCOMPARE(ReadBytes(folder_->SettingsPath()), settings);
     }
 
@@ -266,105 +172,45 @@ private slots:
         qputenv("TESSARINE_DATA_DIR", (folder_->Path() + "a/b/c").toUtf8());
         QCOMPARE(SettingsStore().DataFolder(), folder_->Path() + "a/b/c/");
         QVERIFY(QFileInfo(folder_->Path() + "a/b/c").isDir());
-        QCOMPARE(ProgramVersionText(), "1.00");
         QCOMPARE(FormatFileVersion(10, 12, 3), "10.123");
     }
 
-    void readsTheLanguagesLines_data() {
-        services_test::AddColumns({"file", "language", "expected"}); // values joined by |
-        const char* messages = "[Messages]\nfr=Oui\nen=Yes\nfr=Non\n";
-        services_test::AddTextRows({
-            {"French", messages, "fr", "Oui|Non"},
-            {"English", messages, "en", "Yes"},
-            {"header followed by a blank", "[Messages] \nfr=Oui\n", "fr", ""},
-            {"header in lower case", "[messages]\nfr=Oui\n", "fr", ""},
-            {"section ends at the next [", "[Messages]\nfr=Oui\n[Tips]\nfr=A\n", "fr", "Oui"},
-            {"first section of a name", "[Messages]\nfr=Oui\n[Messages]\nfr=No\n", "fr", "Oui"},
-            {"remarks, blanks and case", "[Messages]\n\n; fr=r\nFR=N\n fr=N\nfr=A\n", "fr", "A"},
-            {"line without =, later =", "[Messages]\nfr\nfr= a = b \n", "fr", "| a = b "},
-            {"one-letter language", messages, "f", ""},
-            {"three-letter language", "[Messages]\nfra=Oui\n", "fra", ""},
-            {"CR LF and CR", "[Messages]\r\nfr=Oui\rfr=Non\r\n", "fr", "Oui|Non"},
-        });
+    // The text helpers (text_helpers.tsv): the entry k of [S] of an INI text a ("-": none), or
+    // k=a read as an integer (default 77) and as a Boolean with default 0 and with 1; the
+    // lines of section Messages of the translation file a in language b (joined by |); message c
+    // of the messages a (joined by |) with default text b and arguments d and e; every b in a
+    // replaced by c (without regard to case: replaceNoCase); the lines of the bytes a
+    // (percent-encoded) read as text, joined by |.
+    void textHelpers_data() {
+        services_test::AddRowsFrom("app/text_helpers.tsv",
+                                   {"helper", "a", "b", "c", "d", "e", "expected"});
     }
-    void readsTheLanguagesLines() {
-        QFETCH(QString, file);
-        QFETCH(QString, language);
+    void textHelpers() {
+        QFETCH(QString, helper);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        QFETCH(QString, d);
+        QFETCH(QString, e);
         QFETCH(QString, expected);
-        QCOMPARE(
-            ReadTranslationSection(WriteTranslations(file.toUtf8()), "Messages", language, true)
-                .join(u'|'),
-            expected);
-        const QStringList lines = {"fr_TLabel_Lb=A", "fr_TLabel_Lb=B", "fr_tlabel_lb_hint=H", "x"};
-        QCOMPARE(TranslationValue(lines, "fr_TLabel_Lb_Hint") +
-                     TranslationValue(lines, "fr_TLabel"),
-                 "H");
-        QCOMPARE(ReadTranslationSection(lines, "X", "fr", false), QStringList());
-        QCOMPARE(ReadTranslationSection(QStringList{"[X]", "fr=1"}, "X", "fr", false),
-                 QStringList{"fr=1"});
-    }
-
-    void composesMessages_data() {
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("defaultText");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("a1");
-        QTest::addColumn<QString>("a2");
-        QTest::addColumn<QString>("expected");
-        const QStringList two = {"Le fichier %s est dans %s.", "Oui"};
-        const auto row = [](const char* name, const QStringList& messages, const char* def,
-                            int number, const char* a1, const char* a2, const char* expected) {
-            QTest::newRow(name) << messages << QString::fromUtf8(def) << number << a1 << a2
-                                << QString::fromUtf8(expected);
-        };
-        row("two arguments", two, "d", 1, "a.xml", "C:\\", "Le fichier a.xml est dans C:\\.");
-        row("third %s stays", {"%s-%s-%s"}, "", 1, "a", "b", "a-b-%s");
-        row("one %s takes the first", {"[%s]"}, "", 1, "x", "y", "[x]");
-        row("no %s ignores the arguments", two, "", 2, "x", "y", "Oui");
-        row("escapes in their order", {"a\\nb l\\039c C:\\\\T \\\\n"}, "", 1, "", "",
-            "a\nb l'c C:\\T \\\n");
-        row("default text is escaped too", {}, "[%s]\\nl\\039x", 25, "a.xml", "", "[a.xml]\nl'x");
-        row("arguments as given", {"%s et %s"}, "", 1, "/a\\n%s", "b\\039\\\\",
-            "/a\\n%s et b\\039\\\\");
-        row("number beyond the messages", two, "d", 3, "", "", "d");
-        row("number 0", two, "d", 0, "", "", "d");
-        row("empty message line is the message", {""}, "d", 1, "", "", "");
-    }
-    void composesMessages() {
-        QFETCH(QStringList, messages);
-        QFETCH(QString, defaultText);
-        QFETCH(int, number);
-        QFETCH(QString, a1);
-        QFETCH(QString, a2);
-        QFETCH(QString, expected);
-        QCOMPARE(GetMessageText(messages, defaultText, number, a1, a2), expected);
-    }
-
-    void replacesAll_data() {
-        services_test::AddColumns({"noCase", "text", "oldText", "newText", "expected"});
-        services_test::AddTextRows({
-            {"every occurrence, no overlap", "", "aaa-aa", "aa", "b", "ba-b"},
-            {"inserted text not searched again", "", "aa", "a", "aa", "aaaa"},
-            {"case counts", "", "Aa", "a", "x", "Ax"},
-            {"empty old text", "", "abc", "", "x", "abc"},
-            {"any case: tip line break", "y", "a#13#10b", "#13#10", "\n", "a\nb"},
-            {"any case: A to Z", "y", "AZaZAz", "az", "-", "---"},
-            {"any case: accents keep their case", "y", "Été été", "été", "x", "Été x"},
-            {"any case: no overlap", "y", "AAA", "aa", "b", "bA"},
-            {"any case: inserted text not searched", "y", "AA", "a", "aA", "aAaA"},
-            {"any case: empty old text", "y", "abc", "", "x", "abc"},
-        });
-    }
-    void replacesAll() {
-        QFETCH(QString, noCase);
-        QFETCH(QString, text);
-        QFETCH(QString, oldText);
-        QFETCH(QString, newText);
-        QFETCH(QString, expected);
-        QCOMPARE(noCase.isEmpty() ? ReplaceAll(text, oldText, newText)
-                                  : ReplaceAllNoCase(text, oldText, newText),
-                 expected);
-        QCOMPARE(CaptionText("l\\039a\\nb") + HintText("l\\039a\\nb"), "l'a\\nbl'a\nb");
+        QString actual;
+        const IniFile ini = IniFile::Parse(helper == "number" ? "[S]\nk=" + a + u'\n' : a);
+        if (helper == "ini")
+            actual = ini.ReadString("S", "k", "-");
+        else if (helper == "number")
+            actual = QString::number(ini.ReadInteger("S", "k", 77)) + u' ' +
+                     QString::number(ini.ReadBool("S", "k", false)) +
+                     QString::number(ini.ReadBool("S", "k", true));
+        else if (helper == "section")
+            actual = ReadTranslationSection(WriteTranslations(a.toUtf8()), "Messages", b, true)
+                         .join(u'|');
+        else if (helper == "message")
+            actual = GetMessageText(a.split(u'|'), b, c.toInt(), d, e);
+        else if (helper == "lines")
+            actual = SplitLines(DecodeText(QByteArray::fromPercentEncoding(a.toUtf8()))).join(u'|');
+        else
+            actual = helper == "replace" ? ReplaceAll(a, b, c) : ReplaceAllNoCase(a, b, c);
+        QCOMPARE(actual, expected);
     }
 
     void namesFileErrorsInTheInterfacesLanguage() {

@@ -17,26 +17,18 @@ QString Fault(const engine::FindingList& list, const engine::FamilyCounts& count
     std::map<std::pair<int, int>, int> standing; // lines with trace "O" per configuration
     for (const engine::Finding& f : list) {
         const char truth = solution[std::size_t((f.Row - 1) * 9 + f.Col - 1)];
-        if ((f.Action == 'P' && f.Digit != truth) || (f.Action == 'C' && f.Digit == truth))
-            return QStringLiteral("family %1 %2 %3 at L%4C%5 (solution %6): %7")
-                .arg(f.Family)
-                .arg(QChar(f.Action))
-                .arg(QChar(f.Digit))
-                .arg(f.Row)
-                .arg(f.Col)
-                .arg(QChar(truth))
-                .arg(QString::fromStdString(f.Text));
-        if (f.Seq < 0 || f.Seq >= counts[f.Family])
-            return QStringLiteral("family %1: number %2 out of range").arg(f.Family).arg(f.Seq);
+        if ((f.Action == 'P' && f.Digit != truth) || (f.Action == 'C' && f.Digit == truth) ||
+            f.Seq < 0 || f.Seq >= counts[f.Family])
+            return QString::asprintf("family %d, configuration %d: %c %c at L%dC%d (solution %c): ",
+                                     f.Family, f.Seq, f.Action, f.Digit, f.Row, f.Col, truth) +
+                   QString::fromStdString(f.Text);
         standing[{f.Family, f.Seq}] += f.Trace == 'O';
     }
     for (int family = 0; family < engine::kFamilyCount; ++family)
         for (int seq = 0; seq < counts[family]; ++seq)
             if (standing[{family, seq}] != 1)
-                return QStringLiteral("family %1, configuration %2: %3 lines stand for it")
-                    .arg(family)
-                    .arg(seq)
-                    .arg(standing[{family, seq}]);
+                return QString::asprintf("family %d, configuration %d: %d lines stand for it",
+                                         family, seq, standing[{family, seq}]);
     return {};
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// A disk that fills up, for root too: the process may not make a file larger than a few bytes
-// for as long as a FileSizeLimit lives. The signal the kernel sends on the attempt is ignored, so
-// the write fails with an error instead of ending the test.
+// A disk that fills up, for root too: no file may grow beyond the given bytes while a
+// FileSizeLimit lives; the kernel's SIGXFSZ is ignored, so the write fails instead.
 
 #include <QTest>
 

@@ -1,13 +1,11 @@
 #pragma once
 // Shared set-up of the grid model tests: settings whose colours tell each other apart, a solved
-// grid to cut puzzles from, and the position as text.
+// grid to cut puzzles from, and the history and the position as text.
 
 #include "game/model/game_session.h"
 
-#include <QFile>
 #include <QString>
 #include <QStringList>
-#include <QTest>
 
 #include <memory>
 #include <utility>
@@ -63,10 +61,9 @@ inline QString HistoryText(const game::ActionHistory& history) {
     return parts.join(QStringLiteral("; "));
 }
 
-// Everything a player sees of the board, row by row: a digit with its colour ("5#1"), or an
-// empty cell with the candidates it lost (".-57"); a cell's
-// background when not white ("@4"). Then the candidates' colours and display, the mode, whether
-// the clock runs and the counter.
+// Everything a player sees of the board, row by row: a digit with its colour ("5#1") or an empty
+// cell with the candidates it lost (".-57"), its background when not white ("@4"). Then the
+// candidates' colours and display, the mode, whether the clock runs and the counter.
 inline QString PositionText(const game::GameSession& session) {
     QString text;
     QStringList candidates;
@@ -96,17 +93,6 @@ inline QString PositionText(const game::GameSession& session) {
            (session.TimerRunning() ? QStringLiteral(", clock running, ")
                                    : QStringLiteral(", clock stopped, ")) +
            session.CasesLabel() + u'\n';
-}
-
-inline QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace fixture

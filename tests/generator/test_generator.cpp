@@ -1,4 +1,5 @@
-// Properties every generated puzzle must have, checked over many seeds.
+// Properties every generated puzzle must have, checked over many seeds; the first puzzles are
+// kept in a golden file, which also pins the random source.
 
 #include "bench/puzzle_positions.h"
 #include "engine/generator.h"
@@ -6,6 +7,9 @@
 #include "tests/golden.h"
 
 #include <QtTest>
+
+#include <algorithm>
+#include <numeric>
 
 using namespace engine;
 
@@ -48,35 +52,21 @@ class TestGenerator : public QObject {
     Q_OBJECT
 
 private slots:
-    void randomRangeStaysInBoundsAndCoversThem() {
-        RandomSource random(12345);
-        std::array<int, 26> seen{};
-        for (int i = 0; i < 26000; ++i) {
-            const int value = random.Range(65, 90);
-            QVERIFY(value >= 65 && value <= 90);
-            ++seen[value - 65];
-        }
-        for (int count : seen)
-            QVERIFY(count > 800 && count < 1300); // about 1000 each
-        QCOMPARE(RandomSource(7).Range(3, 3), 3);
-    }
-
     void puzzlesAreWellFormedAndSolvableBySingles() {
-        // Many seeds, so the rare attempt that places conflicting hidden singles together is met.
-        // The first puzzles are kept: a seed always gives the same puzzle.
+        // Many seeds, so the rare attempts that complete a grid holding a digit twice are met
+        // (62216: only in a ninth unit). The first puzzles are kept: a seed gives one puzzle.
         QByteArray firstPuzzles;
-        for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
+        std::vector<std::uint32_t> seeds(3000);
+        std::iota(seeds.begin(), seeds.end(), 1u);
+        seeds.push_back(62216);
+        for (std::uint32_t seed : seeds) {
             RandomSource random(seed * 2654435761u);
             const std::string puzzle = GenerateGrid(random);
             if (seed <= 8)
                 firstPuzzles += QByteArray::fromStdString(puzzle) + "\n";
-            QCOMPARE(int(puzzle.size()), 81);
-            int givens = 0;
-            for (char ch : puzzle) {
-                QVERIFY2(ch == '.' || (ch >= '1' && ch <= '9'), puzzle.c_str());
-                givens += ch != '.';
-            }
-            QVERIFY2(givens >= 18, puzzle.c_str());
+            QVERIFY2(puzzle.size() == 81 && puzzle.find_first_not_of(".123456789") == puzzle.npos &&
+                         std::count(puzzle.begin(), puzzle.end(), '.') <= 81 - 18,
+                     puzzle.c_str());
             GridState grid = puzzles::GridFromGivens(puzzle);
             QVERIFY2(UnitsHoldEachDigitOnce(grid, true), puzzle.c_str());
             SolveBySingles(grid);

@@ -25,8 +25,7 @@ struct Shell {
     std::unique_ptr<app::MainWindow> window;
     int newGridAnswer = kBlank;
     QString chosenFile;
-    QStringList dialogTitles;
-    QStringList dialogFolders;
+    QStringList fileDialogs; // each asked: its title, " in ", its first folder
     QStringList errors;
 
     explicit Shell(bool quitConfirm = false) {
@@ -35,8 +34,7 @@ struct Shell {
         Start();
     }
 
-    // Opens the main window (anew, over the same services), with the grid files named on the
-    // command line.
+    // Opens the main window anew, over the same services, with these files on the command line.
     void Start(const QStringList& commandLine = {}) {
         window.reset();
         window = std::make_unique<app::MainWindow>(*services);
@@ -44,8 +42,7 @@ struct Shell {
         dialogs.askNewGrid = [this] { return newGridAnswer; };
         dialogs.chooseOpenFile =
             dialogs.chooseSaveFile = [this](const QString& title, const QString& startFolder) {
-                dialogTitles << title;
-                dialogFolders << startFolder;
+                fileDialogs << title + " in " + startFolder;
                 return chosenFile;
             };
         dialogs.showError = [this](const QString& text) { errors << text; };
@@ -54,24 +51,17 @@ struct Shell {
         window->show();
     }
 
-    int Tabs() const { return window->Tabs()->count(); }
-    QString Caption(int index) const { return window->Tabs()->tabText(index); }
     game::GameSession& Grid(int index) const { return window->Grid(index)->Session(); }
-    bool Enabled(const char* action) const {
-        return window->Action(QLatin1String(action))->isEnabled();
-    }
     QString FilePath(const QString& name) const { return folder.Path() + name; }
     void Trigger(const char* action) const { window->Action(QLatin1String(action))->trigger(); }
 
-    // A blank grid on a new tab, which becomes the active one, with the givens of an
-    // 81-character grid text typed in.
+    // A blank grid on a new, active tab, with the givens of an 81-character grid text typed in.
     game::GridFrame* NewGrid(const QString& givens) {
         newGridAnswer = kBlank;
         Trigger("ActionNouveau");
-        game::GridFrame* grid = window->ActiveGrid();
-        if (grid != nullptr)
+        if (game::GridFrame* grid = window->ActiveGrid(); grid != nullptr)
             grid->Session().ImportText(givens);
-        return grid;
+        return window->ActiveGrid();
     }
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 // Answers the program's modal windows through its modal seam: each window shown takes the next
-// answer queued by the test, which looks at the window and presses one of its buttons. A window
-// nobody answered is cancelled and counted, so the test can fail on it.
+// answer the test queued; a window nobody answered is cancelled and counted.
 
 #include "game/widgets/modal_seam.h"
 

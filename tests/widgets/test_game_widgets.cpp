@@ -35,21 +35,18 @@ QString EnabledDigits(QWidget& selector, char page) {
     return digits;
 }
 
-// Pixels inside the rectangle whose strongest channel is that of the colour by a clear margin
-// (text is antialiased, so few pixels carry the exact colour).
-int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
-    auto dominant = [](const QColor& c) {
-        const int channels[3] = {c.red(), c.green(), c.blue()};
-        for (int i = 0; i < 3; ++i)
-            if (channels[i] > channels[(i + 1) % 3] + 60 &&
-                channels[i] > channels[(i + 2) % 3] + 60)
-                return i;
-        return -1;
-    };
+// Pixels inside the rectangle where the channel (0 red, 1 green) beats the others by a clear
+// margin (text is antialiased, so few pixels carry the exact colour).
+int CountColour(const QImage& image, const QRect& area, int channel) {
     int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += dominant(image.pixelColor(x, y)) == dominant(colour);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int v[3] = {c.red(), c.green(), c.blue()};
+            count +=
+                v[channel] > v[(channel + 1) % 3] + 60 && v[channel] > v[(channel + 2) % 3] + 60;
+        }
+    }
     return count;
 }
 
@@ -61,7 +58,6 @@ class TestGameWidgets : public QObject {
     StubFrameServices services_;
     std::unique_ptr<GridFrame> frame_;
 
-    // A started frame over the services as the test has set them.
     GridFrame& NewFrame() {
         frame_ = std::make_unique<GridFrame>(services_);
         frame_->InitBoard();
@@ -75,54 +71,43 @@ private slots:
     }
 
     void clickThroughTheSelector_data() {
-        QTest::addColumn<bool>("protection");
-        QTest::addColumn<bool>("play");
-        QTest::addColumn<int>("col"); // in row 1, whose (1,1) holds 1 and (1,2) holds 2
+        QTest::addColumn<int>("mode"); // 0 input, 1 play, 2 play with protection
+        QTest::addColumn<int>("col");  // in row 1, whose (1,1) holds 1 and (1,2) holds 2
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<QString>("answer"); // the button pressed; empty: Escape
-        QTest::addColumn<QString>("shown");  // page, enabled digits to place, to remove
-        QTest::addColumn<QString>("after");  // the cell's digit, candidates and colour; history
-        QTest::newRow("left click places") << false << false << 9 << Qt::LeftButton << "P7"
-                                           << "0 123456789 123456789"
-                                           << "7  1 4";
-        QTest::newRow("right click removes") << false << true << 9 << Qt::RightButton << "C4"
-                                             << "1 123456789 123456789"
-                                             << "0 356789 2 5";
-        QTest::newRow("protected, input mode") << true << false << 9 << Qt::RightButton << ""
-                                               << "1 3456789 "
-                                               << "0 3456789 1 3";
-        QTest::newRow("protected, play mode") << true << true << 9 << Qt::LeftButton << ""
-                                              << "0 3456789 3456789"
-                                              << "0 3456789 2 4";
+        QTest::addColumn<QString>("seen");   // page, enabled digits to place, to remove; then the
+                                             // cell's digit, candidates, colour; history size
+        QTest::newRow("left click places") << 0 << 9 << Qt::LeftButton << "P7"
+                                           << "0 123456789 123456789|7  1 4";
+        QTest::newRow("right click removes") << 1 << 9 << Qt::RightButton << "C4"
+                                             << "1 123456789 123456789|0 356789 2 5";
+        QTest::newRow("protected") << 2 << 9 << Qt::LeftButton << ""
+                                   << "0 3456789 3456789|0 3456789 2 4";
         QTest::newRow("cancelled on a given only recolours it")
-            << true << true << 1 << Qt::LeftButton << "BtCancel"
-            << "0  "
-            << "1  2 4";
+            << 2 << 1 << Qt::LeftButton << "BtCancel"
+            << "0  |1  2 4";
     }
 
     void clickThroughTheSelector() {
-        QFETCH(bool, protection);
-        QFETCH(bool, play);
+        QFETCH(int, mode);
         QFETCH(int, col);
         QFETCH(Qt::MouseButton, button);
         QFETCH(QString, answer);
-        QFETCH(QString, shown);
-        QFETCH(QString, after);
-        services_.settings.Protection = protection;
+        QFETCH(QString, seen);
+        services_.settings.Protection = mode == 2;
         services_.settings.GivenColour = 1;
         services_.settings.PlayedColour = 2;
         GridFrame& frame = NewFrame();
         frame.Session().ApplyCellChoice(1, 1, Operation::Place, 1);
         frame.Session().ApplyCellChoice(1, 2, Operation::Place, 2);
-        if (play)
+        if (mode > 0)
             frame.Session().StartPlay();
-        QString seen;
+        QString shown;
         ModalAnswers answers;
         answers.Queue([&](QDialog& selector) {
-            seen = QStringLiteral("%1 %2 %3")
-                       .arg(selector.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
-                                ->currentIndex())
-                       .arg(EnabledDigits(selector, 'P'), EnabledDigits(selector, 'C'));
+            shown = QStringLiteral("%1 %2 %3|")
+                        .arg(selector.findChild<QTabWidget*>("PageControl1")->currentIndex())
+                        .arg(EnabledDigits(selector, 'P'), EnabledDigits(selector, 'C'));
             if (answer.isEmpty())
                 QTest::keyClick(&selector, Qt::Key_Escape);
             else
@@ -130,24 +115,22 @@ private slots:
         });
         QTest::mouseClick(frame.Case(1, col), button);
         QVERIFY(answers.AllAnswered());
-        QCOMPARE(seen, shown);
         const BoardCell& cell = frame.Case(1, col)->State();
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
-                     .arg(cell.Digit())
-                     .arg(cell.CandidateString())
-                     .arg(cell.PlayedColour)
-                     .arg(frame.Session().History().size()),
-                 after);
-        QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelCases"))->text(),
-                 frame.Session().CasesLabel());
+        QCOMPARE(shown + QStringLiteral("%1 %2 %3 %4")
+                             .arg(cell.Digit())
+                             .arg(cell.CandidateString())
+                             .arg(cell.PlayedColour)
+                             .arg(frame.Session().History().size()),
+                 seen);
+        QCOMPARE(frame.findChild<QLabel*>("LabelCases")->text(), frame.Session().CasesLabel());
     }
 
     void selectorWheelTransparency() {
         DigitSelector selector;
         selector.show();
         QList<int> seen;
-        for (int delta :
-             {120, -120, -120, -120, -120, -120, -120, -120, -120, -120, -120, -120, 120}) {
+        for (int step = 0; step < 13; ++step) {
+            const int delta = step == 0 || step == 12 ? 120 : -120;
             QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta),
                               Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&selector, &event);
@@ -162,32 +145,28 @@ private slots:
         state.PlayedColour = FromQColor(digitColour);
         state.CandidateColour = FromQColor(candidateColour);
         state.BackgroundColour = FromQColor(background);
-        const auto render = [&state] {
-            QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
+        QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
+        const auto render = [&] {
             image.fill(Qt::white);
             QPainter painter(&image);
             PaintCell(painter, state);
-            return image;
         };
-
-        // Candidates hidden: background only.
-        QImage image = render();
+        render(); // candidates hidden: background only
         QCOMPARE(image.pixelColor(19, 19), background);
-        QCOMPARE(CountColour(image, image.rect(), candidateColour), 0);
-
-        // Candidates shown in the telephone-pad layout: 1 top left, 9 bottom right, 5 removed.
-        state.ShowsCandidates = true;
+        QCOMPARE(CountColour(image, image.rect(), 1), 0);
+        state.ShowsCandidates =
+            true; // telephone-pad layout: 1 top left, 3 top right, 9 bottom right
         state.RemoveCandidate(5);
-        image = render();
-        QVERIFY(CountColour(image, QRect(5, 1, 10, 12), candidateColour) > 0);   // 1
-        QVERIFY(CountColour(image, QRect(28, 23, 10, 12), candidateColour) > 0); // 9
-        QCOMPARE(CountColour(image, QRect(16, 15, 9, 7), candidateColour), 0);   // 5
-
-        // A digit hides the candidates whatever the switch says.
-        state.SetNumber(4);
-        image = render();
-        QVERIFY(CountColour(image, QRect(12, 7, 18, 26), digitColour) > 10);
-        QCOMPARE(CountColour(image, image.rect(), candidateColour), 0);
+        state.RemoveCandidate(3);
+        render();
+        QVERIFY(CountColour(image, QRect(5, 1, 10, 12), 1) > 0);   // 1
+        QVERIFY(CountColour(image, QRect(28, 23, 10, 12), 1) > 0); // 9
+        QCOMPARE(CountColour(image, QRect(16, 15, 9, 7), 1), 0);   // 5, removed
+        QCOMPARE(CountColour(image, QRect(28, 1, 10, 12), 1), 0);  // 3, removed
+        state.SetNumber(4); // a digit hides the candidates whatever the switch says
+        render();
+        QVERIFY(CountColour(image, QRect(12, 7, 18, 26), 0) > 10);
+        QCOMPARE(CountColour(image, image.rect(), 1), 0);
         QCOMPARE(image.pixelColor(0, 19), QColor(0, 0, 255)); // the blue outline
     }
 
@@ -197,45 +176,42 @@ private slots:
         const auto visible = [&frame] {
             QList<bool> shown;
             for (const char* name : {"GBMode", "BT_EFF_TOUT", "BT_REFAIRE"})
-                shown << frame.findChild<QWidget*>(QLatin1String(name))->isVisible();
+                shown << frame.findChild<QWidget*>(name)->isVisible();
             return shown;
         };
         frame.Session().ApplyCellChoice(3, 3, Operation::Place, 3);
-        auto* eraseAll = frame.findChild<QPushButton*>(QStringLiteral("BT_EFF_TOUT"));
+        auto* eraseAll = frame.findChild<QPushButton*>("BT_EFF_TOUT");
         services_.confirmAnswer = false;
         eraseAll->click();
         QCOMPARE(frame.Case(3, 3)->State().Digit(), 3);
         QCOMPARE(services_.asked, QStringList{"Confirmez l'effacement total de la grille ?"});
         QCOMPARE(visible(), QList<bool>({true, true, false}));
-        frame.findChild<QPushButton*>(QStringLiteral("BtJouer"))->click();
+        frame.findChild<QPushButton*>("BtJouer")->click();
         QCOMPARE(frame.Session().CurrentMode(), Mode::Play);
         QCOMPARE(visible(), QList<bool>({false, false, true}));
         frame.Session().TickSecond();
-        QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LabelTimer"))->text(), "00:00:01");
+        QCOMPARE(frame.findChild<QLabel*>("LabelTimer")->text(), "00:00:01");
         services_.confirmAnswer = true;
         eraseAll->click();
         QCOMPARE(frame.Case(3, 3)->State().Digit(), 0);
     }
 
     void closeQuestionOutcomes_data() {
-        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("answer"); // empty: Escape
         QTest::addColumn<GridFrame::CloseChoice>("choice");
-        QTest::addColumn<bool>("english");
-        QTest::newRow("Enregistrer") << "Enregistrer" << GridFrame::CloseChoice::Save << false;
-        QTest::newRow("Fermer") << "Fermer" << GridFrame::CloseChoice::Discard << false;
-        QTest::newRow("Escape") << "" << GridFrame::CloseChoice::Keep << false;
-        QTest::newRow("Close, in English") << "Close" << GridFrame::CloseChoice::Discard << true;
+        QTest::newRow("Enregistrer") << "Enregistrer" << GridFrame::CloseChoice::Save;
+        QTest::newRow("Fermer") << "Fermer" << GridFrame::CloseChoice::Discard;
+        QTest::newRow("Escape") << "" << GridFrame::CloseChoice::Keep;
+        QTest::newRow("Close, in English") << "Close" << GridFrame::CloseChoice::Discard;
     }
 
     void closeQuestionOutcomes() {
         QFETCH(QString, answer);
         QFETCH(GridFrame::CloseChoice, choice);
-        QFETCH(bool, english);
+        const bool english = answer == u"Close";
         if (english)
             services_.messages = {{4, "&Cancel"},
-                                  {74, "Action required"},
                                   {75, "The grid '%1' has changed since it was created or opened"},
-                                  {76, "Save"},
                                   {78, "Close"}};
         GridFrame& frame = NewFrame();
         ModalAnswers answers;
@@ -244,7 +220,7 @@ private slots:
         frame.Session().ApplyCellChoice(1, 1, Operation::Place, 5);
         QString text;
         answers.Queue([&](QDialog& question) {
-            text = question.findChild<QLabel*>(QStringLiteral("TaskText"))->text() + u'|' +
+            text = question.findChild<QLabel*>("TaskText")->text() + u'|' +
                    question.findChild<QDialogButtonBox*>()->buttons().constFirst()->text();
             if (answer.isEmpty())
                 QTest::keyClick(&question, Qt::Key_Escape);
@@ -262,8 +238,7 @@ private slots:
 
     void panelListsLightsAndApplies() {
         GridFrame& frame = NewFrame();
-        // Row 1 complete but for (1,9): a naked single of 9.
-        for (int c = 1; c <= 8; ++c)
+        for (int c = 1; c <= 8; ++c) // row 1 complete but for (1,9): a naked single of 9
             frame.Session().ApplyCellChoice(1, c, Operation::Place, c);
         frame.Session().StartPlay();
         auto* page = frame.findChild<AnalysisPage*>();
@@ -272,28 +247,22 @@ private slots:
         QCOMPARE(page->StringGrid->rowHeight(0), 15);
         frame.Session().CheckFamilies({5}, true);
         QCOMPARE(families->item(5)->checkState(), Qt::Checked);
-
         families->setCurrentRow(0);
         emit families->itemClicked(families->item(0));
         QCOMPARE(page->StringGrid->item(0, 0)->text(), "Le 9 seul dans la case L1C9");
-
         QWidget* grid = page->StringGrid->viewport();
-        const QPoint firstRow(10, 5);
-        QTest::mousePress(grid, Qt::LeftButton, {}, firstRow);
+        QTest::mousePress(grid, Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(frame.Case(1, 9)->State().BackgroundColour, services_.settings.ActingColour);
-        QTest::mouseRelease(grid, Qt::LeftButton, {}, firstRow);
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(frame.Case(1, 9)->State().BackgroundColour, kWhite);
-
-        QTest::mouseDClick(grid, Qt::LeftButton, {}, firstRow);
+        QTest::mouseDClick(grid, Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(frame.Case(1, 9)->State().Digit(), 9);
         QCOMPARE(families->item(5)->checkState(), Qt::Unchecked); // the double-click unticks all
         QCOMPARE(families->currentRow(), 0);
         // The tracer gets the deduction's text and the placement's line, in that order.
-        auto* memo = frame.findChild<QPlainTextEdit*>(QStringLiteral("MemoTrace"));
+        auto* memo = frame.findChild<QPlainTextEdit*>("MemoTrace");
         QTRY_COMPARE(memo->toPlainText(), "Le 9 seul dans la case L1C9\nL1 C9 reçoit le : 9");
-
-        // A tick selects its line, whose findings the grid then lists.
-        families->item(2)->setCheckState(Qt::Checked);
+        families->item(2)->setCheckState(Qt::Checked); // a tick selects its line
         QCOMPARE(families->currentRow(), 2);
         QCOMPARE(frame.Session().Panel().SelectedFamily(), 2);
     }

@@ -1,0 +1,442 @@
+// One grid's model, headless. Scripts whose journal (every event and the position after each
+// command) is compared with a golden file: placements and removals with their trace lines, modes,
+// the selector's set-up, the clock, undo and restart, the analysis run and its panel. The grid
+// texts: import, paste and copy. Seeded random games: replay, undo, restart, duplication, saving
+// and loading give back the positions the game went through. The grid file: what is written reads
+// back, and every file that holds no grid is refused without touching the open one. Then
+// tessarine-cli analyse, the built program run on a few positions and command lines it refuses.
+#include "game/model/grid_file.h"
+#include "tests/app/services_test_support.h"
+#include "tests/game/session_fixture.h"
+#include "tests/golden.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using game::GameSession;
+using namespace fixture;
+
+namespace {
+
+// Runs the commands, separated by "; ", on a new grid and writes down what each one does.
+//   P|C|<any letter> ROW COL DIGITS   a cell choice for each digit in turn
+//   holes RC...   imports the solution without the cells RC ("11 45" for (1,1) and (4,5))
+//   play, undo, restart, erase, unlight, copy, redraw (a new candidate colour)
+//   tick N, modified 0|1, protect 0|1, candidates 0|1, check FAMILIES 0|1, select FAMILY,
+//   light ROW, apply ROW (the double-click: both halves), selector ROW COL L|R
+QString Journal(const QString& script, const game::GameSettings& settings) {
+    auto session = NewGrid(settings);
+    QString journal;
+    GameSession* s = session.get();
+    QObject::connect(s, &GameSession::traceLineAdded, [&](const QString& line) {
+        journal += QStringLiteral("trace: ") + line + u'\n';
+    });
+    QObject::connect(s, &GameSession::traceCleared,
+                     [&] { journal += QStringLiteral("trace cleared\n"); });
+    QObject::connect(s, &GameSession::beepRequested, [&] { journal += QStringLiteral("beep\n"); });
+    QObject::connect(s, &GameSession::modifiedChanged, [&](bool modified) {
+        journal += QStringLiteral("modified: %1\n").arg(modified);
+    });
+    for (const QString& command : script.split(QStringLiteral("; "))) {
+        journal += QStringLiteral("\n> ") + command + u'\n';
+        const QStringList w = command.split(u' ');
+        const auto n = [&w](int i) { return w.value(i).toInt(); };
+        if (w[0] == u"holes") {
+            std::vector<std::pair<int, int>> holes;
+            for (const QString& cell : w.mid(1))
+                holes.emplace_back(cell[0].digitValue(), cell[1].digitValue());
+            journal += s->ImportText(WithHoles(holes));
+        } else if (w[0] == u"play") {
+            s->StartPlay();
+        } else if (w[0] == u"undo") {
+            s->Undo();
+        } else if (w[0] == u"restart") {
+            s->Restart();
+        } else if (w[0] == u"erase") {
+            s->EraseAll();
+        } else if (w[0] == u"unlight") {
+            s->ClearLighting();
+        } else if (w[0] == u"copy") {
+            journal += s->CopyGrid() + u'\n';
+        } else if (w[0] == u"redraw") {
+            game::GameSettings redrawn = settings;
+            redrawn.CandidateColour = 0xABCDEF;
+            s->RedrawInNewColours(redrawn);
+        } else if (w[0] == u"tick") {
+            for (int i = 0; i < n(1); ++i)
+                s->TickSecond();
+        } else if (w[0] == u"modified") {
+            s->SetModified(n(1) != 0);
+        } else if (w[0] == u"protect") {
+            s->SetProtection(n(1) != 0);
+        } else if (w[0] == u"candidates") {
+            s->SetCandidateDisplay(n(1) != 0);
+        } else if (w[0] == u"check") {
+            QList<int> families;
+            for (QChar family : w[1])
+                families << family.digitValue();
+            s->CheckFamilies(families, n(2) != 0);
+        } else if (w[0] == u"select") {
+            s->SelectFamily(n(1));
+        } else if (w[0] == u"light") {
+            s->LightFinding(n(1));
+        } else if (w[0] == u"apply") {
+            const int family = s->ApplyListedFinding(n(1));
+            journal += QStringLiteral("applied family %1\n").arg(family);
+            if (family >= 0)
+                s->RefreshAfterListedFinding(family);
+        } else if (w[0] == u"selector") {
+            const game::SelectorSetup setup = s->PrepareSelector(n(1), n(2), w[3] == u"L");
+            journal += QStringLiteral("page %1, place %2 in %3, candidates %4 in %5\n")
+                           .arg(setup.Page)
+                           .arg(setup.PlaceDigits)
+                           .arg(setup.PlaceColour)
+                           .arg(setup.CandidateDigits)
+                           .arg(setup.CandidateColour);
+        } else {
+            for (QChar digit : w[3])
+                s->ApplyCellChoice(n(1), n(2), static_cast<game::Operation>(w[0][0].toLatin1()),
+                                   digit.digitValue());
+        }
+        journal += PositionText(*s) + QStringLiteral("history: ") + HistoryText(s->History()) +
+                   QStringLiteral("\nmodified %1, clock %2, protection %3, candidates %4\n")
+                       .arg(s->Modified())
+                       .arg(s->TimerLabel())
+                       .arg(s->ProtectionOn())
+                       .arg(s->CandidateDisplayOn());
+        for (int family = 0; family < engine::kFamilyCount; ++family)
+            journal +=
+                (s->Panel().IsChecked(family) ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) +
+                s->Panel().FamilyLine(family) + u'\n';
+        for (const game::ListedFinding& row : s->Panel().Rows())
+            journal += QStringLiteral("row of family %1: %2 (L%3 C%4, configuration %5, %6)\n")
+                           .arg(s->Panel().SelectedFamily())
+                           .arg(row.Text)
+                           .arg(row.Row)
+                           .arg(row.Col)
+                           .arg(row.Seq)
+                           .arg(QChar::fromLatin1(row.Action));
+        journal += QStringLiteral("findings: %1\n").arg(s->Findings().size());
+    }
+    return journal;
+}
+
+// The lines of a data file, each split at "|".
+QList<QStringList> Records(const char* path) {
+    QList<QStringList> records;
+    for (const QByteArray& line : services_test::ReadBytes(path).trimmed().split('\n'))
+        records << QString::fromUtf8(line).split(u'|');
+    return records;
+}
+
+// tessarine-cli analyse ARGS, run to its end.
+struct Run {
+    int ExitCode = -1;
+    QByteArray Out, Err;
+};
+
+Run Analyse(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(TESSARINE_CLI), QStringList{QStringLiteral("analyse")} + args);
+    const bool ended = process.waitForFinished(60000);
+    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+// What undo, restart, duplication and loading must give back: the history and the position.
+QString SnapshotOf(const GameSession& session) {
+    return HistoryText(session.History()) + u'\n' + PositionText(session);
+}
+
+// An empty board whose every action line is correct but the last.
+QByteArray FileWith(const QByteArray& lastLine) {
+    return game::EncodeGridFile({{0, 0, 0, Operation::InputMode}, {1, 1, 5, Operation::Place}}, 0)
+        .replace("</Actions>", lastLine + "\r\n</Actions>");
+}
+
+} // namespace
+
+class TestGameSession : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    // One script a line: name|commands (see Journal)|"on": candidates shown and protection on.
+    void scripts_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("switchesOn");
+        for (const QStringList& fields : Records(TESSARINE_SCRIPTS))
+            QTest::newRow(qPrintable(fields[0])) << fields[1] << (fields.value(2) == u"on");
+    }
+
+    void scripts() {
+        QFETCH(QString, script);
+        QFETCH(bool, switchesOn);
+        game::GameSettings settings = DistinctSettings();
+        settings.ShowCandidates = settings.Protection = switchesOn;
+        QCOMPARE_GOLDEN(
+            Journal(script, settings).toUtf8(),
+            QStringLiteral("game/%1.txt").arg(QTest::currentDataTag()).replace(u' ', u'_'));
+    }
+
+    // Grid texts (one a line: name|text, with \t, \r and \n) imported and pasted on a new grid, in
+    // play mode and after a placing: the message, the board as copied (without its separators),
+    // the history and whether it is to be saved.
+    void gridTexts() {
+        QString out;
+        for (const char* before : {"new", "play", "P 2 2 4"}) {
+            for (const QStringList& fields : Records(TESSARINE_GRID_TEXTS)) {
+                const QString& name = fields[0];
+                const QString text = fields.mid(1)
+                                         .join(u'|')
+                                         .replace(QStringLiteral("\\t"), QStringLiteral("\t"))
+                                         .replace(QStringLiteral("\\r"), QStringLiteral("\r"))
+                                         .replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+                for (bool paste : {false, true}) {
+                    auto session = NewGrid();
+                    if (before[0] == 'p')
+                        session->StartPlay();
+                    else if (before[0] == 'P')
+                        session->ApplyCellChoice(2, 2, Operation::Place, 4);
+                    const QString message =
+                        paste ? session->PasteGrid(text) : session->ImportText(text);
+                    QString board = session->CopyGrid();
+                    board.remove(u'¦').remove(u'-').remove(u'+').remove(QStringLiteral("\r\n"));
+                    out += QStringLiteral("%1, %2, %3: %4\n%5\n%6\nmodified %7\n\n")
+                               .arg(paste ? "paste" : "import", before, name, message, board,
+                                    HistoryText(session->History()))
+                               .arg(session->Modified());
+                }
+            }
+        }
+        QCOMPARE_GOLDEN(out.toUtf8(), QStringLiteral("game/grid_texts.txt"));
+    }
+
+    void randomGames_data() {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 40; ++seed)
+            QTest::addRow("seed %d", seed) << seed;
+    }
+
+    // A puzzle cut from the solution, a candidate removed in input mode, "Jouer ! ", then random
+    // placements and removals with seconds between them.
+    void randomGames() {
+        QFETCH(int, seed);
+        QRandomGenerator random(seed);
+        auto session = NewGrid();
+        QString puzzle = kSolution;
+        for (QChar& cell : puzzle)
+            cell = random.bounded(3) == 0 ? cell : QChar(u'.');
+        QVERIFY(session->ImportText(puzzle).isEmpty());
+        const auto randomMove = [&] {
+            session->ApplyCellChoice(random.bounded(1, 10), random.bounded(1, 10),
+                                     random.bounded(2) ? Operation::Place
+                                                       : Operation::RemoveCandidate,
+                                     random.bounded(1, 10));
+        };
+        if (seed % 3 != 0)
+            randomMove();
+        QStringList seen = {SnapshotOf(*session)};
+        session->StartPlay();
+        const QString atPlay = SnapshotOf(*session);
+        for (int move = random.bounded(1, 40); move > 0; --move) {
+            randomMove();
+            for (int tick = random.bounded(4); tick > 0; --tick)
+                session->TickSecond();
+            seen.push_back(SnapshotOf(*session));
+        }
+        const int seconds = session->ElapsedSeconds();
+
+        // Replay (new colours) and duplication give the same grid.
+        session->RedrawInNewColours(DistinctSettings());
+        QCOMPARE(SnapshotOf(*session), seen.back());
+        game::PendingHistory pending = session->DuplicateHistory();
+        auto copy = std::make_unique<GameSession>(DistinctSettings());
+        copy->InitBoard(&pending);
+        QCOMPARE(SnapshotOf(*copy), seen.back());
+        QVERIFY(!copy->Modified());
+        QVERIFY(pending.Entries.empty());
+
+        // Saving (twice for odd seeds: each save adds a marker) then loading gives the same
+        // history, clock and board.
+        session->SetFileName(dir_.filePath(QStringLiteral("partie.xml")));
+        QSignalSpy saved(session.get(), &GameSession::gridSaved);
+        for (int save = seed % 2; save >= 0; --save) {
+            QCOMPARE(session->SaveGrid(), QString());
+            seen.push_back(SnapshotOf(*session));
+        }
+        QCOMPARE(saved.count(), 1 + seed % 2);
+        QVERIFY(!session->Modified());
+        auto loaded = NewGrid();
+        QSignalSpy modified(loaded.get(), &GameSession::modifiedChanged);
+        loaded->SetFileName(session->FileName());
+        QCOMPARE(loaded->LoadGrid(), QString());
+        QCOMPARE(SnapshotOf(*loaded),
+                 SnapshotOf(*session).replace(QStringLiteral("; T\n"), QStringLiteral("\n")));
+        QCOMPARE(loaded->ElapsedSeconds(), seconds);
+        QCOMPARE(modified.count(), 0);
+
+        // Restart gives the position at "Jouer ! " (for seeds without input-mode removal).
+        if (seed % 3 == 0) {
+            session->Restart();
+            QCOMPARE(SnapshotOf(*session), atPlay);
+            QCOMPARE(session->ElapsedSeconds(), 0);
+            return;
+        }
+        // Undo k times gives the position k moves back (a save marker is a move of its own; the
+        // first play move takes the switch to play mode along); the clock stays.
+        for (auto expected = seen.rbegin() + 1; expected != seen.rend(); ++expected) {
+            session->Undo();
+            QCOMPARE(SnapshotOf(*session), *expected);
+            QCOMPARE(session->ElapsedSeconds(), seconds);
+            QVERIFY(session->Modified());
+        }
+    }
+
+    // Every operation (an unknown one too) in the grid file's bytes, then read back with each line
+    // end, and a very long game (some 6 MB: far from the size a file is refused at).
+    void fileReadsBackWhatItWrote() {
+        const QString path = dir_.filePath(QStringLiteral("f.xml"));
+        for (const auto& [rounds, lineEnd] :
+             {std::pair{1, "\r\n"}, {1, "\n"}, {1, "\r"}, {10000, "\r\n"}}) {
+            game::ActionHistory history = {{0, 0, 0, Operation::InputMode}};
+            for (int i = 0; i < rounds; ++i)
+                history.insert(history.end(), {{9, 9, 9, Operation::Place},
+                                               {1, 2, 3, Operation::RemoveCandidate},
+                                               {0, 0, 0, Operation::PlayMode},
+                                               {0, 0, 0, Operation::TimeMarker},
+                                               {5, 5, 1, static_cast<Operation>('X')}});
+            history.push_back({0, 0, 0, Operation::TimeMarker}); // the clock, not an entry read
+            QByteArray bytes = game::EncodeGridFile(history, 123456);
+            history.pop_back();
+            if (rounds == 1)
+                QCOMPARE_GOLDEN(bytes, QStringLiteral("game/every_operation.xml"));
+            QCOMPARE(game::WriteGridFile(path, bytes.replace("\r\n", lineEnd)), QString());
+            const game::GridFileContent content = game::ReadGridFile(path);
+            QCOMPARE(content.Error, QString());
+            QVERIFY(content.HasTimeMarker && content.Seconds == 123456);
+            QVERIFY(content.Entries == history);
+        }
+    }
+
+    void loadingAFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("where"); // a path; a size the written bytes grow to (sparse)
+        const QByteArray line =
+            "  <Action  Ligne = '1' Colonne ='1' Chiffre = '5' Operation = 'P'>";
+        const auto with = [&line](int pos, char c) {
+            return FileWith(QByteArray(line).replace(pos, 1, &c, 1));
+        };
+        const QByteArray mode = "  <Action  Ligne = '0' Colonne ='0' Chiffre = '0' Operation = '";
+        QTest::newRow("row not a digit") << with(20, 'x') << "";
+        QTest::newRow("column not a digit") << with(33, ' ') << "";
+        QTest::newRow("digit not a digit") << with(47, '?') << "";
+        QTest::newRow("placing digit 0") << with(47, '0') << "";
+        QTest::newRow("removal in row 0")
+            << with(20, '0').replace("'P'>\r\n</", "'C'>\r\n</") << "";
+        QTest::newRow("line too short") << FileWith(line.left(63)) << "";
+        QTest::newRow("time marker without seconds") << FileWith(mode + "T'>duree") << "";
+        // Files without a single action line used to open as an empty grid that Save then wrote
+        // over them.
+        QTest::newRow("empty") << QByteArray() << "";
+        QTest::newRow("header only") << game::EncodeGridFile({}, 0) << "";
+        QByteArray noise(4096, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        QTest::newRow("random bytes") << noise << "";
+        QTest::newRow("UTF-16 with BOM")
+            << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(
+                   QString::fromLatin1(FileWith(line))))
+            << "";
+        QTest::newRow("300 MB, sparse") << FileWith(line) << "300000000";
+        QTest::newRow("endless device") << QByteArray() << "/dev/zero";
+        QTest::newRow("missing") << QByteArray() << "absente.xml";
+        QTest::newRow("a folder") << QByteArray() << ".";
+        // Accepted: an unknown operation stays in the history and is skipped by the replay; the
+        // clock of the longest time stops there.
+        QTest::newRow("no time marker") << FileWith(mode + "R'>\r\n" + line.left(63) + "X'>") << "";
+        QTest::newRow("the longest time")
+            << FileWith(mode + "R'>\r\n" + mode + "T'>2147483647# duree") << "";
+    }
+
+    // The error, or the history and the clock a second later, in a golden file per row; a
+    // refused file changes nothing.
+    void loadingAFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, where);
+        QString path = dir_.filePath(QStringLiteral("chargee.xml"));
+        if (where.isEmpty() || where.front().isDigit()) {
+            QVERIFY(services_test::WriteBytes(path, bytes));
+            QVERIFY(QFile::resize(path, where.isEmpty() ? bytes.size() : where.toLongLong()));
+        } else {
+            path = QDir(dir_.path()).absoluteFilePath(where);
+        }
+        auto session = NewGrid();
+        session->ApplyCellChoice(2, 2, Operation::Place, 7);
+        session->StartPlay();
+        session->ApplyCellChoice(6, 6, Operation::RemoveCandidate, 8);
+        const QString before = SnapshotOf(*session);
+        const QStringList trace = session->TraceLines();
+        session->SetFileName(path);
+        QString outcome = session->LoadGrid();
+        if (outcome.isEmpty()) {
+            session->TickSecond();
+            outcome = HistoryText(session->History()) + " after " + session->TimerLabel();
+        } else {
+            QCOMPARE(SnapshotOf(*session), before);
+            QCOMPARE(session->TraceLines(), trace);
+            QVERIFY(session->Modified());
+        }
+        QCOMPARE_GOLDEN(
+            outcome.replace(dir_.path(), "DIR").toUtf8() + '\n',
+            QStringLiteral("game/file_%1.txt").arg(QTest::currentDataTag()).replace(u' ', u'_'));
+    }
+
+    // Output (the error line when refused, exit code 2) in a golden file per row.
+    void analyse_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("golden");
+        const QString threeHoles = WithHoles({{1, 1}, {4, 5}, {8, 9}});
+        const QString saved = dir_.filePath(QStringLiteral("partie.xml"));
+        const QString empty = dir_.filePath(QStringLiteral("vide"));
+        QVERIFY(services_test::WriteBytes(empty, {}));
+        std::vector<std::pair<int, int>> rowAndColumnOne;
+        for (int i = 1; i <= 9; ++i)
+            rowAndColumnOne.insert(rowAndColumnOne.end(), {{1, i}, {i, 1}});
+        QTest::newRow("no tick only reports") << QStringList{threeHoles} << "only_reports";
+        QTest::newRow("ticked family solves the grid")
+            << QStringList{"--auto", "0", WithHoles(rowAndColumnOne)} << "naked_singles";
+        // The next row reads the file this one saves.
+        QTest::newRow("saved") << QStringList{"--save", saved, "--auto", "01", threeHoles}
+                               << "saved";
+        QTest::newRow("saved file analysed again") << QStringList{saved} << "saved_again";
+        QTest::newRow("short text") << QStringList{"123"} << "refused_short_text";
+        QTest::newRow("missing grid file")
+            << QStringList{dir_.filePath(QStringLiteral("absente.xml"))} << "refused_missing";
+        QTest::newRow("family 7") << QStringList{"--auto", "7", kSolution} << "refused_family_7";
+        QTest::newRow("no input") << QStringList{"--auto", "0"} << "refused_no_input";
+        QTest::newRow("endless device") << QStringList{"/dev/zero"} << "refused_endless_device";
+        QTest::newRow("empty file, whatever its name") << QStringList{empty} << "refused_empty";
+    }
+
+    void analyse() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, golden);
+        Run run = Analyse(args);
+        const bool refused = golden.startsWith(u"refused");
+        QCOMPARE(run.ExitCode, refused ? 2 : 0);
+        QCOMPARE(refused ? run.Out : run.Err, QByteArray());
+        QCOMPARE_GOLDEN(refused ? run.Err.replace(dir_.path().toUtf8(), "DIR") : run.Out,
+                        "game/cli_" + golden + ".txt");
+        if (args.first() == u"--save")
+            QCOMPARE_GOLDEN(services_test::ReadBytes(args[1]), "game/cli_saved.xml");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameSession)
+#include "test_game_session.moc"
