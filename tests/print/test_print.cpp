@@ -16,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
@@ -78,12 +77,6 @@ QString PrintToPdf(const game::GameSession& session, const QString& path, const 
         printer.setPageOrientation(QPageLayout::Landscape);
         return accept;
     });
-}
-
-QByteArray Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(60000) ? process.readAllStandardOutput() : QByteArray();
 }
 
 // The fields the boxes and the swatches edit, in the dialog's order.
@@ -183,7 +176,7 @@ private slots:
         const QString pdf = PathInFolder(QStringLiteral("grid.pdf"));
         QCOMPARE(PrintToPdf(*NewGrid(candidates), pdf, margins), QString());
         const QString png = PathInFolder(QStringLiteral("sheet"));
-        Run(QStringLiteral("pdftoppm"), {"-r", "254", "-gray", "-png", "-singlefile", pdf, png});
+        QProcess::execute("pdftoppm", {"-r", "254", "-gray", "-png", "-singlefile", pdf, png});
         const QImage page(png + ".png");
         QRect ink; // darker than mid-grey, in pixels of a tenth of a millimetre
         for (int y = 0; y < page.height(); ++y)
@@ -196,7 +189,11 @@ private slots:
         if (margins.isNull())
             QCOMPARE_GOLDEN(AsText(page, 10),
                             candidates ? "print/sheet-candidates.txt" : "print/sheet-digits.txt");
-        QVERIFY(Run("pdfinfo", {pdf}).contains("Title:           Impression tessarine\n"));
+        QProcess pdfinfo;
+        pdfinfo.start("pdfinfo", {pdf});
+        QVERIFY(pdfinfo.waitForFinished(60000));
+        QVERIFY(
+            pdfinfo.readAllStandardOutput().contains("Title:           Impression tessarine\n"));
     }
 
     // A printer of 0.5 pixel per page unit across, 0.25 down, its printable area 10 and 20 in.
@@ -299,17 +296,16 @@ private slots:
             QString texts;
             OpenDialog([&](ConfigDialog& dialog) {
                 const auto* upDown = dialog.findChild<QSpinBox*>();
-                texts =
-                    QStringLiteral("%1, %2 x %3, splash time %4..%5\n")
-                        .arg(dialog.windowTitle(), QString::number(dialog.width()),
-                             QString::number(dialog.height()), QString::number(upDown->minimum()),
-                             QString::number(upDown->maximum()));
+                QDebug(&texts).noquote().nospace()
+                    << dialog.windowTitle() << ' ' << dialog.size() << ", splash time "
+                    << upDown->minimum() << ".." << upDown->maximum() << '\n';
                 for (const QWidget* child : dialog.findChildren<QWidget*>())
                     if (!child->objectName().isEmpty())
-                        texts += child->objectName() + QStringLiteral(": ") +
-                                 child->property(child->inherits("QGroupBox") ? "title" : "text")
-                                     .toString() +
-                                 u'\n';
+                        QDebug(&texts).noquote().nospace()
+                            << child->objectName() << ' ' << child->geometry() << ": "
+                            << child->property(child->inherits("QGroupBox") ? "title" : "text")
+                                   .toString()
+                            << '\n';
                 return false;
             });
             QCOMPARE_GOLDEN(texts.toUtf8(), "print/config-dialog-" + language + ".txt");
