@@ -20,6 +20,7 @@
 #include <QNetworkProxy>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -69,10 +70,9 @@ int TimerMs(const SplashWindow& splash) { // -1: off
     return splash.TimerSplash()->isActive() ? splash.TimerSplash()->interval() : -1;
 }
 
-// How the new-version check ends, and its server.
+// How the new-version check ends, and its server when it gives no status.
 enum Outcome { kMessage, kUnreadable, kWriteFailed, kDownloadFailed, kCancelled };
-constexpr int kNeverAnswers = 0;
-constexpr int kRefused = -1;
+enum Server { kRefused = -1, kNeverAnswers = 0 };
 constexpr qint64 kSizeLimit = 64 * 1024;
 
 QByteArray VersionText(const QByteArray& numero, const QByteArray& info1 = "Tessarine 1.01",
@@ -83,8 +83,7 @@ QByteArray VersionText(const QByteArray& numero, const QByteArray& info1 = "Tess
 
 // A version file padded with a remark line to exactly size bytes.
 QByteArray VersionTextOfSize(qint64 size) {
-    const QByteArray text = VersionText("1.00");
-    return text + QByteArray(size - text.size() - 1, ';') + "\n";
+    return VersionText("1.00") + QByteArray(size - VersionText("1.00").size() - 1, ';') + "\n";
 }
 
 } // namespace
@@ -109,6 +108,10 @@ private slots:
         opened_.clear();
     }
     void cleanup() { qunsetenv("TESSARINE_SITE_URL"); }
+    void cleanupTestCase() {
+        for (const char* scheme : {"mailto", "https"})
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
 
     // Each "Astuce" opens the next tip; none in the language: no window nor tips at start-up.
     void tipsCommand_data() {
@@ -202,6 +205,8 @@ private slots:
         emit shell.window->tipsRequested();
         QPointer<TipsDialog> tips = shell.Tips().value(0);
         QVERIFY(tips->isVisible() && !tips->isModal());
+        QVERIFY((tips->geometry().center() - tips->screen()->availableGeometry().center())
+                    .manhattanLength() <= 4); // centred, give or take the frame
         auto* box = tips->findChild<QCheckBox*>("DisableTipsOnStartupCBox");
         QCOMPARE(box->isChecked(), !checked);
         tips->findChild<QToolButton*>("SpeedNext")->click();
@@ -258,6 +263,8 @@ private slots:
                 services_test::WriteBytes(shell.ProgramFolder() + app::kSplashFileName, picture));
         SplashWindow splash(*shell.services);
         QCOMPARE(splash.size(), expectedSize);
+        QVERIFY((splash.geometry().center() - splash.screen()->availableGeometry().center())
+                    .manhattanLength() <= 4);
         QCOMPARE(splash.PictureProblem().contains(app::kSplashFileName),
                  QImage::fromData(picture).isNull());
         QCOMPARE(TimerMs(splash), expectedMs);

@@ -9,27 +9,24 @@
 #include "game/model/print_layout.h"
 #include "game/widgets/cell_widget.h"
 #include "game/widgets/colour.h"
-#include "game/widgets/grid_printer.h"
 #include "tests/golden.h"
 #include "tests/shell/shell_fixture.h"
 #include "tests/widgets/modal_answers.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include <optional>
-
 using app::ColourSwatch;
 using app::ConfigDialog;
 using services::Settings;
-using services_test::ReadBytes;
-using services_test::WriteBytes;
 
 namespace {
 
@@ -51,32 +48,6 @@ QByteArray AsText(const QImage& picture, int block) {
         text += line + '\n';
     }
     return text;
-}
-
-// Givens L1C1 5, L5C5 8, L9C9 1; L4C6 has lost every candidate, L1C3 its 9.
-std::unique_ptr<game::GameSession> NewGrid(bool showCandidates) {
-    auto session = std::make_unique<game::GameSession>(game::GameSettings{});
-    session->InitBoard();
-    for (auto [row, col, digit] : {std::tuple{1, 1, 5}, {5, 5, 8}, {9, 9, 1}})
-        session->ApplyCellChoice(row, col, game::Operation::Place, digit);
-    session->ApplyCellChoice(1, 3, game::Operation::RemoveCandidate, 9);
-    for (int d = 1; d <= 9; ++d)
-        session->ApplyCellChoice(4, 6, game::Operation::RemoveCandidate, d);
-    session->SetCandidateDisplay(showCandidates);
-    return session;
-}
-
-// The grid printed on an A4 PDF (landscape asked, the grid prints upright anyway); empty on error.
-QString PrintToPdf(const game::GameSession& session, const QString& path, const QMarginsF& margins,
-                   bool accept = true) {
-    return game::PrintGrid(session, QStringLiteral("tessarine"), [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageMargins(margins, QPageLayout::Millimeter);
-        printer.setPageOrientation(QPageLayout::Landscape);
-        return accept;
-    });
 }
 
 // The fields the boxes and the swatches edit, in the dialog's order.
@@ -138,11 +109,29 @@ class TestPrint : public QObject {
     std::unique_ptr<QTemporaryDir> folder_;
     app::PrintConfigCommands* commands_ = nullptr;
 
-    QString PathInFolder(const QString& name) const { return QDir(folder_->path()).filePath(name); }
     // Opens the dialog through its command; run stands for the user, and its answer is OK.
     void OpenDialog(const std::function<bool(ConfigDialog&)>& run) {
-        commands_->Dialogs().runConfig = run;
+        ModalAnswers answers;
+        answers.Queue([&run](QDialog& dialog) {
+            dialog.setResult(run(static_cast<ConfigDialog&>(dialog)) ? QDialog::Accepted
+                                                                     : QDialog::Rejected);
+        });
         shell_->Trigger("ActionConfig");
+    }
+    // Prints the active grid on a PDF printer (A4; landscape asked, the grid prints upright
+    // anyway) chosen in the print dialog, which is accepted or not.
+    void Print(const QString& file, const QMarginsF& margins = {}, bool accept = true) {
+        ModalAnswers answers;
+        answers.Queue([&](QDialog& dialog) {
+            QVERIFY(qobject_cast<QPrintDialog*>(&dialog) != nullptr);
+            QPrinter& printer = *static_cast<QPrintDialog&>(dialog).printer();
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageMargins(margins, QPageLayout::Millimeter);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            dialog.setResult(accept ? QDialog::Accepted : QDialog::Rejected);
+        });
+        shell_->Trigger("ActionImprime");
     }
 
 private slots:
@@ -151,7 +140,7 @@ private slots:
         folder_ = std::make_unique<QTemporaryDir>();
         app::ConnectPrintAndConfig(*shell_->window, *shell_->services);
         commands_ = shell_->window->findChild<app::PrintConfigCommands*>("PrintConfigCommands");
-        QVERIFY(commands_ != nullptr);
+        QVERIFY(commands_ != nullptr && shell_->NewGrid(kPuzzle) != nullptr);
     }
 
     void cleanup() {
@@ -159,8 +148,8 @@ private slots:
         folder_.reset();
     }
 
-    // The sheet read back, a character per millimetre; the grid stays where it is from the sheet's
-    // corner whatever the margins.
+    // The sheet read back, a character per millimetre; the grid stays where it is from the
+    // sheet's corner whatever the margins.
     void sheet_data() {
         QTest::addColumn<bool>("candidates");
         QTest::addColumn<QMarginsF>("margins");
@@ -173,9 +162,11 @@ private slots:
     void sheet() {
         QFETCH(bool, candidates);
         QFETCH(QMarginsF, margins);
-        const QString pdf = PathInFolder(QStringLiteral("grid.pdf"));
-        QCOMPARE(PrintToPdf(*NewGrid(candidates), pdf, margins), QString());
-        const QString png = PathInFolder(QStringLiteral("sheet"));
+        shell_->window->ActiveGrid()->Session().SetCandidateDisplay(candidates);
+        const QString pdf = folder_->filePath("grid.pdf");
+        Print(pdf, margins);
+        QVERIFY(shell_->errors.isEmpty());
+        const QString png = folder_->filePath("sheet");
         QProcess::execute("pdftoppm", {"-r", "254", "-gray", "-png", "-singlefile", pdf, png});
         const QImage page(png + ".png");
         QRect ink; // darker than mid-grey, in pixels of a tenth of a millimetre
@@ -192,8 +183,17 @@ private slots:
         QProcess pdfinfo;
         pdfinfo.start("pdfinfo", {pdf});
         QVERIFY(pdfinfo.waitForFinished(60000));
-        QVERIFY(
-            pdfinfo.readAllStandardOutput().contains("Title:           Impression tessarine\n"));
+        QVERIFY(pdfinfo.readAllStandardOutput().contains(
+            "Title:           Impression " + QCoreApplication::applicationName().toUtf8() + '\n'));
+    }
+
+    // A printer that fails is reported; nothing is printed when the print dialog is cancelled.
+    void printFailures() {
+        Print(folder_->filePath("missing/grid.pdf"));
+        Print(folder_->filePath("grid.pdf"), {}, false);
+        QCOMPARE(shell_->errors.size(), 1);
+        QVERIFY(shell_->errors[0].contains("missing/grid.pdf"));
+        QVERIFY(QDir(folder_->path()).isEmpty());
     }
 
     // A printer of 0.5 pixel per page unit across, 0.25 down, its printable area 10 and 20 in.
@@ -204,17 +204,8 @@ private slots:
         QCOMPARE(scale.PrinterLength(game::print::Down, 1080), 270);
     }
 
-    void nothingPrintedWhenThePrinterFailsOrIsCancelled() {
-        const QString missing = PathInFolder(QStringLiteral("missing/grid.pdf"));
-        QVERIFY(!PrintToPdf(*NewGrid(true), missing, {}).isEmpty());
-        QCOMPARE(PrintToPdf(*NewGrid(true), PathInFolder("grid.pdf"), {}, false), QString());
-        QCOMPARE(QDir(folder_->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList());
-    }
-
     // The save dialog adds the extension to a name typed without one.
     void pictureSaveDialog() {
-        QVERIFY(shell_->NewGrid(kPuzzle) != nullptr);
         QStringList dialog;
         ModalAnswers answers;
         answers.Queue([&](QDialog& modal) {
@@ -226,10 +217,9 @@ private slots:
             QMetaObject::invokeMethod(files, "accept");
         });
         shell_->Trigger("ActionGrilleToJPG");
-        QVERIFY(answers.AllAnswered());
         QCOMPARE(dialog, (QStringList{"SaveDialogBmp", "Enregistrer la grille sous",
                                       "Fichiers JPEG (*.jpg)"}));
-        QVERIFY(QFile::exists(PathInFolder(QStringLiteral("board.jpg"))));
+        QVERIFY(QFile::exists(folder_->filePath("board.jpg")));
     }
 
     // The file chosen: existing (replaced on Yes only, by the board as on screen, a character per
@@ -246,10 +236,9 @@ private slots:
     void picture() {
         QFETCH(QString, name);
         QFETCH(QString, answer);
-        QVERIFY(shell_->NewGrid(kPuzzle) != nullptr);
-        const QString old = PathInFolder(QStringLiteral("old.jpg"));
-        QVERIFY(WriteBytes(old, "not a picture, yet\r\n"));
-        const QString path = name.isEmpty() ? QString() : PathInFolder(name);
+        const QString old = folder_->filePath("old.jpg");
+        QVERIFY(services_test::WriteBytes(old, "not a picture, yet\r\n"));
+        const QString path = name.isEmpty() ? QString() : folder_->filePath(name);
         commands_->Dialogs().chooseJpegFile = [path] { return path; };
         QString question;
         ModalAnswers answers;
@@ -270,7 +259,7 @@ private slots:
         if (answer == QLatin1String("Oui"))
             QCOMPARE_GOLDEN(AsText(QImage(old, "JPEG"), 5), "print/picture.txt");
         else
-            QCOMPARE(ReadBytes(old), "not a picture, yet\r\n");
+            QCOMPARE(services_test::ReadBytes(old), "not a picture, yet\r\n");
     }
 
     // Encoder failures come back as errors; the program is still here and encodes again.
@@ -365,19 +354,24 @@ private slots:
         };
         const QByteArray before = game();
         const QColor given(1, 2, 3), played(4, 5, 6), candidate(7, 8, 9);
-        QColor offered;
+        QList<QColor> offered{game::ToQColor(shell_->services->Store().Values().CandidateColour)};
         OpenDialog([&](ConfigDialog& dialog) {
+            ModalAnswers colourDialog; // the platform's: a colour chosen, then one cancelled
+            for (bool ok : {true, false})
+                colourDialog.Queue([&offered, ok, candidate](QDialog& modal) {
+                    auto* colours = qobject_cast<QColorDialog*>(&modal);
+                    QVERIFY(colours != nullptr);
+                    offered << colours->currentColor();
+                    colours->setCurrentColor(ok ? candidate : QColor(Qt::red));
+                    ok ? colours->accept() : colours->reject();
+                });
+            for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
+                QTest::mouseClick(dialog.findChild<ColourSwatch*>("ShapeCandidat"), button);
             ChooseColour(dialog, dialog.findChild<ColourSwatch*>("ShapeDevoile"), given);
             ChooseColour(dialog, dialog.findChild<ColourSwatch*>("ShapeChiffre"), played);
-            ChooseColour(dialog, dialog.findChild<ColourSwatch*>("ShapeCandidat"), candidate);
-            dialog.SetColourChooser([&](const QColor& initial, QWidget*) {
-                offered = initial;
-                return std::optional<QColor>();
-            });
-            QTest::mouseClick(dialog.findChild<ColourSwatch*>("ShapeCandidat"), Qt::RightButton);
             return true;
         });
-        QCOMPARE(offered, candidate);
+        QCOMPARE(offered.mid(1), (QList<QColor>{offered[0], candidate}));
         QCOMPARE(game(), before);
         grids[0]->Session().ApplyCellChoice(1, 4, game::Operation::Place, 2);
         for (game::GridFrame* grid : grids) {
