@@ -1,9 +1,6 @@
 #pragma once
-// A web site on 127.0.0.1 inside the test process: it answers every request with the response it
-// was given, or never answers at all. It serves while the code under test runs its event loop.
+// A web site on 127.0.0.1 answering every request with the response given, or never.
 
-#include <QByteArray>
-#include <QHash>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -11,8 +8,7 @@
 
 namespace dialogs_test {
 
-// An HTTP/1.1 response that closes the connection after the body. Without a declared length the
-// body simply ends with the connection.
+// An HTTP/1.1 response that closes the connection (ending the body when no length is given).
 inline QByteArray HttpResponse(int status, const QByteArray& body, bool declareLength = true) {
     QByteArray response = "HTTP/1.1 " + QByteArray::number(status) +
                           (status == 200 ? " OK" : " Not Found") +
@@ -26,30 +22,24 @@ class LocalSite : public QObject {
 public:
     LocalSite() {
         server_.listen(QHostAddress::LocalHost);
-        connect(&server_, &QTcpServer::newConnection, this, &LocalSite::Accept);
+        address_ = QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort());
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                socket->setParent(this);
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Serve(socket); });
+            }
+        });
     }
 
-    bool IsListening() const { return server_.isListening(); }
-    QString Address() const {
-        return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort());
-    }
+    QString Address() const { return address_; }
+    // From now on the connections to the address are refused.
+    void Close() { server_.close(); }
 
-    // The response to every request from now on; an empty one means never answering.
-    void Answer(const QByteArray& response) { response_ = response; }
-
-    // The request lines received ("GET /version.txt HTTP/1.1").
-    QList<QByteArray> requests;
-    // Called on each request once its line is recorded, before any answer.
-    std::function<void()> onRequest = [] {};
+    QByteArray response;
+    QList<QByteArray> requests;              // their first lines ("GET /version.txt HTTP/1.1")
+    std::function<void()> onRequest = [] {}; // once the request has arrived, before any answer
 
 private:
-    void Accept() {
-        while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            socket->setParent(this);
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Serve(socket); });
-        }
-    }
-
     void Serve(QTcpSocket* socket) {
         QByteArray& received = received_[socket];
         received += socket->readAll();
@@ -58,24 +48,15 @@ private:
         requests << received.left(received.indexOf("\r\n"));
         received.clear();
         onRequest();
-        if (response_.isEmpty())
-            return;
-        socket->write(response_);
-        socket->disconnectFromHost();
+        if (!response.isEmpty()) {
+            socket->write(response);
+            socket->disconnectFromHost();
+        }
     }
 
     QTcpServer server_;
-    QByteArray response_;
+    QString address_;
     QHash<QTcpSocket*, QByteArray> received_;
 };
-
-// An address on 127.0.0.1 where nothing listens: the connection is refused.
-inline QString RefusingAddress() {
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    const quint16 port = server.serverPort();
-    server.close();
-    return QStringLiteral("http://127.0.0.1:%1/").arg(port);
-}
 
 } // namespace dialogs_test

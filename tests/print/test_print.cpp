@@ -1,171 +1,103 @@
-// Printing a grid: the page laid out in tenths of a millimetre (golden files), then printed to a
-// PDF file and read back, measured in millimetres from the sheet's corner whatever the margins.
+// The printed sheet (a PDF read back), the board's JPEG picture and the configuration dialog.
 
-#include "game/model/game_session.h"
+#include "app/colour_swatch.h"
+#include "app/config_dialog.h"
+#include "app/jpeg_writer.h"
+#include "app/main_window_print_config.h"
+#include "app/services/ini_file.h"
+#include "game/model/grid_file.h"
 #include "game/model/print_layout.h"
-#include "game/widgets/grid_printer.h"
+#include "game/widgets/cell_widget.h"
+#include "game/widgets/colour.h"
 #include "tests/golden.h"
+#include "tests/shell/shell_fixture.h"
+#include "tests/widgets/modal_answers.h"
 
-#include <QFileInfo>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
-#include <cmath>
-#include <memory>
-
-using namespace game::print;
+using app::ColourSwatch;
+using app::ConfigDialog;
+using services::Settings;
 
 namespace {
 
-// A grid printed to a PDF file (A4, the given margins around the printable area) and read back
-// as a 300 dpi picture, measured in millimetres from the sheet's corner.
-class PrintedSheet {
-public:
-    PrintedSheet(const game::GameSession& session, const QString& pdfPath,
-                 const QMarginsF& margins) {
-        error = game::PrintGrid(session, QStringLiteral("tessarine"), [&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfPath);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setPageMargins(margins, QPageLayout::Millimeter);
-            printer.setPageOrientation(QPageLayout::Landscape); // the grid prints upright anyway
-            return true;
-        });
-        const QString prefix = QFileInfo(pdfPath).absolutePath() + QStringLiteral("/sheet");
-        QProcess pdftoppm;
-        pdftoppm.start(QStringLiteral("pdftoppm"),
-                       {"-r", "300", "-gray", "-png", "-singlefile", pdfPath, prefix});
-        if (error.isEmpty() && pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0)
-            page =
-                QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
-    }
+const QString kPuzzle = QStringLiteral("53..7....6..195....98....6.8...6...34..8.3..17..."
+                                       "2...6.6....28....419..5....8..79");
 
-    QString error;
-    QImage page;
-
-    static double Mm(double pixels) { return pixels * 25.4 / 300; }
-    static int Pixels(double mm) { return qRound(mm * 300 / 25.4); }
-    int Darkness(const QPoint& pixel) const {
-        return page.rect().contains(pixel) ? 255 - page.constScanLine(pixel.y())[pixel.x()] : 0;
-    }
-
-    // Bounding box of the ink (darker than mid-grey) inside region; null when there is none.
-    QRectF InkBox(const QRectF& regionMm) const {
-        QRect ink;
-        for (int y = Pixels(regionMm.top()); y <= Pixels(regionMm.bottom()); ++y)
-            for (int x = Pixels(regionMm.left()); x <= Pixels(regionMm.right()); ++x)
-                if (Darkness({x, y}) > 127)
-                    ink |= QRect(x, y, 1, 1);
-        return ink.isNull() ? QRectF()
-                            : QRectF(QPointF(Mm(ink.left()), Mm(ink.top())),
-                                     QPointF(Mm(ink.right() + 1), Mm(ink.bottom() + 1)));
-    }
-
-    // The lines crossed going down from (x, top) or across from (left, y): their centres, in whole
-    // millimetres, "T" after a thick one (more than half the ink of the thickest).
-    QString Lines(const QPoint& from, const QPoint& step) const {
-        QList<std::pair<double, double>> runs; // centre, ink summed over the run
-        double ink = 0, weighted = 0;
-        for (QPoint pixel = from; page.rect().contains(pixel); pixel += step) {
-            const int darkness = Darkness(pixel);
-            if (darkness > 25) {
-                ink += darkness;
-                weighted += darkness * (QPoint::dotProduct(pixel, step) + 0.5);
-            } else if (ink > 0) {
-                runs.append({Mm(weighted / ink), ink});
-                ink = weighted = 0;
-            }
-        }
-        double mostInk = 0;
-        for (auto [centre, runInk] : runs)
-            mostInk = std::max(mostInk, runInk);
-        QString text = QStringLiteral("lines at");
-        for (auto [centre, runInk] : runs)
-            text +=
-                QStringLiteral(" %1%2").arg(qRound(centre)).arg(runInk > mostInk / 2 ? "T" : "");
-        return text + u'\n';
-    }
-};
-
-// Givens L1C1 5, L5C5 8, L9C9 1; L4C6 has lost every candidate, L1C3 its 9.
-std::unique_ptr<game::GameSession> NewGrid(bool showCandidates) {
-    auto session = std::make_unique<game::GameSession>(game::GameSettings{});
-    session->InitBoard();
-    session->ApplyCellChoice(1, 1, game::Operation::Place, 5);
-    session->ApplyCellChoice(5, 5, game::Operation::Place, 8);
-    session->ApplyCellChoice(9, 9, game::Operation::Place, 1);
-    session->ApplyCellChoice(1, 3, game::Operation::RemoveCandidate, 9);
-    for (int d = 1; d <= 9; ++d)
-        session->ApplyCellChoice(4, 6, game::Operation::RemoveCandidate, d);
-    session->SetCandidateDisplay(showCandidates);
-    return session;
-}
-
-QByteArray Describe(const PageLayout& page) {
+// The picture as text, a character per square of block pixels, darker as the square holds more ink.
+QByteArray AsText(const QImage& picture, int block) {
+    const QImage small =
+        picture.convertToFormat(QImage::Format_Grayscale8)
+            .scaled(picture.size() / block, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QByteArray text;
-    for (const PrintedLine& l : page.Lines)
-        text += QStringLiteral("line %1 %2 %3 width %4 length %5\n")
-                    .arg(l.Direction)
-                    .arg(l.X)
-                    .arg(l.Y)
-                    .arg(l.Width)
-                    .arg(l.Length)
-                    .toUtf8();
-    for (const PrintedText& t : page.Texts)
-        text += QStringLiteral("text %1 at %2 %3 in %4 %5\n")
-                    .arg(t.Text)
-                    .arg(t.X)
-                    .arg(t.Y)
-                    .arg(t.Font.Name)
-                    .arg(t.Font.Points)
-                    .toUtf8();
-    // An uneven printer: 0.5 px per unit across, 0.25 down, its printable area 10 and 20 px in.
-    const PageScale scale{0.5, 0.25, 10, 20};
-    const QPoint corner = scale.ToPrinter(OriginX, OriginY);
-    return text + QStringLiteral("uneven printer: grid corner %1 %2, across %3, down %4\n")
-                      .arg(corner.x())
-                      .arg(corner.y())
-                      .arg(scale.PrinterLength(Across, GridSize))
-                      .arg(scale.PrinterLength(Down, GridSize))
-                      .toUtf8();
+    for (int y = 0; y < small.height(); ++y) {
+        QByteArray line;
+        for (int x = 0; x < small.width(); ++x)
+            line += " .:-=+*#%@"[int(std::sqrt(1 - small.pixelColor(x, y).lightnessF()) * 9.99)];
+        while (line.endsWith(' '))
+            line.chop(1);
+        text += line + '\n';
+    }
+    return text;
 }
 
-// The sheet as measured, in whole millimetres: its size, the grid's ink, the lines crossed down
-// column 2 and across row 2 (between candidates), and per cell "#" for a digit, "-" for nothing, or
-// which of the nine candidate spots of the telephone pad have ink.
-QByteArray Describe(const PrintedSheet& sheet) {
-    const QRectF grid =
-        sheet.InkBox(QRectF(QPointF(0, 0), PrintedSheet::Mm(1) * QSizeF(sheet.page.size())));
-    QString text = QStringLiteral("sheet %1 x %2 mm, grid ink from %3 %4 to %5 %6\n")
-                       .arg(qRound(PrintedSheet::Mm(sheet.page.width())))
-                       .arg(qRound(PrintedSheet::Mm(sheet.page.height())))
-                       .arg(qRound(grid.left()))
-                       .arg(qRound(grid.top()))
-                       .arg(qRound(grid.right()))
-                       .arg(qRound(grid.bottom()));
-    text += sheet.Lines({PrintedSheet::Pixels(67), 0}, {0, 1}) +
-            sheet.Lines({0, PrintedSheet::Pixels(46)}, {1, 0});
-    for (int row = 0; row < 9; ++row) {
-        for (int col = 0; col < 9; ++col) {
-            const QPointF corner(51.0 + 12 * col, 30.0 + 12 * row);
-            // A 22-point figure: its ink from 4 mm in, 3.2 to 8.4 mm down.
-            const QRectF ink =
-                sheet.InkBox(QRectF(corner, QSizeF(12, 12)) - QMarginsF(.5, .5, .5, .5))
-                    .translated(-corner);
-            const bool digit = ink.left() >= 3.5 && ink.right() <= 8.5 &&
-                               std::abs(ink.top() - 3.2) < .4 && std::abs(ink.bottom() - 8.4) < .4;
-            QString cell = digit ? QStringLiteral("#") : QString();
-            for (int d = 0; d < 9 && !digit; ++d)
-                if (!sheet
-                         .InkBox(QRectF(corner + QPointF(4 * (d % 3) + 0.6, 4 * (d / 3) + 0.6),
-                                        QSizeF(2.8, 2.8)))
-                         .isNull())
-                    cell += QString::number(d + 1);
-            text += (col ? u' ' : u'\n') + (cell.isEmpty() ? QStringLiteral("-") : cell);
-        }
+// The fields the boxes and the swatches edit, in the dialog's order.
+constexpr bool Settings::*kBoxes[] = {&Settings::ShowCandidates,    &Settings::Protection,
+                                      &Settings::ShowTipsOnStartup, &Settings::SavePosWin,
+                                      &Settings::ReopenLastFile,    &Settings::QuitConfirm};
+constexpr game::Colour Settings::*kSwatches[] = {
+    &Settings::PlayedColour, &Settings::GivenColour, &Settings::CandidateColour,
+    &Settings::ActingColour, &Settings::ReferenceColour};
+
+// Every setting, as written to the settings file.
+QString Values(const Settings& settings) {
+    services::IniFile ini;
+    services::WriteSettings(settings, ini);
+    return ini.ToText();
+}
+
+// Pattern p (0..2): across the three every control has values of its own, so swapped fields show.
+Settings Pattern(int p, Settings settings = {}) {
+    int i = 0;
+    for (bool Settings::*field : kBoxes)
+        settings.*field = (++i) >> p & 1;
+    for (game::Colour Settings::*field : kSwatches)
+        settings.*field = game::Colour(0x00102030 + 0x010101 * (i++ + 5 * p));
+    settings.TimeSplash = 2 + p;
+    return settings;
+}
+
+// Picks colour in the chooser the swatch opens.
+void ChooseColour(ConfigDialog& dialog, ColourSwatch* swatch, const QColor& colour) {
+    dialog.SetColourChooser([colour](const QColor&, QWidget*) { return colour; });
+    QTest::mouseClick(swatch, Qt::LeftButton);
+}
+
+// Reads the values the dialog shows, then types others in as a user would.
+void Exchange(ConfigDialog& dialog, Settings& shown, const Settings& typed) {
+    const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+    const QList<ColourSwatch*> swatches = dialog.findChildren<ColourSwatch*>();
+    QCOMPARE(boxes.size() * 10 + swatches.size(), 65);
+    for (int i = 0; i < 6; ++i) {
+        shown.*kBoxes[i] = boxes[i]->isChecked();
+        boxes[i]->setChecked(typed.*kBoxes[i]);
     }
-    return text.toUtf8() + '\n';
+    for (int i = 0; i < 5; ++i) {
+        shown.*kSwatches[i] = swatches[i]->FillColour();
+        ChooseColour(dialog, swatches[i], game::ToQColor(typed.*kSwatches[i]));
+    }
+    auto* upDown = dialog.findChild<QSpinBox*>();
+    shown.TimeSplash = upDown->value();
+    upDown->setValue(typed.TimeSplash);
 }
 
 } // namespace
@@ -173,50 +105,313 @@ QByteArray Describe(const PrintedSheet& sheet) {
 class TestPrint : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    std::unique_ptr<shell_test::Shell> shell_;
+    std::unique_ptr<QTemporaryDir> folder_;
+    app::PrintConfigCommands* commands_ = nullptr;
 
-    QString PdfPath() const { return folder_.filePath(QStringLiteral("grid.pdf")); }
+    // Opens the dialog through its command; run stands for the user, and its answer is OK.
+    void OpenDialog(const std::function<bool(ConfigDialog&)>& run) {
+        ModalAnswers answers;
+        answers.Queue([&run](QDialog& dialog) {
+            dialog.setResult(run(static_cast<ConfigDialog&>(dialog)) ? QDialog::Accepted
+                                                                     : QDialog::Rejected);
+        });
+        shell_->Trigger("ActionConfig");
+    }
+    // Prints the active grid on a PDF printer (A4; landscape asked, the grid prints upright
+    // anyway) chosen in the print dialog, which is accepted or not.
+    void Print(const QString& file, const QMarginsF& margins = {}, bool accept = true) {
+        ModalAnswers answers;
+        answers.Queue([&](QDialog& dialog) {
+            QVERIFY(qobject_cast<QPrintDialog*>(&dialog) != nullptr);
+            QPrinter& printer = *static_cast<QPrintDialog&>(dialog).printer();
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageMargins(margins, QPageLayout::Millimeter);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            dialog.setResult(accept ? QDialog::Accepted : QDialog::Rejected);
+        });
+        shell_->Trigger("ActionImprime");
+    }
 
 private slots:
-    void init() { QFile::remove(PdfPath()); }
+    void init() {
+        shell_ = std::make_unique<shell_test::Shell>();
+        folder_ = std::make_unique<QTemporaryDir>();
+        app::ConnectPrintAndConfig(*shell_->window, *shell_->services);
+        commands_ = shell_->window->findChild<app::PrintConfigCommands*>("PrintConfigCommands");
+        QVERIFY(commands_ != nullptr && shell_->NewGrid(kPuzzle) != nullptr);
+    }
 
-    void page_data() {
+    void cleanup() {
+        shell_.reset();
+        folder_.reset();
+    }
+
+    // The sheet read back, a character per millimetre; the grid stays where it is from the
+    // sheet's corner whatever the margins.
+    void sheet_data() {
         QTest::addColumn<bool>("candidates");
         QTest::addColumn<QMarginsF>("margins");
-        QTest::addColumn<QString>("golden");
-        QTest::newRow("candidates, no margin") << true << QMarginsF() << "candidates";
-        QTest::newRow("candidates, 10 mm") << true << QMarginsF(10, 10, 10, 10) << "candidates";
-        QTest::newRow("no candidates, uneven margins")
-            << false << QMarginsF(25, 5, 5, 40) << "digits";
+        QTest::newRow("candidates") << true << QMarginsF();
+        QTest::newRow("digits") << false << QMarginsF();
+        QTest::newRow("candidates, 10 mm margins") << true << QMarginsF(10, 10, 10, 10);
+        QTest::newRow("digits, uneven margins") << false << QMarginsF(25, 5, 5, 40);
     }
 
-    void page() {
+    void sheet() {
         QFETCH(bool, candidates);
         QFETCH(QMarginsF, margins);
-        QFETCH(QString, golden);
-        const auto session = NewGrid(candidates);
-        QCOMPARE_GOLDEN(Describe(LayOutGrid(*session)), "print/layout-" + golden + ".txt");
-        const PrintedSheet sheet(*session, PdfPath(), margins);
-        QVERIFY2(!sheet.page.isNull(), qPrintable(sheet.error));
-        QCOMPARE_GOLDEN(Describe(sheet), "print/sheet-" + golden + ".txt");
+        shell_->window->ActiveGrid()->Session().SetCandidateDisplay(candidates);
+        const QString pdf = folder_->filePath("grid.pdf");
+        Print(pdf, margins);
+        QVERIFY(shell_->errors.isEmpty());
+        const QString png = folder_->filePath("sheet");
+        QProcess::execute("pdftoppm", {"-r", "254", "-gray", "-png", "-singlefile", pdf, png});
+        const QImage page(png + ".png");
+        QRect ink; // darker than mid-grey, in pixels of a tenth of a millimetre
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                ink |= qGray(page.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
+        const auto mm = [](int pixels) { return qRound(pixels / 10.0); };
+        QCOMPARE(
+            QList<int>({mm(ink.left()), mm(ink.top()), mm(ink.right() + 1), mm(ink.bottom() + 1)}),
+            QList<int>({51, 30, 159, 138}));
+        if (margins.isNull())
+            QCOMPARE_GOLDEN(AsText(page, 10),
+                            candidates ? "print/sheet-candidates.txt" : "print/sheet-digits.txt");
         QProcess pdfinfo;
-        pdfinfo.start(QStringLiteral("pdfinfo"), {PdfPath()});
+        pdfinfo.start("pdfinfo", {pdf});
         QVERIFY(pdfinfo.waitForFinished(60000));
-        QVERIFY(
-            pdfinfo.readAllStandardOutput().contains("Title:           Impression tessarine\n"));
+        QVERIFY(pdfinfo.readAllStandardOutput().contains(
+            "Title:           Impression " + QCoreApplication::applicationName().toUtf8() + '\n'));
     }
 
-    void nothingPrintedWhenThePrinterFailsOrIsCancelled() {
-        const QString path = folder_.filePath(QStringLiteral("missing/grid.pdf"));
-        QVERIFY(!PrintedSheet(*NewGrid(true), path, {}).error.isEmpty());
-        QVERIFY(!QFile::exists(path));
-        const QString error =
-            game::PrintGrid(*NewGrid(true), QStringLiteral("tessarine"), [&](QPrinter& printer) {
-                printer.setOutputFileName(PdfPath());
+    // A printer that fails is reported; nothing is printed when the print dialog is cancelled.
+    void printFailures() {
+        Print(folder_->filePath("missing/grid.pdf"));
+        Print(folder_->filePath("grid.pdf"), {}, false);
+        QCOMPARE(shell_->errors.size(), 1);
+        QVERIFY(shell_->errors[0].contains("missing/grid.pdf"));
+        QVERIFY(QDir(folder_->path()).isEmpty());
+    }
+
+    // A printer of 0.5 pixel per page unit across, 0.25 down, its printable area 10 and 20 in.
+    void unevenPrinter() {
+        const game::print::PageScale scale{0.5, 0.25, 10, 20};
+        QCOMPARE(scale.ToPrinter(510, 300), QPoint(245, 55));
+        QCOMPARE(scale.PrinterLength(game::print::Across, 1080), 540);
+        QCOMPARE(scale.PrinterLength(game::print::Down, 1080), 270);
+    }
+
+    // The save dialog adds the extension to a name typed without one.
+    void pictureSaveDialog() {
+        QStringList dialog;
+        ModalAnswers answers;
+        answers.Queue([&](QDialog& modal) {
+            auto* files = qobject_cast<QFileDialog*>(&modal);
+            QVERIFY(files != nullptr && files->acceptMode() == QFileDialog::AcceptSave);
+            dialog << files->objectName() << files->windowTitle() << files->nameFilters();
+            files->setDirectory(folder_->path());
+            files->selectFile(QStringLiteral("board"));
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        shell_->Trigger("ActionGrilleToJPG");
+        QCOMPARE(dialog, (QStringList{"SaveDialogBmp", "Enregistrer la grille sous",
+                                      "Fichiers JPEG (*.jpg)"}));
+        QVERIFY(QFile::exists(folder_->filePath("board.jpg")));
+    }
+
+    // The file chosen: existing (replaced on Yes only, by the board as on screen, a character per
+    // 5 pixels), none (dialog cancelled), or in a "folder" that is a plain file (an error).
+    void picture_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("answer"); // to the overwrite question; empty: none asked
+        QTest::newRow("No keeps the file") << "old.jpg" << QString("Non");
+        QTest::newRow("Yes replaces it") << "old.jpg" << QString("Oui");
+        QTest::newRow("save dialog cancelled") << "" << QString();
+        QTest::newRow("unwritable folder") << "old.jpg/grid.jpg" << QString();
+    }
+
+    void picture() {
+        QFETCH(QString, name);
+        QFETCH(QString, answer);
+        const QString old = folder_->filePath("old.jpg");
+        QVERIFY(services_test::WriteBytes(old, "not a picture, yet\r\n"));
+        const QString path = name.isEmpty() ? QString() : folder_->filePath(name);
+        commands_->Dialogs().chooseJpegFile = [path] { return path; };
+        QString question;
+        ModalAnswers answers;
+        if (!answer.isEmpty())
+            answers.Queue([&](QDialog& modal) {
+                auto* box = qobject_cast<QMessageBox*>(&modal);
+                QVERIFY(box != nullptr && box->icon() == QMessageBox::Information);
+                question = box->text();
+                QVERIFY(ModalAnswers::PressButton(modal, answer));
+            });
+        shell_->Trigger("ActionGrilleToJPG");
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(question, answer.isEmpty()
+                               ? QString()
+                               : "Le fichier old.jpg existe déjà.\r\nVoulez-vous l'écraser ?");
+        QCOMPARE(shell_->errors.size(), name.contains(u'/') ? 1 : 0);
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{"old.jpg"});
+        if (answer == QLatin1String("Oui"))
+            QCOMPARE_GOLDEN(AsText(QImage(old, "JPEG"), 5), "print/picture.txt");
+        else
+            QCOMPARE(services_test::ReadBytes(old), "not a picture, yet\r\n");
+    }
+
+    // Encoder failures come back as errors; the program is still here and encodes again.
+    void encoderFailures() {
+        for (const QImage& image : {QImage(), QImage(70000, 1, QImage::Format_RGB32)}) {
+            QByteArray jpeg("left over");
+            QVERIFY(!app::EncodeJpeg(image, jpeg).isEmpty());
+            QVERIFY(jpeg.isEmpty());
+        }
+        QImage red(64, 48, QImage::Format_RGB32);
+        red.fill(QColor(200, 30, 40));
+        QByteArray jpeg;
+        QCOMPARE(app::EncodeJpeg(red, jpeg), QString());
+        const QColor decoded = QImage::fromData(jpeg, "JPEG").pixelColor(32, 24);
+        QVERIFY(std::abs(decoded.red() - 200) + std::abs(decoded.blue() - 40) < 20);
+    }
+
+    // Every control under its title, in both languages, and the splash time within 1..6.
+    void configTexts() {
+        for (const QString language : {"fr", "en"}) {
+            shell_->services->Store().Values().Language = language;
+            shell_->services->Translation().LoadMessages();
+            QString texts;
+            OpenDialog([&](ConfigDialog& dialog) {
+                const auto* upDown = dialog.findChild<QSpinBox*>();
+                QDebug(&texts).noquote().nospace()
+                    << dialog.windowTitle() << ' ' << dialog.size() << ", splash time "
+                    << upDown->minimum() << ".." << upDown->maximum() << '\n';
+                for (const QWidget* child : dialog.findChildren<QWidget*>())
+                    if (!child->objectName().isEmpty())
+                        QDebug(&texts).noquote().nospace()
+                            << child->objectName() << ' ' << child->geometry() << ": "
+                            << child->property(child->inherits("QGroupBox") ? "title" : "text")
+                                   .toString()
+                            << '\n';
                 return false;
             });
-        QVERIFY(error.isEmpty());
-        QVERIFY(!QFile::exists(PdfPath()));
+            QCOMPARE_GOLDEN(texts.toUtf8(), "print/config-dialog-" + language + ".txt");
+        }
+    }
+
+    void configShowsAndTakesEveryValue_data() {
+        QTest::addColumn<int>("shown"); // the patterns of the settings, then of the controls
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("shows pattern 0, OK takes pattern 1") << 0 << 1 << true;
+        QTest::newRow("shows pattern 1, OK takes pattern 2") << 1 << 2 << true;
+        QTest::newRow("shows pattern 2, OK takes pattern 0") << 2 << 0 << true;
+        QTest::newRow("Cancel takes nothing") << 0 << 1 << false;
+    }
+
+    void configShowsAndTakesEveryValue() {
+        QFETCH(int, shown);
+        QFETCH(int, typed);
+        QFETCH(bool, ok);
+        Settings& settings = shell_->services->Store().Values();
+        const Settings before = settings;
+        settings = Pattern(shown, before);
+        Settings showing;
+        OpenDialog([&](ConfigDialog& dialog) {
+            Exchange(dialog, showing, Pattern(typed));
+            return ok;
+        });
+        QCOMPARE(Values(showing), Values(Pattern(shown)));
+        QCOMPARE(Values(settings), Values(Pattern(ok ? typed : shown, before)));
+    }
+
+    // A splash time outside 1..6 shows, and is taken, within.
+    void splashTimeWithin1To6() {
+        for (auto [setting, shown] : {std::pair{0, 1}, std::pair{9, 6}}) {
+            shell_->services->Store().Values().TimeSplash = setting;
+            OpenDialog([](ConfigDialog&) { return true; });
+            QCOMPARE(shell_->services->Store().Values().TimeSplash, shown);
+        }
+    }
+
+    // Every grid takes the new colours and keeps its game; the chooser starts from the swatch's
+    // colour, and cancelled changes nothing.
+    void everyGridIsRedrawnAndKeepsItsGame() {
+        const QList<game::GridFrame*> grids{shell_->NewGrid(kPuzzle), shell_->NewGrid(kPuzzle)};
+        for (game::GridFrame* grid : grids) {
+            grid->Session().StartPlay();
+            grid->Session().ApplyCellChoice(1, 3, game::Operation::Place, 4);
+            grid->Session().SetCandidateDisplay(true);
+            grid->Session().TickSecond();
+        }
+        const auto game = [&session = grids[1]->Session()] {
+            return game::EncodeGridFile(session.History(), session.ElapsedSeconds()) +
+                   session.Panel().FamilyLine(0).toUtf8() +
+                   QByteArray::number(int(session.CurrentMode()) * 100 +
+                                      session.TimerRunning() * 10 + session.Modified());
+        };
+        const QByteArray before = game();
+        const QColor given(1, 2, 3), played(4, 5, 6), candidate(7, 8, 9);
+        QList<QColor> offered{game::ToQColor(shell_->services->Store().Values().CandidateColour)};
+        OpenDialog([&](ConfigDialog& dialog) {
+            ModalAnswers colourDialog; // the platform's: a colour chosen, then one cancelled
+            for (bool ok : {true, false})
+                colourDialog.Queue([&offered, ok, candidate](QDialog& modal) {
+                    auto* colours = qobject_cast<QColorDialog*>(&modal);
+                    QVERIFY(colours != nullptr);
+                    offered << colours->currentColor();
+                    colours->setCurrentColor(ok ? candidate : QColor(Qt::red));
+                    ok ? colours->accept() : colours->reject();
+                });
+            for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
+                QTest::mouseClick(dialog.findChild<ColourSwatch*>("ShapeCandidat"), button);
+            ChooseColour(dialog, dialog.findChild<ColourSwatch*>("ShapeDevoile"), given);
+            ChooseColour(dialog, dialog.findChild<ColourSwatch*>("ShapeChiffre"), played);
+            return true;
+        });
+        QCOMPARE(offered.mid(1), (QList<QColor>{offered[0], candidate}));
+        QCOMPARE(game(), before);
+        grids[0]->Session().ApplyCellChoice(1, 4, game::Operation::Place, 2);
+        for (game::GridFrame* grid : grids) {
+            const auto cell = [grid](int row, int col) { return grid->Case(row, col)->State(); };
+            QCOMPARE((QList<QColor>{given, played, candidate}),
+                     (QList<QColor>{game::ToQColor(cell(1, 1).PlayedColour),
+                                    game::ToQColor(cell(1, grid == grids[0] ? 4 : 3).PlayedColour),
+                                    game::ToQColor(cell(9, 1).ShowsCandidates
+                                                       ? cell(9, 1).CandidateColour
+                                                       : game::kWhite)}));
+        }
+    }
+
+    // Shown where it was last and stored again when it goes, Cancel or not; else centred.
+    void configPosition() {
+        for (bool savePosWin : {true, false}) {
+            services::SettingsStore& store = shell_->services->Store();
+            store.Values().SavePosWin = savePosWin;
+            QVERIFY(store.WriteEntry(services::kWindowPositions, "FrmConfigLeft", "300"));
+            QVERIFY(store.WriteEntry(services::kWindowPositions, "FrmConfigTop", "200"));
+            QRect shownAt, screen;
+            QPoint movedTo(300, 200);
+            OpenDialog([&](ConfigDialog& dialog) {
+                dialog.show();
+                shownAt = dialog.geometry();
+                screen = dialog.screen()->availableGeometry();
+                dialog.move(400, 250);
+                if (savePosWin)
+                    movedTo = dialog.geometry().topLeft();
+                return false;
+            });
+            if (savePosWin)
+                QCOMPARE(shownAt.topLeft(), QPoint(300, 200));
+            else
+                QVERIFY((shownAt.center() - screen.center()).manhattanLength() <= 2);
+            for (auto [key, value] :
+                 {std::pair{"FrmConfigLeft", movedTo.x()}, {"FrmConfigTop", movedTo.y()}})
+                QCOMPARE(store.ReadEntry(services::kWindowPositions, key, {}),
+                         QString::number(value));
+        }
     }
 };
 
