@@ -62,7 +62,8 @@ inline QString HistoryText(const game::ActionHistory& history) {
 }
 
 // Everything a player sees of the board, row by row: a digit with its colour ("5#1") or an empty
-// cell with the candidates it lost (".-57"), its background when not white ("@4"). Then the
+// cell with the candidates it lost (".-57"), its background when not white ("@4"), the marks
+// of a verification ("3#2!" a wrong digit, ".-3?3" the solution's candidate removed). Then the
 // candidates' colours and display, the mode, whether the clock runs and the counter.
 inline QString PositionText(const game::GameSession& session) {
     QString text;
@@ -77,6 +78,10 @@ inline QString PositionText(const game::GameSession& session) {
                     token += cell.HasCandidate(digit) ? QString() : u'-' + QString::number(digit);
             } else
                 token += u'#' + QString::number(cell.PlayedColour, 16);
+            if (cell.WrongDigit)
+                token += u'!';
+            if (cell.MissingSolution != 0)
+                token += u'?' + QString::fromLatin1(engine::CandidateText(cell.MissingSolution));
             if (cell.BackgroundColour != game::kWhite)
                 token += u'@' + QString::number(cell.BackgroundColour, 16);
             text += token.leftJustified(7) + u' ';

@@ -28,7 +28,8 @@ namespace {
 //   holes RC...   imports the solution without the cells RC ("11 45" for (1,1) and (4,5))
 //   play, undo, restart, erase, unlight, copy, redraw (a new candidate colour)
 //   tick N, modified 0|1, protect 0|1, candidates 0|1, check FAMILIES 0|1, select FAMILY,
-//   light ROW, apply ROW (the double-click: both halves), selector ROW COL L|R
+//   light ROW, apply ROW (the double-click: both halves), selector ROW COL L|R, verify, back (to
+//   before the first mistake), level
 QString Journal(const QString& script, const game::GameSettings& settings) {
     auto session = NewGrid(settings);
     QString journal;
@@ -39,6 +40,9 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
     QObject::connect(s, &GameSession::traceCleared,
                      [&] { journal += QStringLiteral("trace cleared\n"); });
     QObject::connect(s, &GameSession::beepRequested, [&] { journal += QStringLiteral("beep\n"); });
+    QObject::connect(s, &GameSession::gridFilled, [&](bool solved) {
+        journal += QStringLiteral("filled, solved: %1\n").arg(solved);
+    });
     QObject::connect(s, &GameSession::modifiedChanged, [&](bool modified) {
         journal += QStringLiteral("modified: %1\n").arg(modified);
     });
@@ -59,6 +63,12 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
             s->Restart();
         } else if (w[0] == u"erase") {
             s->EraseAll();
+        } else if (w[0] == u"verify") {
+            s->Verify();
+        } else if (w[0] == u"back") {
+            journal += QStringLiteral("back: %1\n").arg(s->BackToFirstMistake());
+        } else if (w[0] == u"level") {
+            journal += game::LevelLine(s->Puzzle().Rating()) + u'\n';
         } else if (w[0] == u"unlight") {
             s->ClearLighting();
         } else if (w[0] == u"copy") {
@@ -216,6 +226,30 @@ private slots:
             }
         }
         QCOMPARE_GOLDEN(out.toUtf8(), QStringLiteral("game/grid_texts.txt"));
+    }
+
+    void boardAsPuzzle_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem");
+        const QString dots(72, u'.');
+        QTest::newRow("one solution") << WithHoles({{1, 1}, {4, 5}}) << "";
+        QTest::newRow("row") << "4.......4" + dots << "Le 4 est deux fois dans la ligne 1.";
+        QTest::newRow("column") << "........4........4" + dots.mid(9)
+                                << "Le 4 est deux fois dans la colonne 9.";
+        QTest::newRow("region") << "4.........4" + dots.mid(2)
+                                << "Le 4 est deux fois dans la région 1.";
+        QTest::newRow("no solution")
+            << "12345678.........9" + dots.mid(9) << "Cette grille n'a pas de solution.";
+        QTest::newRow("several") << WithHoles({{4, 6}, {4, 9}, {5, 6}, {5, 9}})
+                                 << "Cette grille a plusieurs solutions.";
+    }
+
+    void boardAsPuzzle() {
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        auto session = NewGrid();
+        QCOMPARE(session->ImportText(text), QString());
+        QCOMPARE(session->CheckBoardAsPuzzle(), problem);
     }
 
     void randomGames_data() {

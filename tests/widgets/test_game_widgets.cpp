@@ -186,7 +186,14 @@ private slots:
         QCOMPARE(frame.Case(3, 3)->State().Digit(), 3);
         QCOMPARE(services_.asked, QStringList{"Confirmez l'effacement total de la grille ?"});
         QCOMPARE(visible(), QList<bool>({true, true, false}));
-        frame.findChild<QPushButton*>("BtJouer")->click();
+        // One given is no puzzle: the question's default goes back to the grid.
+        ModalAnswers answers;
+        auto* play = frame.findChild<QPushButton*>("BtJouer");
+        play->click();
+        QCOMPARE(frame.Session().CurrentMode(), Mode::Input);
+        answers.Press("Jouer quand même");
+        play->click();
+        QCOMPARE(answers.Shown(), 2);
         QCOMPARE(frame.Session().CurrentMode(), Mode::Play);
         QCOMPARE(visible(), QList<bool>({false, false, true}));
         frame.Session().TickSecond();
