@@ -103,8 +103,8 @@ engine::GridState GameSession::TakeSnapshot() const {
 void GameSession::SetMode(game::Mode mode, bool record) {
     mode_ = mode;
     if (record)
-        history_.push_back(HistoryEntry{
-            0, 0, 0, mode == Mode::Input ? Operation::InputMode : Operation::PlayMode});
+        Record(HistoryEntry{0, 0, 0,
+                            mode == Mode::Input ? Operation::InputMode : Operation::PlayMode});
     elapsedSeconds_ = 0;
     if (mode == Mode::Input) {
         ClearTrace();
@@ -171,6 +171,8 @@ SelectorSetup GameSession::PrepareSelector(int row, int col, bool leftButton) {
     setup.Page = leftButton ? 0 : 1;
     setup.PlaceColour = ModeDigitColour();
     setup.CandidateColour = settings_.CandidateColour;
+    if (mode_ == Mode::Play && IsGiven(row, col))
+        return setup; // locked, and drawn in its own colour
     if (protection_) {
         setup.PlaceDigits = cell.CandidateString();
         setup.CandidateDigits = mode_ == Mode::Play ? setup.PlaceDigits : QString();
@@ -186,17 +188,41 @@ SelectorSetup GameSession::PrepareSelector(int row, int col, bool leftButton) {
 void GameSession::ApplyCellChoice(int row, int col, Operation operation, int digit) {
     // A choice the selector cannot make would write a history line the grid file cannot hold.
     if (!InRange(row) || !InRange(col) || !InRange(digit) ||
-        (operation != Operation::Place && operation != Operation::RemoveCandidate))
+        (operation != Operation::Place && operation != Operation::RemoveCandidate) ||
+        (mode_ == Mode::Play && IsGiven(row, col)))
         return;
     ApplyAction(row, col, operation, digit);
-    history_.push_back(
-        HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation});
+    Record(HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation});
     SetModified(true);
     ReportDeadEnds();
     if (mode_ == Mode::Play) {
         RunAnalysis();
         NoticeFilledBoard();
     }
+}
+
+bool GameSession::IsGiven(int row, int col) const {
+    if (!InRange(row) || !InRange(col) || Cell(row, col).Digit() == 0)
+        return false;
+    const auto placements = PlacementsOf(row, col);
+    return !placements.empty() && !placements.back().second;
+}
+
+bool GameSession::EraseDigit(int row, int col) {
+    if (!InRange(row) || !InRange(col) || Cell(row, col).Digit() == 0)
+        return false;
+    const bool play = mode_ == Mode::Play;
+    if (play && IsGiven(row, col))
+        return false;
+    // Every placement of the cell goes (in play mode those of play only), so no earlier digit
+    // comes back in its place.
+    std::vector<std::size_t> indices;
+    for (const auto& [index, inPlay] : PlacementsOf(row, col))
+        if (inPlay || !play)
+            indices.push_back(index);
+    redo_.clear();
+    TakeOutEntries(indices);
+    return true;
 }
 
 void GameSession::ReportDeadEnds() {
@@ -226,12 +252,19 @@ void GameSession::SetProtection(bool on) {
 }
 
 void GameSession::TickSecond() {
-    if (!timerRunning_ || mode_ == Mode::Input)
+    if (!timerRunning_ || paused_ || mode_ == Mode::Input)
         return;
     // A grid file may bring any time up to the largest int: the clock stops there, never wraps.
     if (elapsedSeconds_ < std::numeric_limits<int>::max())
         ++elapsedSeconds_;
     SetTimerLabel(FormatDuration(elapsedSeconds_));
+}
+
+void GameSession::SetPaused(bool paused) {
+    if (paused == paused_)
+        return;
+    paused_ = paused;
+    emit pausedChanged(paused);
 }
 
 void GameSession::RestoreElapsedSeconds(int seconds) {

@@ -18,6 +18,8 @@
 #include <QStringList>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace game {
 
@@ -68,8 +70,21 @@ public:
     // Erase all (the question is the view's): empty cells, a history of one "S" entry.
     void EraseAll();
     // Undo: drops the last entry (and a switch to play mode it would end on), replays, keeps the
-    // clock.
+    // clock. The dropped entries wait for Redo.
     void Undo();
+    // Puts back the entries the last undo, way back before the first mistake or erased digit took
+    // out, each at its place, with the clock as it was then; false when there is nothing to put
+    // back. A new move ends what redo can bring back; a save does not. Files hold no redo.
+    bool Redo();
+    bool CanRedo() const { return !redo_.empty(); }
+    // Takes the digit of a cell off the board: the entries that placed it leave the history and
+    // the rest is replayed, with the clock kept; Redo puts it back. In play mode only a digit
+    // placed in play mode can go (false for a given); in input mode a given goes the same way.
+    // False when the cell is empty or off the board.
+    bool EraseDigit(int row, int col);
+    // Whether the cell holds a given (a digit placed in input mode). In play mode a given is
+    // locked: the selector opens on it with nothing to choose, whatever the protection.
+    bool IsGiven(int row, int col) const;
     // Restart (the question is the view's): replays the givens up to the switch to play mode and
     // drops everything after it.
     void Restart();
@@ -97,8 +112,11 @@ public:
     bool TimerRunning() const { return timerRunning_; }
     // The clock label: "00:00:00" in input mode, refreshed by every counted second.
     const QString& TimerLabel() const { return timerLabel_; }
-    // The one-second tick: counts in play mode while the clock runs.
+    // The one-second tick: counts in play mode while the clock runs and the grid is not paused.
     void TickSecond();
+    // A paused grid does not count its time; nothing else changes.
+    bool Paused() const { return paused_; }
+    void SetPaused(bool paused);
 
     // --- Modified state, file, closing
     bool Modified() const { return modified_; }
@@ -195,6 +213,7 @@ signals:
     void gridFilled(bool solved);
     // The puzzle being played changed (its level line with it).
     void puzzleChanged();
+    void pausedChanged(bool paused);
 
 private:
     static int Index(int row, int col) { return (col - 1) * 9 + (row - 1); }
@@ -206,6 +225,15 @@ private:
     int CountPlacedCells();
     // The position as the techniques read it, cells in creation order.
     engine::GridState TakeSnapshot() const;
+    // Appends a new move to the history; it ends what redo could bring back.
+    void Record(const HistoryEntry& entry);
+    // The indices of the Place entries of a cell, each with whether it was made in play mode.
+    std::vector<std::pair<std::size_t, bool>> PlacementsOf(int row, int col) const;
+    // Takes the entries at indices (ascending) out of the history and keeps them for Redo, then
+    // replays with the clock kept, runs the analysis in play mode and marks the grid modified.
+    void TakeOutEntries(const std::vector<std::size_t>& indices);
+    // TakeOutEntries of the entries from first to the end.
+    void TakeOutFrom(std::size_t first);
     // Switches to input or play mode; record appends the switch to the history.
     void SetMode(game::Mode mode, bool record);
     // Place puts digit (1..9) in the cell and removes it from the candidates of its row, column
@@ -261,6 +289,13 @@ private:
     QString fileName_;
     bool hasFile_ = false;
     ActionHistory history_;
+    // What each redo puts back: the entries taken out, at their indices, and the clock then.
+    struct RedoStep {
+        std::vector<std::pair<std::size_t, HistoryEntry>> Entries;
+        int Seconds = 0;
+    };
+    std::vector<RedoStep> redo_;
+    bool paused_ = false;
     QStringList trace_;
     engine::FindingList findings_;
     AnalysisPanel panel_;

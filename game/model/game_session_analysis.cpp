@@ -62,7 +62,7 @@ void GameSession::ApplyFinding(const engine::Finding& finding) {
     const auto operation = static_cast<Operation>(finding.Action);
     const int digit = finding.Digit - '0';
     ApplyAction(finding.Row, finding.Col, operation, digit);
-    history_.push_back(HistoryEntry{finding.Row, finding.Col, std::uint8_t(digit), operation});
+    Record(HistoryEntry{finding.Row, finding.Col, std::uint8_t(digit), operation});
     SetModified(true);
 }
 

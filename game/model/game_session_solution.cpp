@@ -77,10 +77,7 @@ bool GameSession::BackToFirstMistake() {
     const int first = FirstMistake(history_, puzzle_.Digits());
     if (first < 0)
         return false;
-    history_.resize(std::size_t(first));
-    ReplayKeepingClock();
-    RunAnalysis();
-    SetModified(true);
+    TakeOutFrom(std::size_t(first));
     return true;
 }
 

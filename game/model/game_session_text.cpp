@@ -11,8 +11,8 @@ QString GameSession::ImportText(const QString& text) {
     if (!reading.Error.isEmpty())
         return reading.Error;
     for (const GridGiven& given : reading.Givens) {
-        history_.push_back(HistoryEntry{std::uint8_t(given.Row), std::uint8_t(given.Col),
-                                        std::uint8_t(given.Digit), Operation::Place});
+        Record(HistoryEntry{std::uint8_t(given.Row), std::uint8_t(given.Col),
+                            std::uint8_t(given.Digit), Operation::Place});
         ApplyAction(given.Row, given.Col, Operation::Place, given.Digit);
     }
     return {};

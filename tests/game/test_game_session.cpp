@@ -29,9 +29,10 @@ namespace {
 //   play, undo, restart, erase, unlight, copy, redraw (a new candidate colour)
 //   tick N, modified 0|1, protect 0|1, candidates 0|1, check FAMILIES 0|1, select FAMILY,
 //   light ROW, apply ROW (the double-click: both halves), selector ROW COL L|R, verify, back (to
-//   before the first mistake), level
+//   before the first mistake), level, redo, rub ROW COL (erases a digit), pause 0|1, save
 QString Journal(const QString& script, const game::GameSettings& settings) {
     auto session = NewGrid(settings);
+    const QTemporaryDir saveFolder;
     QString journal;
     GameSession* s = session.get();
     QObject::connect(s, &GameSession::traceLineAdded, [&](const QString& line) {
@@ -67,6 +68,15 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
             s->Verify();
         } else if (w[0] == u"back") {
             journal += QStringLiteral("back: %1\n").arg(s->BackToFirstMistake());
+        } else if (w[0] == u"redo") {
+            journal += QStringLiteral("redo: %1\n").arg(s->Redo());
+        } else if (w[0] == u"rub") {
+            journal += QStringLiteral("erased: %1\n").arg(s->EraseDigit(n(1), n(2)));
+        } else if (w[0] == u"pause") {
+            s->SetPaused(n(1) != 0);
+        } else if (w[0] == u"save") {
+            s->SetFileName(saveFolder.filePath(QStringLiteral("g.xml")));
+            journal += s->SaveGrid();
         } else if (w[0] == u"level") {
             journal += game::LevelLine(s->Puzzle().Rating()) + u'\n';
         } else if (w[0] == u"unlight") {
@@ -280,10 +290,12 @@ private slots:
         session->StartPlay();
         const QString atPlay = SnapshotOf(*session);
         for (int move = random.bounded(1, 40); move > 0; --move) {
-            randomMove();
+            const std::size_t entries = session->History().size();
+            randomMove(); // refused on a given
             for (int tick = random.bounded(4); tick > 0; --tick)
                 session->TickSecond();
-            seen.push_back(SnapshotOf(*session));
+            if (session->History().size() != entries)
+                seen.push_back(SnapshotOf(*session));
         }
         const int seconds = session->ElapsedSeconds();
 
@@ -331,6 +343,13 @@ private slots:
             QCOMPARE(session->ElapsedSeconds(), seconds);
             QVERIFY(session->Modified());
         }
+        // Redo walks forward through the same positions, the clock as it was.
+        for (auto expected = seen.begin() + 1; expected != seen.end(); ++expected) {
+            QVERIFY(session->Redo());
+            QCOMPARE(SnapshotOf(*session), *expected);
+            QCOMPARE(session->ElapsedSeconds(), seconds);
+        }
+        QVERIFY(!session->Redo());
     }
 
     // Every operation (an unknown one too) in the grid file's bytes, then read back with each line

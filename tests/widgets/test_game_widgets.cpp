@@ -83,9 +83,9 @@ private slots:
                                              << "1 123456789 123456789|0 356789 2 5";
         QTest::newRow("protected") << 2 << 9 << Qt::LeftButton << ""
                                    << "0 3456789 3456789|0 3456789 2 4";
-        QTest::newRow("cancelled on a given only recolours it")
-            << 2 << 1 << Qt::LeftButton << "BtCancel"
-            << "0  |1  2 4";
+        QTest::newRow("a given is locked, in its colour, protection off")
+            << 1 << 1 << Qt::LeftButton << "BtCancel"
+            << "0  |1  1 4";
     }
 
     void clickThroughTheSelector() {
