@@ -10,6 +10,7 @@
 #include "game/widgets/modal_seam.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,8 +18,11 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace app {
 
@@ -112,11 +116,17 @@ void MainWindow::BuildActions() {
         {"ActionEnregistrer", "&Enregistrer", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_S),
          "Enregistrer", "enregistrer"},
         {"ActionEnregSous", "Enregistrer &sous...", "Fichier", {}, "Enregistrer sous", nullptr},
+        {"ActionFermer", "Fermer l'onglet", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_W),
+         "Fermer l'onglet", nullptr},
         {"ActionImprime", "Imprimer", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_P), "Imprimer",
          "imprime"},
         {"ActionQuitter", "Quitter", "Fichier", QKeySequence(Qt::CTRL | Qt::Key_F4), "Quitter",
          nullptr},
         {"ActionConfig", "Configurer", "Fichier", {}, "Configurer", "config"},
+        {"ActionAnnuler", "Annuler", "Edition", QKeySequence(Qt::CTRL | Qt::Key_Z),
+         "Annuler|Annuler le dernier coup", nullptr},
+        {"ActionRefaire", "Rétablir", "Edition", QKeySequence(Qt::CTRL | Qt::Key_Y),
+         "Rétablir|Rétablir le coup annulé", nullptr},
         {"EditCopier", "&Copier", "Edition", QKeySequence(Qt::CTRL | Qt::Key_C),
          "Copier|Copier la grille dans le presse-papiers", nullptr},
         {"EditColler", "Co&ller", "Edition", QKeySequence(Qt::CTRL | Qt::Key_V),
@@ -132,6 +142,8 @@ void MainWindow::BuildActions() {
         {"ActionAvantErreur", "Revenir avant la première erreur", "Outils",
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
          "Revenir avant la première erreur|Défaire les coups depuis la première erreur", nullptr},
+        {"ActionPause", "Pause", "Outils", QKeySequence(Qt::Key_F3),
+         "Pause|Arrêter le chrono et cacher la grille", nullptr},
     };
     for (const Command& command : commands) {
         auto* action = new QAction(QString::fromUtf8(command.caption), this);
@@ -144,6 +156,24 @@ void MainWindow::BuildActions() {
             action->setIcon(Picture(command.picture));
         addAction(action);
     }
+    // Further keys: the desktop's own, and the usual alternatives. The desktop's Close may be
+    // Ctrl+F4, which quits here.
+    const std::pair<const char*, QList<QKeySequence>> moreKeys[] = {
+        {"ActionAnnuler", QKeySequence::keyBindings(QKeySequence::Undo)},
+        {"ActionRefaire", QKeySequence::keyBindings(QKeySequence::Redo)
+                              << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"ActionQuitter", QKeySequence::keyBindings(QKeySequence::Quit)
+                              << QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"ActionPause", {QKeySequence(Qt::Key_Pause)}},
+    };
+    for (const auto& [name, keys] : moreKeys) {
+        QAction* action = Action(QLatin1String(name));
+        QList<QKeySequence> all{action->shortcut()};
+        for (const QKeySequence& key : keys)
+            if (!all.contains(key))
+                all << key;
+        action->setShortcuts(all);
+    }
     const auto on = [this](const char* name, auto handler) {
         connect(Action(QLatin1String(name)), &QAction::triggered, this, handler);
     };
@@ -155,7 +185,23 @@ void MainWindow::BuildActions() {
         if (auto* grid = ActiveGrid())
             emit printRequested(grid);
     });
+    on("ActionFermer", [this] {
+        if (tabs_->count() > 0)
+            CloseTab(tabs_->currentIndex());
+    });
     on("ActionQuitter", [this] { close(); });
+    on("ActionAnnuler", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->Session().Undo();
+    });
+    on("ActionRefaire", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->Session().Redo();
+    });
+    on("ActionPause", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->Session().SetPaused(!grid->Session().Paused());
+    });
     on("ActionConfig", [this] { emit configRequested(); });
     on("EditCopier", [this] {
         if (auto* grid = ActiveGrid())
@@ -214,6 +260,7 @@ void MainWindow::BuildMenus() {
     fichier->addAction(Action(QStringLiteral("ActionOuvrir")));
     fichier->addAction(Action(QStringLiteral("ActionEnregistrer")));
     fichier->addAction(Action(QStringLiteral("ActionEnregSous")));
+    fichier->addAction(Action(QStringLiteral("ActionFermer")));
     fichier->addSeparator();
     fichier->addAction(Action(QStringLiteral("ActionImprime")));
     fichier->addSeparator();
@@ -224,6 +271,9 @@ void MainWindow::BuildMenus() {
     fichier->addAction(Action(QStringLiteral("ActionQuitter")));
 
     QMenu* edition = menu("Menu_Edition", QStringLiteral("&Édition"));
+    edition->addAction(Action(QStringLiteral("ActionAnnuler")));
+    edition->addAction(Action(QStringLiteral("ActionRefaire")));
+    edition->addSeparator();
     menuCopier_ = entry(edition, "MenuCopier", "EditCopier");
     menuColler_ = entry(edition, "MenuColler", "EditColler");
 
@@ -242,6 +292,8 @@ void MainWindow::BuildMenus() {
     outils->addSeparator();
     outils->addAction(Action(QStringLiteral("ActionVerifier")));
     outils->addAction(Action(QStringLiteral("ActionAvantErreur")));
+    outils->addSeparator();
+    outils->addAction(Action(QStringLiteral("ActionPause")));
 
     QMenu* aide = menu("Menu_aide", QStringLiteral("&Aide"));
     aide->addAction(Action(QStringLiteral("ActionAide")));
@@ -314,15 +366,46 @@ void MainWindow::showEvent(QShowEvent* event) {
     } else if (Settings().ReopenLastFile && services_.Recent().Count() > 0) {
         OpenFile(services_.Recent().At(0));
     }
+    // Never an empty window: a first start, or nothing to reopen, begins with a grid to play.
+    if (tabs_->count() == 0)
+        AddNewGrid(true);
     UpdateActions(false);
+    // The tips window opened before the main window: it comes back in front of it.
+    for (QDialog* tips : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        if (tips->isVisible())
+            QTimer::singleShot(0, tips, [tips] {
+                tips->raise();
+                tips->activateWindow();
+            });
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Minimised, every grid stops its clock and hides its board; restored, the grids this paused
+    // play on (a grid the player paused stays paused).
+    if (isMinimized()) {
+        for (int i = 0; i < tabs_->count(); ++i)
+            if (game::GameSession& session = Grid(i)->Session(); !session.Paused()) {
+                session.SetPaused(true);
+                pausedByMinimising_ << Grid(i);
+            }
+    } else {
+        for (const QPointer<game::GridFrame>& grid : std::as_const(pausedByMinimising_))
+            if (grid)
+                grid->Session().SetPaused(false);
+        pausedByMinimising_.clear();
+    }
 }
 
 void MainWindow::UpdateActions(bool deleting) {
     const int tabs = tabs_->count();
     const bool enabled = deleting ? tabs > 1 : tabs > 0;
     for (const char* name :
-         {"ActionEnregistrer", "ActionEnregSous", "ActionImprime", "ActionDupliquer",
-          "ActionGrilleToJPG", "ActionVerifier", "ActionAvantErreur"})
+         {"ActionEnregistrer", "ActionEnregSous", "ActionFermer", "ActionImprime",
+          "ActionDupliquer", "ActionGrilleToJPG", "ActionVerifier", "ActionAvantErreur",
+          "ActionAnnuler", "ActionRefaire", "ActionPause"})
         Action(QLatin1String(name))->setEnabled(enabled);
     menuCopier_->setEnabled(enabled);
     menuColler_->setEnabled(enabled);

@@ -6,6 +6,7 @@
 #include "game/model/history_entry.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -90,6 +91,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -106,6 +108,8 @@ private:
     bool ConfirmQuit();
 
     game::GridFrame* CreateTab(const QString& caption, bool whiteFill);
+    // A new grid on a new, active tab: blank, or generated at the level of the settings.
+    void AddNewGrid(bool generated);
     // Save and Save As; true when the grid was written. A cancelled dialog, a refused overwrite
     // or a failed write (its error shown) gives false, and the grid keeps its file name.
     bool SaveGrid(game::GridFrame* grid);
@@ -137,6 +141,7 @@ private:
     QAction* menuCopier_ = nullptr;
     QAction* menuColler_ = nullptr;
     QStringList commandLineFiles_;
+    QList<QPointer<game::GridFrame>> pausedByMinimising_;
     bool shownOnce_ = false;
 };
 

@@ -153,13 +153,15 @@ game::GridFrame* MainWindow::CreateTab(const QString& caption, bool whiteFill) {
 
 void MainWindow::NewGrid() {
     const int answer = dialogs_.askNewGrid();
-    if (answer == game::TaskDialog::kCancel)
-        return;
+    if (answer != game::TaskDialog::kCancel)
+        AddNewGrid(answer == kGeneratedGrid);
+}
+
+void MainWindow::AddNewGrid(bool generated) {
     game::GridFrame* grid = CreateTab(UntitledCaption(), true);
     grid->InitBoard();
-    if (answer == kGeneratedGrid) {
+    if (generated)
         grid->Session().StartGeneratedGrid(Settings().GeneratedGridLevel);
-    }
     tabs_->setCurrentIndex(IndexOf(grid));
     UpdateActions(false);
 }

@@ -94,6 +94,23 @@ void GridFrame::BuildBoard() {
             cells_[(col - 1) * 9 + (row - 1)] = cell;
         }
     }
+    // A paused grid hides its cells under a plain panel; a click on it resumes.
+    pausePanel_ = new QPushButton(this);
+    pausePanel_->setObjectName(QStringLiteral("PausePanel"));
+    pausePanel_->setFlat(true);
+    pausePanel_->setAutoFillBackground(true);
+    pausePanel_->setGeometry(kBoardBackground);
+    pausePanel_->hide();
+    connect(pausePanel_, &QPushButton::clicked, this, [this] { session_.SetPaused(false); });
+}
+
+void GridFrame::ShowPaused(bool paused) {
+    for (CellWidget* cell : cells_)
+        cell->setVisible(!paused);
+    pausePanel_->setText(
+        services_.MessageText(QStringLiteral("Pause — appuyez sur F3 pour reprendre"), 114));
+    pausePanel_->setVisible(paused);
+    pausePanel_->raise();
 }
 
 void GridFrame::BuildPages() {
@@ -174,6 +191,7 @@ void GridFrame::Connect() {
     connect(&session_, &GameSession::timerRunningChanged, this,
             [this](bool running) { running ? clock_->start() : clock_->stop(); });
     connect(clock_, &QTimer::timeout, &session_, &GameSession::TickSecond);
+    connect(&session_, &GameSession::pausedChanged, this, &GridFrame::ShowPaused);
     connect(&session_, &GameSession::modifiedChanged, this, [this](bool modified) {
         ShowSaveIndicator(modified);
         lbStatus_->setText(session_.FileName());

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QTabWidget;
 class QTimer;
 
@@ -67,6 +68,8 @@ private:
     void BuildBoard();
     void BuildPages();
     void BuildStatusStrip();
+    // The board's cells, or the pause panel in their place.
+    void ShowPaused(bool paused);
     void Connect();
     void CellReleased(CellWidget* cell, Qt::MouseButton button);
     void EraseAll();
@@ -93,6 +96,7 @@ private:
     QLabel* saveDisabledImg_ = nullptr;
     QLabel* lbStatus_ = nullptr;
     QTimer* clock_ = nullptr;
+    QPushButton* pausePanel_ = nullptr;
 };
 
 } // namespace game

@@ -114,11 +114,41 @@ choose() { # row col mouse-button digit screenshot-name
     wait_gone "^S.+lecteur$"
 }
 
+# The first cell of the board, row by row, whose middle is all white on the screen (no digit):
+# prints "row col". Givens are locked in play mode, so the moves go to empty cells.
+empty_cell() {
+    corner "$main"
+    import -window root -depth 8 ppm:- | python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+fields, end = [], 0
+while len(fields) < 4:  # P6 width height maxval, then one whitespace byte
+    while data[end:end + 1].isspace():
+        end += 1
+    start = end
+    while not data[end:end + 1].isspace():
+        end += 1
+    fields.append(data[start:end])
+width, pixels = int(fields[1]), data[end + 1:]
+x0, y0, step = (int(v) for v in sys.argv[1:4])
+for row in range(9):
+    for col in range(9):
+        cx, cy = x0 + col * step, y0 + row * step
+        if all(min(pixels[3 * (y * width + x):3 * (y * width + x) + 3]) > 230
+               for y in range(cy - 8, cy + 8) for x in range(cx - 6, cx + 6)):
+            print(row + 1, col + 1)
+            sys.exit(0)
+sys.exit("no empty cell")
+' $((X + 2 + 25 + 19)) $((Y + board_top + 25 + 19)) 46
+}
+
 # A digit placed through the selector (left button, "Poser" page), then a candidate removed with
 # the right button ("Candidats" page).
-choose 5 5 1 5 selector-poser
+read -r placed_row placed_col < <(empty_cell)
+choose "$placed_row" "$placed_col" 1 5 selector-poser
 shot digit-placed
-choose 1 1 3 9 selector-candidats
+read -r removed_row removed_col < <(empty_cell)
+choose "$removed_row" "$removed_col" 3 9 selector-candidats
 
 # A family ticked: the naked singles, applied at once and after every move.
 click_in "$main" 674 $((menu_bar + 173)) 1
@@ -159,9 +189,10 @@ kill -0 $program_pid 2>/dev/null && fail "the program did not quit"
 wait $program_pid || fail "the program exited with an error"
 
 # The grid file: Latin-1 XML with CR LF lines, the play session in order.
-python3 - "$saved" "$data/Settings.ini" <<'PY'
+python3 - "$saved" "$data/Settings.ini" "$placed_row$placed_col$removed_row$removed_col" <<'PY'
 import sys
 grid, settings = sys.argv[1], sys.argv[2]
+placed_row, placed_col, removed_row, removed_col = (c.encode() for c in sys.argv[3])
 raw = open(grid, "rb").read()
 lines = raw.split(b"\r\n")
 assert lines[0] == b'<?xml version="1.0" encoding="ISO-8859-1" ?>', lines[0]
@@ -175,10 +206,11 @@ play = ops[ops.index("R") + 1:]
 assert ops[-1] == "T", ops
 givens = ops[1:ops.index("R")]
 assert len(givens) >= 18 and set(givens) == {"P"}, givens
-place = [a for a in actions if a[63:64] == b"P" and a[20:21] == b"5" and a[33:34] == b"5"]
-assert any(a[47:48] == b"5" for a in place), "digit 5 at L5C5 missing"
-assert any(a[63:64] == b"C" and a[20:21] == b"1" and a[33:34] == b"1" and a[47:48] == b"9"
-           for a in actions), "removal of 9 at L1C1 missing"
+place = [a for a in actions
+         if a[63:64] == b"P" and a[20:21] == placed_row and a[33:34] == placed_col]
+assert any(a[47:48] == b"5" for a in place), "digit 5 placed missing"
+assert any(a[63:64] == b"C" and a[20:21] == removed_row and a[33:34] == removed_col
+           and a[47:48] == b"9" for a in actions), "removal of 9 missing"
 assert "T" in ops and b"# duree de la partie en secondes" in actions[-1], actions[-1]
 text = open(settings, encoding="utf-8").read()
 assert "[GeneralSettings]" in text and "Language=fr" in text, text

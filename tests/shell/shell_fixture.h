@@ -35,7 +35,8 @@ struct Shell {
     }
 
     // Opens the main window anew, over the same services, with these files on the command line.
-    void Start(const QStringList& commandLine = {}) {
+    // The generated grid of a start that opens nothing is closed unless kept.
+    void Start(const QStringList& commandLine = {}, bool keepStartGrid = false) {
         window.reset();
         window = std::make_unique<app::MainWindow>(*services);
         app::ShellDialogs& dialogs = window->Dialogs();
@@ -49,6 +50,8 @@ struct Shell {
         window->FinishSetUp();
         window->SetCommandLineFiles(commandLine);
         window->show();
+        if (!keepStartGrid && window->Tabs()->count() == 1 && !Grid(0).HasFile())
+            window->CloseTab(0);
     }
 
     game::GameSession& Grid(int index) const { return window->Grid(index)->Session(); }

@@ -1,6 +1,7 @@
 // The main window as a player meets it: which commands are open when, what New, Open, Save,
 // Save As, Duplicate and closing do to the tabs and the files, and the quit sequence.
 
+#include "game/widgets/cell_widget.h"
 #include "tests/shell/shell_fixture.h"
 #include "tests/widgets/modal_answers.h"
 
@@ -8,6 +9,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QtTest>
@@ -260,6 +262,65 @@ private slots:
             report += "  " + State(shell);
         }
         QCOMPARE_GOLDEN(report, "shell/named_files.txt");
+    }
+
+    // A start with nothing to open plays a generated grid at once. The keys undo, redo and close
+    // on the current grid; Pause, or minimising, stops the clock and hides the board until the
+    // command comes again, the panel is clicked or the window is restored (a grid the player
+    // paused stays paused).
+    void startGridKeysAndPause() {
+        Shell shell;
+        shell.Start({}, true);
+        QCOMPARE(shell.window->Tabs()->count(), 1);
+        game::GameSession& grid = shell.Grid(0);
+        QCOMPARE(grid.CurrentMode(), game::Mode::Play);
+        int cell = 0;
+        while (grid.Cell(cell % 9 + 1, cell / 9 + 1).Digit() != 0)
+            ++cell;
+        grid.ApplyCellChoice(cell % 9 + 1, cell / 9 + 1, game::Operation::Place, 1);
+        const game::ActionHistory played = grid.History();
+        QMainWindow* window = shell.window.get();
+        window->activateWindow(); // shortcuts go to the active window
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (const auto redo : {Qt::Key_Y, Qt::Key_Z}) {
+            QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(grid.History().size(), played.size() - 2); // the switch to play goes too
+            QTest::keyClick(window, redo,
+                            Qt::ControlModifier |
+                                (redo == Qt::Key_Z ? Qt::ShiftModifier : Qt::NoModifier));
+            QCOMPARE(grid.History(), played);
+        }
+        QVERIFY(shell.window->Action("ActionQuitter")
+                    ->shortcuts()
+                    .contains(QKeySequence(Qt::CTRL | Qt::Key_Q)));
+        game::GridFrame* frame = shell.window->Grid(0);
+        auto* panel = frame->findChild<QPushButton*>("PausePanel");
+        const auto paused = [&](bool expected) {
+            const QString clock = grid.TimerLabel();
+            grid.TickSecond();
+            QCOMPARE(grid.TimerLabel() == clock, expected);
+            QCOMPARE(frame->Case(5, 5)->isHidden(), expected);
+            QCOMPARE(panel->isHidden(), !expected);
+        };
+        QTest::keyClick(window, Qt::Key_F3);
+        paused(true);
+        QCOMPARE(panel->text(), "Pause — appuyez sur F3 pour reprendre");
+        QTest::mouseClick(panel, Qt::LeftButton);
+        paused(false);
+        window->showMinimized();
+        paused(true);
+        window->showNormal();
+        paused(false);
+        QTest::keyClick(window, Qt::Key_F3);
+        window->showMinimized();
+        window->showNormal();
+        paused(true);
+        QTest::keyClick(window, Qt::Key_F3);
+        paused(false);
+        grid.SetModified(false);
+        QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(shell.window->Tabs()->count(), 0);
+        QVERIFY(!shell.window->Action("ActionRefaire")->isEnabled());
     }
 };
 
