@@ -2,7 +2,9 @@
 
 #include "game/widgets/colour.h"
 
+#include <QBackingStore>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace game {
@@ -78,7 +80,12 @@ void CellWidget::SetOverlay(const CellOverlay& overlay) {
 
 void CellWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintCell(painter, state_, overlay_);
+    // A picture of the board (QWidget::render into an image of its own) leaves out the cursor
+    // and the chosen digit: only the window's own painting shows them.
+    QBackingStore* store = window()->backingStore();
+    const bool onScreen =
+        store != nullptr && painter.paintEngine()->paintDevice() == store->paintDevice();
+    PaintCell(painter, state_, onScreen ? overlay_ : CellOverlay{});
 }
 
 void CellWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -302,7 +302,7 @@ private slots:
                                      << "L1C2 1/60 0|P 1 2 7";
         QTest::newRow("French") << false << false << "Down è Right ("
                                 << "L2C2 2/48 2|P 2 1 7; P 2 2 5";
-        QTest::newRow("keypad") << false << false << "Right Num+7"
+        QTest::newRow("keypad") << false << false << "Right Num+- Num+7"
                                 << "L1C2 1/60 0|P 1 2 7";
         QTest::newRow("key code") << false << false << "Right @20 @16"
                                   << "L1C2 1/60 0|P 1 2 7";
@@ -379,6 +379,38 @@ private slots:
         QTest::mouseClick(frame.Case(3, 2), Qt::LeftButton);
         QCOMPARE(frame.focusWidget(), &frame);
         QCOMPARE(frame.Case(3, 2)->Overlay(), (CellOverlay{true, DigitLight::Holds}));
+    }
+
+    // A repeated digit in red, a cell without candidates outlined in red, the cursor's ring and the
+    // chosen digit's tints.
+    void caseMarksAndOverlay() {
+        QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
+        BoardCell conflict(1, 1), deadEnd(1, 1), empty(1, 1), orange(1, 1);
+        orange.BackgroundColour = FromQColor(QColor(255, 150, 0));
+        conflict.SetNumber(4);
+        conflict.Conflict = true;
+        deadEnd.SetNumber(4);
+        deadEnd.SetNumber(0);
+        QList<QColor> seen;
+        for (const auto& [state, overlay] : {std::pair{conflict, CellOverlay{}},
+                                             {deadEnd, {}},
+                                             {empty, {true, DigitLight::None}},
+                                             {conflict, {false, DigitLight::Holds}},
+                                             {empty, {false, DigitLight::Candidate}},
+                                             {orange, {true, DigitLight::Holds}}}) {
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            PaintCell(painter, state, overlay);
+            seen << image.pixelColor(1, 19) << image.pixelColor(19, 19);
+            if (state.Conflict)
+                QVERIFY(CountColour(image, QRect(12, 7, 18, 26), 0) > 10);
+        }
+        QCOMPARE(seen[2], QColor(220, 0, 0));   // the red outline
+        QCOMPARE(seen[4], QColor(255, 140, 0)); // the cursor
+        QCOMPARE(seen[7], QColor(190, 218, 255));
+        QCOMPARE(seen[9], QColor(228, 238, 255));
+        QCOMPARE(seen[10], QColor(0, 105, 255)); // the cursor on a background close to its colour
+        QCOMPARE(seen[11], QColor(255, 150, 0)); // the panel's lighting stays
     }
 };
 
