@@ -34,6 +34,8 @@ public:
     engine::CandidateSet Candidates() const { return candidates_; }
     // Every candidate open, no digit.
     void ResetCell();
+    // Empty with every candidate removed: the cell can no longer be filled.
+    bool WithoutCandidates() const { return digit_ == 0 && candidates_ == 0; }
 
     Colour PlayedColour = 0;
     Colour CandidateColour = 0;
@@ -43,6 +45,8 @@ public:
     // solution's digit was removed from the candidates.
     bool WrongDigit = false;
     engine::CandidateSet MissingSolution = 0;
+    // The digit repeats in the cell's row, column or region (see MarkConflicts).
+    bool Conflict = false;
 
 private:
     int row_ = 0;

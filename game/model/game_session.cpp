@@ -1,5 +1,6 @@
 #include "game/model/game_session.h"
 
+#include "game/model/board_marks.h"
 #include "game/model/duration.h"
 #include "game/model/model_messages.h"
 #include "game/model/solution_check.h"
@@ -81,6 +82,8 @@ int GameSession::PlacedCells() const {
 }
 
 int GameSession::CountPlacedCells() {
+    for (const std::size_t k : MarkConflicts(cells_))
+        NotifyCell(cells_[k]);
     const int placed = PlacedCells();
     const QString label =
         QString::number(placed) + QStringLiteral("/81 ") + MessageText(83, QStringLiteral("cases"));

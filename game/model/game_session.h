@@ -221,7 +221,7 @@ private:
     void NotifyCell(const BoardCell& cell) { emit cellChanged(cell.Row(), cell.Col()); }
     // Presses the two switches as the settings say.
     void ApplyDefaults();
-    // Counts the cells holding a digit and refreshes the counter text.
+    // Counts the cells holding a digit, refreshes the counter text and the conflict marks.
     int CountPlacedCells();
     // The position as the techniques read it, cells in creation order.
     engine::GridState TakeSnapshot() const;

@@ -2,7 +2,9 @@
 
 #include "game/widgets/colour.h"
 
+#include <QBackingStore>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace game {
@@ -25,12 +27,34 @@ QFont CandidateFont() {
     return font;
 }
 
+// The chosen digit's tints: the cells that hold it, and the empty cells where it is a candidate.
+// Light blues, apart from the analysis panel's green and yellow.
+const QColor kHoldsTint(190, 218, 255);
+const QColor kCandidateTint(228, 238, 255);
+
+// Dark orange, unless the cell's background is close to it: then the background's inverse.
+QColor CursorColour(const QColor& background) {
+    const QColor orange(255, 140, 0);
+    const int distance = std::abs(background.red() - orange.red()) +
+                         std::abs(background.green() - orange.green()) +
+                         std::abs(background.blue() - orange.blue());
+    return distance > 160
+               ? orange
+               : QColor(255 - background.red(), 255 - background.green(), 255 - background.blue());
+}
+
+QColor Background(const BoardCell& state, DigitLight light) {
+    if (state.BackgroundColour != kWhite || light == DigitLight::None)
+        return ToQColor(state.BackgroundColour);
+    return light == DigitLight::Holds ? kHoldsTint : kCandidateTint;
+}
+
 bool SameLook(const BoardCell& a, const BoardCell& b) {
     return a.Row() == b.Row() && a.Col() == b.Col() && a.Digit() == b.Digit() &&
            a.Candidates() == b.Candidates() && a.PlayedColour == b.PlayedColour &&
            a.CandidateColour == b.CandidateColour && a.BackgroundColour == b.BackgroundColour &&
            a.ShowsCandidates == b.ShowsCandidates && a.WrongDigit == b.WrongDigit &&
-           a.MissingSolution == b.MissingSolution;
+           a.MissingSolution == b.MissingSolution && a.Conflict == b.Conflict;
 }
 
 } // namespace
@@ -47,9 +71,21 @@ void CellWidget::Show(const BoardCell& state) {
     update();
 }
 
+void CellWidget::SetOverlay(const CellOverlay& overlay) {
+    if (overlay == overlay_)
+        return;
+    overlay_ = overlay;
+    update();
+}
+
 void CellWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintCell(painter, state_);
+    // A picture of the board (QWidget::render into an image of its own) leaves out the cursor
+    // and the chosen digit: only the window's own painting shows them.
+    QBackingStore* store = window()->backingStore();
+    const bool onScreen =
+        store != nullptr && painter.paintEngine()->paintDevice() == store->paintDevice();
+    PaintCell(painter, state_, onScreen ? overlay_ : CellOverlay{});
 }
 
 void CellWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -57,20 +93,34 @@ void CellWidget::mouseReleaseEvent(QMouseEvent* event) {
         emit MouseReleased(event->button());
 }
 
-void PaintCell(QPainter& painter, const BoardCell& state) {
+void PaintCell(QPainter& painter, const BoardCell& state, const CellOverlay& overlay) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // A rounded square outlined in pure blue, its inside in the background colour.
-    painter.setPen(QPen(QColor(0, 0, 255), 1));
-    painter.setBrush(ToQColor(state.BackgroundColour));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, CellWidget::kSize - 1, CellWidget::kSize - 1), 4.5,
-                            4.5);
+    // A rounded square outlined in pure blue, its inside in the background colour; a cell left
+    // without candidates is outlined in red.
+    const QColor mark(220, 0, 0);
+    const QColor background = Background(state, overlay.Light);
+    const bool deadEnd = state.WithoutCandidates();
+    painter.setPen(deadEnd ? QPen(mark, 3) : QPen(QColor(0, 0, 255), 1));
+    painter.setBrush(background);
+    const double edge = deadEnd ? 1.5 : 0.5;
+    painter.drawRoundedRect(
+        QRectF(edge, edge, CellWidget::kSize - 2 * edge, CellWidget::kSize - 2 * edge), 4.5, 4.5);
+    // The cursor: a thick ring inside the outline.
+    if (overlay.Cursor) {
+        const double inset = deadEnd ? 4.5 : 1.5;
+        painter.setPen(QPen(CursorColour(background), 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(
+            QRectF(inset, inset, CellWidget::kSize - 2 * inset, CellWidget::kSize - 2 * inset), 4,
+            4);
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     // Verification marks: a wrong digit in red inside a red frame; the solution's digit that was
-    // removed from the candidates, in red at its place among them.
-    const QColor mark(220, 0, 0);
+    // removed from the candidates, in red at its place among them. A digit that repeats in its
+    // row, column or region is red too, without the frame.
     if (state.WrongDigit) {
         painter.setPen(QPen(mark, 2));
         painter.setBrush(Qt::NoBrush);
@@ -78,7 +128,7 @@ void PaintCell(QPainter& painter, const BoardCell& state) {
     }
     if (state.Digit() != 0) {
         painter.setFont(DigitFont());
-        painter.setPen(state.WrongDigit ? mark : ToQColor(state.PlayedColour));
+        painter.setPen(state.WrongDigit || state.Conflict ? mark : ToQColor(state.PlayedColour));
         painter.drawText(QRect(14, 9, CellWidget::kSize, CellWidget::kSize),
                          Qt::AlignLeft | Qt::AlignTop, state.Number());
     } else if (state.ShowsCandidates || state.MissingSolution != 0) {

@@ -3,10 +3,19 @@
 // reports mouse releases; the frame decides what a click does.
 
 #include "game/model/board_cell.h"
+#include "game/model/board_marks.h"
 
 #include <QWidget>
 
 namespace game {
+
+// What only the screen shows over a cell: the keyboard cursor and the light of the chosen digit.
+struct CellOverlay {
+    bool Cursor = false;
+    DigitLight Light = DigitLight::None;
+
+    friend bool operator==(const CellOverlay&, const CellOverlay&) = default;
+};
 
 class CellWidget : public QWidget {
     Q_OBJECT
@@ -19,6 +28,8 @@ public:
     // Takes the cell's digit, candidates and colours; repaints when anything changed.
     void Show(const BoardCell& state);
     const BoardCell& State() const { return state_; }
+    void SetOverlay(const CellOverlay& overlay);
+    const CellOverlay& Overlay() const { return overlay_; }
 
 signals:
     void MouseReleased(Qt::MouseButton button);
@@ -29,9 +40,11 @@ protected:
 
 private:
     BoardCell state_;
+    CellOverlay overlay_;
 };
 
-// Draws a cell as CellWidget paints it, into any painter (screen, image).
-void PaintCell(QPainter& painter, const BoardCell& state);
+// Draws a cell as CellWidget paints it, into any painter (screen, image); prints and pictures
+// have no overlay.
+void PaintCell(QPainter& painter, const BoardCell& state, const CellOverlay& overlay = {});
 
 } // namespace game

@@ -11,16 +11,21 @@
 #include "game/widgets/modal_seam.h"
 #include "game/widgets/task_dialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 namespace game {
 
@@ -44,6 +49,30 @@ QWidget* FilledRect(const char* name, QRect geometry, const QColor& colour, QWid
     return shape;
 }
 
+// The digit a key stands for, 0 for none. The top row is known by its place (key codes 10..18 of
+// X11 and Wayland), whatever the layout and Shift; the keypad by its digits. Without a key code
+// (other platforms, synthetic events), the digits and the unshifted French keyboard's symbols.
+int DigitOfKey(const QKeyEvent& event) {
+    const int key = event.key();
+    const bool digitKey = key >= Qt::Key_1 && key <= Qt::Key_9;
+    if (digitKey && event.modifiers().testFlag(Qt::KeypadModifier))
+        return key - Qt::Key_0;
+    constexpr quint32 kTopRowOne = 10;
+    const quint32 code = event.nativeScanCode();
+    if (code != 0)
+        return code >= kTopRowOne && code < kTopRowOne + 9 ? int(code - kTopRowOne) + 1 : 0;
+    if (digitKey)
+        return key - Qt::Key_0;
+    static constexpr int kFrenchTopRow[9] = {
+        Qt::Key_Ampersand,  Qt::Key_Eacute,     Qt::Key_QuoteDbl,
+        Qt::Key_Apostrophe, Qt::Key_ParenLeft,  Qt::Key_Minus,
+        Qt::Key_Egrave,     Qt::Key_Underscore, Qt::Key_Ccedilla};
+    const auto* found = std::find(std::begin(kFrenchTopRow), std::end(kFrenchTopRow), key);
+    return found == std::end(kFrenchTopRow) || event.modifiers().testFlag(Qt::KeypadModifier)
+               ? 0
+               : int(found - std::begin(kFrenchTopRow)) + 1;
+}
+
 } // namespace
 
 GridFrame::GridFrame(const FrameServices& services, QWidget* parent)
@@ -53,9 +82,13 @@ GridFrame::GridFrame(const FrameServices& services, QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setMinimumSize(kDesignSize.width(), 470);
+    setFocusPolicy(Qt::StrongFocus);
 
     BuildBoard();
     BuildPages();
+    // A click on a button leaves the keyboard on the board; Tab still reaches the buttons.
+    for (auto* button : dashboard_->findChildren<QAbstractButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
     BuildStatusStrip();
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("TimerPartie"));
@@ -164,8 +197,10 @@ void GridFrame::BuildStatusStrip() {
 }
 
 void GridFrame::Connect() {
-    connect(&session_, &GameSession::cellChanged, this,
-            [this](int row, int col) { Case(row, col)->Show(session_.Cell(row, col)); });
+    connect(&session_, &GameSession::cellChanged, this, [this](int row, int col) {
+        Case(row, col)->Show(session_.Cell(row, col));
+        ShowOverlay(row, col);
+    });
     // A replay or an automatic solve writes hundreds of lines at once: they reach the memo in
     // one append when the event loop comes back, rather than one layout per line.
     connect(&session_, &GameSession::traceLineAdded, this, [this](const QString& line) {
@@ -230,13 +265,18 @@ void GridFrame::FlushTrace() {
 
 void GridFrame::InitBoard(PendingHistory* pending) {
     session_.InitBoard(pending);
+    cursorRow_ = cursorCol_ = 1;
+    chosenDigit_ = 0;
     ShowAll();
 }
 
 void GridFrame::ShowAll() {
-    for (int col = 1; col <= 9; ++col)
-        for (int row = 1; row <= 9; ++row)
+    for (int col = 1; col <= 9; ++col) {
+        for (int row = 1; row <= 9; ++row) {
             Case(row, col)->Show(session_.Cell(row, col));
+            ShowOverlay(row, col);
+        }
+    }
     dashboard_->ShowMode(session_.CurrentMode() == Mode::Input);
     dashboard_->LabelCases->setText(session_.CasesLabel());
     dashboard_->LabelTimer->setText(session_.TimerLabel());
@@ -264,6 +304,7 @@ QRect GridFrame::BoardArea() const {
 void GridFrame::CellReleased(CellWidget* cell, Qt::MouseButton button) {
     const int row = cell->State().Row();
     const int col = cell->State().Col();
+    MoveCursor(row, col);
     const SelectorSetup setup = session_.PrepareSelector(row, col, button == Qt::LeftButton);
 
     DigitSelector selector(this);
@@ -276,8 +317,113 @@ void GridFrame::CellReleased(CellWidget* cell, Qt::MouseButton button) {
     selector.SetButtonsColour(ToQColor(setup.CandidateColour), DigitSelector::kCandidateTag);
     const bool chosen = RunModal(selector) == QDialog::Accepted;
     repaint();
-    if (chosen)
+    if (chosen) {
         session_.ApplyCellChoice(row, col, selector.ChosenOperation(), selector.Digit());
+        ChooseCursorDigit();
+    }
+}
+
+void GridFrame::MoveCursor(int row, int col) {
+    const int oldRow = cursorRow_;
+    const int oldCol = cursorCol_;
+    cursorRow_ = std::clamp(row, 1, 9);
+    cursorCol_ = std::clamp(col, 1, 9);
+    ShowOverlay(oldRow, oldCol);
+    ShowOverlay(cursorRow_, cursorCol_);
+    ChooseCursorDigit();
+}
+
+void GridFrame::ChooseCursorDigit() {
+    const int digit = session_.Cell(cursorRow_, cursorCol_).Digit();
+    if (digit != 0)
+        ChooseDigit(digit);
+}
+
+void GridFrame::ChooseDigit(int digit) {
+    if (digit == chosenDigit_)
+        return;
+    chosenDigit_ = digit;
+    for (int col = 1; col <= 9; ++col)
+        for (int row = 1; row <= 9; ++row)
+            ShowOverlay(row, col);
+}
+
+void GridFrame::ShowOverlay(int row, int col) {
+    Case(row, col)->SetOverlay(
+        {row == cursorRow_ && col == cursorCol_, LightFor(session_.Cell(row, col), chosenDigit_)});
+}
+
+void GridFrame::PlayDigitKey(int digit, bool removeCandidate) {
+    const SelectorSetup setup = session_.PrepareSelector(cursorRow_, cursorCol_, !removeCandidate);
+    const QString& allowed = removeCandidate ? setup.CandidateDigits : setup.PlaceDigits;
+    if (allowed.contains(QChar(u'0' + digit))) {
+        session_.ApplyCellChoice(cursorRow_, cursorCol_,
+                                 removeCandidate ? Operation::RemoveCandidate : Operation::Place,
+                                 digit);
+        ChooseCursorDigit();
+    } else if (!removeCandidate && session_.Cell(cursorRow_, cursorCol_).Digit() != 0) {
+        ChooseDigit(digit);
+    } else {
+        QApplication::beep();
+    }
+}
+
+void GridFrame::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    if (modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        MoveCursor(cursorRow_, cursorCol_ - 1);
+        return;
+    case Qt::Key_Right:
+        MoveCursor(cursorRow_, cursorCol_ + 1);
+        return;
+    case Qt::Key_Up:
+        MoveCursor(cursorRow_ - 1, cursorCol_);
+        return;
+    case Qt::Key_Down:
+        MoveCursor(cursorRow_ + 1, cursorCol_);
+        return;
+    case Qt::Key_Home:
+        MoveCursor(control ? 1 : cursorRow_, 1);
+        return;
+    case Qt::Key_End:
+        MoveCursor(control ? 9 : cursorRow_, 9);
+        return;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        // A digit placed in play mode leaves the board (Redo brings it back); a given stays.
+        if (!session_.EraseDigit(cursorRow_, cursorCol_))
+            QApplication::beep();
+        return;
+    case Qt::Key_Escape:
+        if (chosenDigit_ != 0) {
+            ChooseDigit(0);
+            return;
+        }
+        break;
+    default:
+        if (const int digit = DigitOfKey(*event); digit != 0) {
+            PlayDigitKey(digit, control);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void GridFrame::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    setFocus();
+}
+
+void GridFrame::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        setFocus();
 }
 
 void GridFrame::EraseAll() {

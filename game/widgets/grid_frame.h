@@ -1,7 +1,13 @@
 #pragma once
 // GridFrame: one open grid on its tab. The board of 81 cells, the dashboard, the tracer and the
-// analysis panel, all showing one GameSession; clicks become the session's operations, and the
-// questions the rules ask (erase all, restart, save before closing) are asked here.
+// analysis panel, all showing one GameSession; clicks and keys become the session's operations,
+// and the questions the rules ask (erase all, restart, save before closing) are asked here.
+//
+// The board has a cursor: the arrow keys, Home and End move it, a click moves it to the cell; a
+// digit key places that digit in its cell as the selector's "Poser" page would, Ctrl+digit
+// removes that candidate as its "Candidats" page would. The chosen digit (the cursor landing on
+// a digit, or a digit key on a filled cell) lights the cells that hold it and those where it is
+// a candidate; Escape clears it.
 
 #include "game/model/game_session.h"
 
@@ -63,6 +69,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The board takes the keyboard when its grid is shown, and back when its window comes back
+    // from a dialog.
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildBoard();
@@ -72,6 +83,16 @@ private:
     void ShowPaused(bool paused);
     void Connect();
     void CellReleased(CellWidget* cell, Qt::MouseButton button);
+    // Moves the cursor, kept on the board; landing on a digit chooses it.
+    void MoveCursor(int row, int col);
+    // The cursor's digit, when its cell holds one, becomes the chosen digit.
+    void ChooseCursorDigit();
+    // 0 lights nothing.
+    void ChooseDigit(int digit);
+    void ShowOverlay(int row, int col);
+    // A digit key: the move the selector's page would allow, else a beep; on a filled cell a
+    // digit it cannot place is chosen instead.
+    void PlayDigitKey(int digit, bool removeCandidate);
     void EraseAll();
     void Restart();
     // "Jouer ! ": a typed-in grid that is not a proper puzzle is played only if the player says so.
@@ -97,6 +118,9 @@ private:
     QLabel* lbStatus_ = nullptr;
     QTimer* clock_ = nullptr;
     QPushButton* pausePanel_ = nullptr;
+    int cursorRow_ = 1;
+    int cursorCol_ = 1;
+    int chosenDigit_ = 0;
 };
 
 } // namespace game

@@ -29,7 +29,8 @@ namespace {
 //   play, undo, restart, erase, unlight, copy, redraw (a new candidate colour)
 //   tick N, modified 0|1, protect 0|1, candidates 0|1, check FAMILIES 0|1, select FAMILY,
 //   light ROW, apply ROW (the double-click: both halves), selector ROW COL L|R, verify, back (to
-//   before the first mistake), level, redo, rub ROW COL (erases a digit), pause 0|1, save
+//   before the first mistake), level, redo, rub ROW COL (erases a digit), pause 0|1, save, marks
+//   (the cells whose digit repeats)
 QString Journal(const QString& script, const game::GameSettings& settings) {
     auto session = NewGrid(settings);
     const QTemporaryDir saveFolder;
@@ -81,6 +82,11 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
             journal += game::LevelLine(s->Puzzle().Rating()) + u'\n';
         } else if (w[0] == u"unlight") {
             s->ClearLighting();
+        } else if (w[0] == u"marks") {
+            for (const game::BoardCell& cell : s->Cells())
+                journal += cell.Conflict
+                               ? QStringLiteral("conflict L%1C%2\n").arg(cell.Row()).arg(cell.Col())
+                               : QString();
         } else if (w[0] == u"copy") {
             journal += s->CopyGrid() + u'\n';
         } else if (w[0] == u"redraw") {

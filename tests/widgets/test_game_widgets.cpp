@@ -11,6 +11,7 @@
 
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -21,6 +22,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <ranges>
 
 using namespace game;
 
@@ -272,6 +274,147 @@ private slots:
         families->item(2)->setCheckState(Qt::Checked); // a tick selects its line
         QCOMPARE(families->currentRow(), 2);
         QCOMPARE(frame.Session().Panel().SelectedFamily(), 2);
+    }
+
+    // Keys on a board whose L1C1 holds a 5; the cursor, the cells lit (holding / candidate), the
+    // digits in conflict and the history after the 5. "@N" is a key with the key code N of X11.
+    void keyboardPlays_data() {
+        QTest::addColumn<bool>("protection");
+        QTest::addColumn<bool>("play");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("arrows stop at the edges")
+            << false << false << "Left Up Down Down Right Right"
+            << "L3C3 1/60 0|";
+        QTest::newRow("End") << false << false << "End Down"
+                             << "L2C9 0/0 0|";
+        QTest::newRow("Home") << false << false << "Ctrl+End Home"
+                              << "L9C1 0/0 0|";
+        QTest::newRow("Ctrl+End") << false << false << "Ctrl+End Right Down"
+                                  << "L9C9 0/0 0|";
+        QTest::newRow("landing on a digit chooses it") << false << false << "Ctrl+End Ctrl+Home"
+                                                       << "L1C1 1/60 0|";
+        QTest::newRow("Escape") << false << false << "Right Left Escape"
+                                << "L1C1 0/0 0|";
+        QTest::newRow("digit") << false << false << "Right 7"
+                               << "L1C2 1/60 0|P 1 2 7";
+        QTest::newRow("Shift+digit") << false << false << "Right Shift+7"
+                                     << "L1C2 1/60 0|P 1 2 7";
+        QTest::newRow("French") << false << false << "Down è Right ("
+                                << "L2C2 2/48 2|P 2 1 7; P 2 2 5";
+        QTest::newRow("keypad") << false << false << "Right Num+- Num+7"
+                                << "L1C2 1/60 0|P 1 2 7";
+        QTest::newRow("key code") << false << false << "Right @20 @16"
+                                  << "L1C2 1/60 0|P 1 2 7";
+        QTest::newRow("Ctrl+digit") << false << false << "Down Ctrl+4"
+                                    << "L2C1 0/0 0|C 2 1 4";
+        QTest::newRow("refused") << true << false << "Right 5 Ctrl+3"
+                                 << "L1C2 0/0 0|";
+        QTest::newRow("candidates in play") << true << true << "Right Ctrl+3 Ctrl+5 3 4"
+                                            << "L1C2 1/60 0|C 1 2 3; P 1 2 4";
+        QTest::newRow("a digit key on a digit") << true << false << "9"
+                                                << "L1C1 0/80 0|";
+        QTest::newRow("Delete keeps a given") << false << true << "Delete Backspace"
+                                              << "L1C1 0/0 0|";
+        QTest::newRow("Delete erases a played digit") << false << true << "Right 7 Delete"
+                                                      << "L1C2 0/0 0|";
+    }
+
+    void keyboardPlays() {
+        QFETCH(bool, protection);
+        QFETCH(bool, play);
+        QFETCH(QString, keys);
+        QFETCH(QString, seen);
+        services_.settings.Protection = protection;
+        GridFrame& frame = NewFrame();
+        frame.Session().ApplyCellChoice(1, 1, Operation::Place, 5);
+        if (play)
+            frame.Session().StartPlay();
+        const std::size_t before = frame.Session().History().size();
+        for (const QString& key : keys.split(u' ')) {
+            if (key.startsWith(u'@')) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Minus, Qt::NoModifier,
+                                key.mid(1).toUInt(), 0, 0, QStringLiteral("-"));
+                QApplication::sendEvent(&frame, &press);
+                continue;
+            }
+            const QKeyCombination combination = QKeySequence::fromString(key)[0];
+            QTest::keyClick(&frame, combination.key(), combination.keyboardModifiers());
+        }
+        QString cursor;
+        int lit[3] = {};
+        int conflicts = 0;
+        for (int row = 1; row <= 9; ++row) {
+            for (int col = 1; col <= 9; ++col) {
+                const CellWidget* cell = frame.Case(row, col);
+                if (cell->Overlay().Cursor)
+                    cursor += QStringLiteral("L%1C%2").arg(row).arg(col);
+                ++lit[int(cell->Overlay().Light)];
+                conflicts += cell->State().Conflict;
+            }
+        }
+        QStringList moves;
+        for (const HistoryEntry& entry : frame.Session().History() | std::views::drop(before))
+            moves << QStringLiteral("%1 %2 %3 %4")
+                         .arg(QChar::fromLatin1(Letter(entry.Operation)))
+                         .arg(entry.Row)
+                         .arg(entry.Col)
+                         .arg(entry.Digit);
+        QCOMPARE(QStringLiteral("%1 %2/%3 %4|%5")
+                     .arg(cursor)
+                     .arg(lit[1])
+                     .arg(lit[2])
+                     .arg(conflicts)
+                     .arg(moves.join(QStringLiteral("; "))),
+                 seen);
+    }
+
+    // The board takes the keyboard when shown, keeps it when a button is clicked and gets it back
+    // from the selector.
+    void boardKeepsTheKeyboard() {
+        GridFrame& frame = NewFrame();
+        frame.show();
+        QCOMPARE(frame.focusWidget(), &frame);
+        QTest::mouseClick(frame.findChild<QPushButton*>("SB_CandidatOn"), Qt::LeftButton);
+        QCOMPARE(frame.focusWidget(), &frame);
+        frame.findChild<QPlainTextEdit*>("MemoTrace")->setFocus();
+        ModalAnswers answers;
+        answers.Queue([](QDialog& selector) { selector.findChild<QPushButton*>("P4")->click(); });
+        QTest::mouseClick(frame.Case(3, 2), Qt::LeftButton);
+        QCOMPARE(frame.focusWidget(), &frame);
+        QCOMPARE(frame.Case(3, 2)->Overlay(), (CellOverlay{true, DigitLight::Holds}));
+    }
+
+    // A repeated digit in red, a cell without candidates outlined in red, the cursor's ring and the
+    // chosen digit's tints.
+    void caseMarksAndOverlay() {
+        QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
+        BoardCell conflict(1, 1), deadEnd(1, 1), empty(1, 1), orange(1, 1);
+        orange.BackgroundColour = FromQColor(QColor(255, 150, 0));
+        conflict.SetNumber(4);
+        conflict.Conflict = true;
+        deadEnd.SetNumber(4);
+        deadEnd.SetNumber(0);
+        QList<QColor> seen;
+        for (const auto& [state, overlay] : {std::pair{conflict, CellOverlay{}},
+                                             {deadEnd, {}},
+                                             {empty, {true, DigitLight::None}},
+                                             {conflict, {false, DigitLight::Holds}},
+                                             {empty, {false, DigitLight::Candidate}},
+                                             {orange, {true, DigitLight::Holds}}}) {
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            PaintCell(painter, state, overlay);
+            seen << image.pixelColor(1, 19) << image.pixelColor(19, 19);
+            if (state.Conflict)
+                QVERIFY(CountColour(image, QRect(12, 7, 18, 26), 0) > 10);
+        }
+        QCOMPARE(seen[2], QColor(220, 0, 0));   // the red outline
+        QCOMPARE(seen[4], QColor(255, 140, 0)); // the cursor
+        QCOMPARE(seen[7], QColor(190, 218, 255));
+        QCOMPARE(seen[9], QColor(228, 238, 255));
+        QCOMPARE(seen[10], QColor(0, 105, 255)); // the cursor on a background close to its colour
+        QCOMPARE(seen[11], QColor(255, 150, 0)); // the panel's lighting stays
     }
 };
 
