@@ -317,7 +317,7 @@ private slots:
         QTest::newRow("Delete keeps a given") << false << true << "Delete Backspace"
                                               << "L1C1 0/0 0|";
         QTest::newRow("Delete erases a played digit") << false << true << "Right 7 Delete"
-                                                      << "L1C2 0/0 0|";
+                                                      << "L1C2 0/80 0|";
     }
 
     void keyboardPlays() {
