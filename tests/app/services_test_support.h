@@ -1,6 +1,5 @@
 #pragma once
-// Shared by the services tests: a data folder of its own for every test, file helpers, and tables
-// kept in files.
+// The services tests' data folder, file helpers and tables kept in files.
 
 #include "tests/golden.h"
 
@@ -42,8 +41,7 @@ inline QString CreateFile(const QString& folder, const QString& name) {
     return path;
 }
 
-// The rows of a table kept under tests/golden/: a row a line, its name then a QString per column,
-// separated by tabs; ¶, ¤ and → stand for a line feed, a carriage return and a tab.
+// A table under tests/golden/: name, then a column a tab; ¶, ¤, → stand for \n, \r, a tab.
 inline void AddRowsFrom(const QString& table, std::initializer_list<const char*> columns) {
     for (const char* column : columns)
         QTest::addColumn<QString>(column);

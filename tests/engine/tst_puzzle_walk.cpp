@@ -1,6 +1,5 @@
-// Plays every rated puzzle with all six families applied after each analysis, as a player who
-// ticks every family would: no finding may ever place a wrong digit or remove the solution's
-// candidate, and every configuration has exactly one line that stands for it.
+// Every rated puzzle played with all families applied: no finding contradicts the solution, and
+// each configuration has exactly one line standing for it.
 
 #include "bench/puzzle_positions.h"
 #include "engine/families.h"

@@ -1,8 +1,4 @@
-// Faults around the program: a grid saved where it cannot be written loses nothing, and a data
-// folder or files it cannot use never stop it from starting. Root ignores file permissions, so
-// every obstacle here is one that stops root too.
-#include "app/services/settings_store.h"
-#include "app/services/translator.h"
+// A grid saved where it cannot be written loses nothing; every obstacle here stops root too.
 #include "tests/app/services_test_support.h"
 #include "tests/faults/file_size_limit.h"
 #include "tests/game/session_fixture.h"
@@ -42,18 +38,14 @@ private slots:
         const QString notRegular = QStringLiteral(" : ce n'est pas un fichier ordinaire");
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("reason"); // how the message ends, where it is the program's own
-        QTest::newRow("folder path under a regular file") << "under a file"
-                                                          << "";
-        QTest::newRow("folder under /proc, which takes no new file")
-            << "proc"
-            << " : fichier ou dossier introuvable";
+        QTest::newRow("folder path under a regular file") << "under a file" << QString();
+        QTest::newRow("/proc takes no new file") << "proc"
+                                                 << " : fichier ou dossier introuvable";
         QTest::newRow("a folder in the file's place") << "folder" << notRegular;
         QTest::newRow("full disk device") << "device" << notRegular;
         QTest::newRow("named pipe") << "pipe" << notRegular;
-        QTest::newRow("disk full while writing, previous file kept") << "disk full"
-                                                                     << "";
-        QTest::newRow("immutable file, previous file kept") << "immutable"
-                                                            << "";
+        QTest::newRow("disk full while writing") << "disk full" << QString();
+        QTest::newRow("immutable file") << "immutable" << QString();
     }
 
     void failedSaveLosesNothing() {
@@ -114,50 +106,6 @@ private slots:
         QCOMPARE(HistoryText(session->History()), history);
         QCOMPARE(saved.count(), 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore); // no temporary file left
-    }
-
-    void unusableSettingsStorageKeepsSettingsInMemory_data() {
-        QTest::addColumn<QString>("dataFolder"); // empty: a temporary folder
-        QTest::addColumn<bool>("settingsFileIsFolder");
-        QTest::newRow("data folder cannot be created") << "/proc/tessarine" << false;
-        QTest::newRow("data folder cannot be written") << "/proc" << false;
-        QTest::newRow("a folder named Settings.ini") << QString() << true;
-    }
-
-    void unusableSettingsStorageKeepsSettingsInMemory() {
-        QFETCH(QString, dataFolder);
-        QFETCH(bool, settingsFileIsFolder);
-        const services_test::TemporaryDataFolder temporary;
-        if (!dataFolder.isEmpty())
-            qputenv("TESSARINE_DATA_DIR", dataFolder.toUtf8());
-        if (settingsFileIsFolder)
-            QVERIFY(QDir().mkpath(temporary.SettingsPath()));
-        services::SettingsStore module;
-        const QString problem = module.StorageProblem();
-        QVERIFY2(problem.contains(settingsFileIsFolder ? temporary.SettingsPath() : dataFolder),
-                 qPrintable(problem));
-        QCOMPARE(module.Values().Language, QStringLiteral("fr"));
-        module.Values().Language = QStringLiteral("en");
-        QVERIFY(!module.Save());
-        const QString key = QStringLiteral("RecentSaveFileAsDir");
-        QVERIFY(!module.WriteEntry(services::kRecentDirectories, key, QStringLiteral("/grilles")));
-        QCOMPARE(module.ReadEntry(services::kRecentDirectories, key, {}), "/grilles");
-        module.Load();
-        QCOMPARE(module.Values().Language, QStringLiteral("en"));
-        QCOMPARE(module.StorageProblem(), problem); // said once, the same later
-        QVERIFY(!settingsFileIsFolder || QFileInfo(temporary.SettingsPath()).isDir());
-    }
-
-    void translationFileThatIsAFolderGivesDefaults() {
-        const services_test::TemporaryDataFolder temporary;
-        services::Settings settings;
-        services::Translator module(settings);
-        module.SetProgramFolder(temporary.Path());
-        QVERIFY(QDir().mkpath(module.TranslationsPath()));
-        module.LoadMessages();
-        QCOMPARE(module.Messages(), QStringList{});
-        QCOMPARE(module.GetMessageText(QStringLiteral("&Oui"), 1), QStringLiteral("&Oui"));
-        QCOMPARE(module.LanguageCodes(), QStringList{});
     }
 };
 

@@ -1,10 +1,5 @@
-// One grid's model, headless. Scripts whose journal (every event and the position after each
-// command) is compared with a golden file: placements and removals with their trace lines, modes,
-// the selector's set-up, the clock, undo and restart, the analysis run and its panel. The grid
-// texts: import, paste and copy. Seeded random games: replay, undo, restart, duplication, saving
-// and loading give back the positions the game went through. The grid file: what is written reads
-// back, and every file that holds no grid is refused without touching the open one. Then
-// tessarine-cli analyse, the built program run on a few positions and command lines it refuses.
+// One grid's model, headless: scripted journals, grid texts, seeded random games, the grid file
+// and tessarine-cli analyse, each against golden files.
 #include "game/model/grid_file.h"
 #include "tests/app/services_test_support.h"
 #include "tests/game/session_fixture.h"
@@ -23,29 +18,34 @@ using namespace fixture;
 
 namespace {
 
-// Runs the commands, separated by "; ", on a new grid and writes down what each one does.
-//   P|C|<any letter> ROW COL DIGITS   a cell choice for each digit in turn
-//   holes RC...   imports the solution without the cells RC ("11 45" for (1,1) and (4,5))
-//   play, undo, restart, erase, unlight, copy, redraw (a new candidate colour)
-//   tick N, modified 0|1, protect 0|1, candidates 0|1, check FAMILIES 0|1, select FAMILY,
-//   light ROW, apply ROW (the double-click: both halves), selector ROW COL L|R, verify, back (to
-//   before the first mistake), level
+// Runs the "; "-separated commands on a new grid, writing down what each does: P|C|X ROW COL
+// DIGITS (a cell choice per digit), holes RC... (the solution without cells RC), play, undo,
+// restart, erase, unlight, copy, redraw, tick N, modified|protect|candidates 0|1, check FAMILIES
+// 0|1, select FAMILY, light ROW, apply ROW, selector ROW COL L|R, verify, back, level.
 QString Journal(const QString& script, const game::GameSettings& settings) {
     auto session = NewGrid(settings);
     QString journal;
     GameSession* s = session.get();
-    QObject::connect(s, &GameSession::traceLineAdded, [&](const QString& line) {
-        journal += QStringLiteral("trace: ") + line + u'\n';
-    });
-    QObject::connect(s, &GameSession::traceCleared,
-                     [&] { journal += QStringLiteral("trace cleared\n"); });
-    QObject::connect(s, &GameSession::beepRequested, [&] { journal += QStringLiteral("beep\n"); });
-    QObject::connect(s, &GameSession::gridFilled, [&](bool solved) {
-        journal += QStringLiteral("filled, solved: %1\n").arg(solved);
-    });
-    QObject::connect(s, &GameSession::modifiedChanged, [&](bool modified) {
-        journal += QStringLiteral("modified: %1\n").arg(modified);
-    });
+    const auto note = [&journal](const QString& what) { journal += what + u'\n'; };
+    QObject::connect(s, &GameSession::traceLineAdded,
+                     [&](const QString& l) { note("trace: " + l); });
+    QObject::connect(s, &GameSession::traceCleared, [&] { note("trace cleared"); });
+    QObject::connect(s, &GameSession::beepRequested, [&] { note("beep"); });
+    QObject::connect(s, &GameSession::gridFilled,
+                     [&](bool solved) { note(QStringLiteral("filled, solved: %1").arg(solved)); });
+    QObject::connect(s, &GameSession::modifiedChanged,
+                     [&](bool on) { note(QStringLiteral("modified: %1").arg(on)); });
+    const QMap<QString, void (GameSession::*)()> plain = {{"play", &GameSession::StartPlay},
+                                                          {"undo", &GameSession::Undo},
+                                                          {"restart", &GameSession::Restart},
+                                                          {"erase", &GameSession::EraseAll},
+                                                          {"unlight", &GameSession::ClearLighting}};
+    const QMap<QString, void (GameSession::*)(bool)> switches = {
+        {"modified", &GameSession::SetModified},
+        {"protect", &GameSession::SetProtection},
+        {"candidates", &GameSession::SetCandidateDisplay}};
+    const QMap<QString, void (GameSession::*)(int)> numbered = {
+        {"select", &GameSession::SelectFamily}, {"light", &GameSession::LightFinding}};
     for (const QString& command : script.split(QStringLiteral("; "))) {
         journal += QStringLiteral("\n> ") + command + u'\n';
         const QStringList w = command.split(u' ');
@@ -55,22 +55,18 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
             for (const QString& cell : w.mid(1))
                 holes.emplace_back(cell[0].digitValue(), cell[1].digitValue());
             journal += s->ImportText(WithHoles(holes));
-        } else if (w[0] == u"play") {
-            s->StartPlay();
-        } else if (w[0] == u"undo") {
-            s->Undo();
-        } else if (w[0] == u"restart") {
-            s->Restart();
-        } else if (w[0] == u"erase") {
-            s->EraseAll();
+        } else if (plain.contains(w[0])) {
+            (s->*plain[w[0]])();
+        } else if (switches.contains(w[0])) {
+            (s->*switches[w[0]])(n(1) != 0);
+        } else if (numbered.contains(w[0])) {
+            (s->*numbered[w[0]])(n(1));
         } else if (w[0] == u"verify") {
             s->Verify();
         } else if (w[0] == u"back") {
             journal += QStringLiteral("back: %1\n").arg(s->BackToFirstMistake());
         } else if (w[0] == u"level") {
             journal += game::LevelLine(s->Puzzle().Rating()) + u'\n';
-        } else if (w[0] == u"unlight") {
-            s->ClearLighting();
         } else if (w[0] == u"copy") {
             journal += s->CopyGrid() + u'\n';
         } else if (w[0] == u"redraw") {
@@ -80,21 +76,11 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
         } else if (w[0] == u"tick") {
             for (int i = 0; i < n(1); ++i)
                 s->TickSecond();
-        } else if (w[0] == u"modified") {
-            s->SetModified(n(1) != 0);
-        } else if (w[0] == u"protect") {
-            s->SetProtection(n(1) != 0);
-        } else if (w[0] == u"candidates") {
-            s->SetCandidateDisplay(n(1) != 0);
         } else if (w[0] == u"check") {
             QList<int> families;
             for (QChar family : w[1])
                 families << family.digitValue();
             s->CheckFamilies(families, n(2) != 0);
-        } else if (w[0] == u"select") {
-            s->SelectFamily(n(1));
-        } else if (w[0] == u"light") {
-            s->LightFinding(n(1));
         } else if (w[0] == u"apply") {
             const int family = s->ApplyListedFinding(n(1));
             journal += QStringLiteral("applied family %1\n").arg(family);
@@ -195,9 +181,7 @@ private slots:
             QStringLiteral("game/%1.txt").arg(QTest::currentDataTag()).replace(u' ', u'_'));
     }
 
-    // Grid texts (one a line: name|text, with \t, \r and \n) imported and pasted on a new grid, in
-    // play mode and after a placing: the message, the board as copied (without its separators),
-    // the history and whether it is to be saved.
+    // Grid texts (name|text a line) imported and pasted on a new grid, in play, after a placing.
     void gridTexts() {
         QString out;
         for (const char* before : {"new", "play", "P 2 2 4"}) {
@@ -258,8 +242,7 @@ private slots:
             QTest::addRow("seed %d", seed) << seed;
     }
 
-    // A puzzle cut from the solution, a candidate removed in input mode, "Jouer ! ", then random
-    // placements and removals with seconds between them.
+    // A puzzle cut from the solution, maybe an input-mode move, "Jouer ! ", then random moves.
     void randomGames() {
         QFETCH(int, seed);
         QRandomGenerator random(seed);
@@ -297,8 +280,7 @@ private slots:
         QVERIFY(!copy->Modified());
         QVERIFY(pending.Entries.empty());
 
-        // Saving (twice for odd seeds: each save adds a marker) then loading gives the same
-        // history, clock and board.
+        // Saving (twice for odd seeds) then loading gives the same history, clock and board.
         session->SetFileName(dir_.filePath(QStringLiteral("partie.xml")));
         QSignalSpy saved(session.get(), &GameSession::gridSaved);
         for (int save = seed % 2; save >= 0; --save) {
@@ -323,8 +305,7 @@ private slots:
             QCOMPARE(session->ElapsedSeconds(), 0);
             return;
         }
-        // Undo k times gives the position k moves back (a save marker is a move of its own; the
-        // first play move takes the switch to play mode along); the clock stays.
+        // Undo k times gives the position k moves back (a save marker is a move); the clock stays.
         for (auto expected = seen.rbegin() + 1; expected != seen.rend(); ++expected) {
             session->Undo();
             QCOMPARE(SnapshotOf(*session), *expected);
@@ -376,8 +357,6 @@ private slots:
             << with(20, '0').replace("'P'>\r\n</", "'C'>\r\n</") << "";
         QTest::newRow("line too short") << FileWith(line.left(63)) << "";
         QTest::newRow("time marker without seconds") << FileWith(mode + "T'>duree") << "";
-        // Files without a single action line used to open as an empty grid that Save then wrote
-        // over them.
         QTest::newRow("empty") << QByteArray() << "";
         QTest::newRow("header only") << game::EncodeGridFile({}, 0) << "";
         QByteArray noise(4096, '\0');
@@ -391,15 +370,13 @@ private slots:
         QTest::newRow("endless device") << QByteArray() << "/dev/zero";
         QTest::newRow("missing") << QByteArray() << "absente.xml";
         QTest::newRow("a folder") << QByteArray() << ".";
-        // Accepted: an unknown operation stays in the history and is skipped by the replay; the
-        // clock of the longest time stops there.
+        // Accepted: an unknown operation is kept and skipped; the longest time.
         QTest::newRow("no time marker") << FileWith(mode + "R'>\r\n" + line.left(63) + "X'>") << "";
         QTest::newRow("the longest time")
             << FileWith(mode + "R'>\r\n" + mode + "T'>2147483647# duree") << "";
     }
 
-    // The error, or the history and the clock a second later, in a golden file per row; a
-    // refused file changes nothing.
+    // The error, or the history and clock a second later; a refused file changes nothing.
     void loadingAFile() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, where);

@@ -1,5 +1,4 @@
-// Properties every generated puzzle must have, checked over many seeds; the first puzzles are
-// kept in a golden file, which also pins the random source.
+// Generated puzzles over many seeds; the first kept in a golden file, pinning the random source.
 
 #include "bench/puzzle_positions.h"
 #include "engine/generator.h"
@@ -53,8 +52,7 @@ class TestGenerator : public QObject {
 
 private slots:
     void puzzlesAreWellFormedAndSolvableBySingles() {
-        // Many seeds, so the rare attempts that complete a grid holding a digit twice are met
-        // (62216: only in a ninth unit). The first puzzles are kept: a seed gives one puzzle.
+        // Enough seeds to meet a grid holding a digit twice (62216: only in a ninth unit).
         QByteArray firstPuzzles;
         std::vector<std::uint32_t> seeds(3000);
         std::iota(seeds.begin(), seeds.end(), 1u);

@@ -1,6 +1,5 @@
 #pragma once
-// A frame's surroundings for tests: default settings, default message texts, and questions that
-// answer as the test says and remember what they were asked.
+// A frame's surroundings for tests: questions answer as the test says and are remembered.
 
 #include "game/widgets/frame_services.h"
 
