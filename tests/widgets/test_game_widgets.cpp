@@ -2,13 +2,16 @@
 
 #include "game/widgets/analysis_page.h"
 #include "game/widgets/cell_widget.h"
+#include "game/widgets/colour.h"
 #include "game/widgets/grid_frame.h"
+#include "tests/golden.h"
 #include "tests/widgets/modal_answers.h"
 #include "tests/widgets/stub_frame_services.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -103,6 +106,37 @@ private slots:
                              .arg(frame.Session().History().size()),
                  seen);
         QCOMPARE(frame.findChild<QLabel*>("LabelCases")->text(), frame.Session().CasesLabel());
+    }
+
+    // A cell without, then with candidates (3 and 5 removed), then with a digit, as text
+    // (cell.txt).
+    void casePaintsDigitCandidatesAndBackground() {
+        const QList<QColor> inks{Qt::white, Qt::yellow, Qt::blue, QColor(0, 160, 0), Qt::red};
+        BoardCell state(1, 1);
+        state.BackgroundColour = FromQColor(inks[1]);
+        state.CandidateColour = FromQColor(inks[3]);
+        state.PlayedColour = FromQColor(inks[4]);
+        state.RemoveCandidate(5);
+        state.RemoveCandidate(3);
+        QByteArray text;
+        for (int step = 0; step < 3; ++step) {
+            state.ShowsCandidates = step > 0;
+            if (step == 2)
+                state.SetNumber(4);
+            QImage image(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            PaintCell(painter, state);
+            for (int y = 0; y < image.height(); ++y, text += '\n')
+                for (int x = 0; x < image.width(); ++x) {
+                    const auto far = [c = image.pixelColor(x, y)](const QColor& ink) {
+                        return std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) +
+                               std::abs(c.blue() - ink.blue());
+                    };
+                    text += " .bgr"[std::ranges::min_element(inks, {}, far) - inks.begin()];
+                }
+        }
+        QCOMPARE_GOLDEN(text, "widgets/cell.txt");
     }
 
     void modeShowsItsControlsAndEraseAllAsks() {
