@@ -171,7 +171,6 @@ private slots:
 
     void namesFoldersAndVersions() {
         QCOMPARE(GetProgramName(), "test_services");
-        QCOMPARE(GetProgramFolder(), QCoreApplication::applicationDirPath() + u'/');
         qputenv("TESSARINE_DATA_DIR", (folder_->Path() + "a/b/c").toUtf8());
         QCOMPARE(SettingsStore().DataFolder(), folder_->Path() + "a/b/c/");
         QVERIFY(QFileInfo(folder_->Path() + "a/b/c").isDir());

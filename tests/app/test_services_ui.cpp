@@ -250,8 +250,7 @@ private slots:
         QVERIFY(answers.AllAnswered());
     }
 
-    // Windows translated by kind token and section; the language menu lists, checks, translates
-    // the messages, windows and Qt's texts, and is saved.
+    // Windows translated by kind token and section; the language menu and what it translates.
     void translatesWindowsAndLanguages() {
         QMenu langues;
         langues.setObjectName("Langues");

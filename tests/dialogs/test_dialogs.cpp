@@ -73,10 +73,9 @@ enum Outcome { kMessage, kUnreadable, kWriteFailed, kDownloadFailed, kCancelled 
 enum Server { kRefused = -1, kNeverAnswers = 0 };
 constexpr qint64 kSizeLimit = 64 * 1024;
 
-QByteArray VersionText(const QByteArray& numero, const QByteArray& info1 = "Tessarine 1.01",
-                       const QByteArray& info2 = "", const QByteArray& info3 = "Sur le site") {
-    return "[version]\nnumero=" + numero + "\ndate=2007-05-01\n[info]\ninfo1=" + info1 +
-           "\ninfo2=" + info2 + "\ninfo3=" + info3 + "\n";
+QByteArray VersionText(const QByteArray& numero) {
+    return "[version]\nnumero=" + numero +
+           "\ndate=2007-05-01\n[info]\ninfo1=Tessarine 1.01\ninfo2=\ninfo3=Sur le site\n";
 }
 
 // A version file padded with a remark line to exactly size bytes.
@@ -111,8 +110,8 @@ private slots:
             QDesktopServices::unsetUrlHandler(scheme);
     }
 
-    // Each "Astuce" opens the next tip; none in the language: no window nor tips at start-up.
-    // Columns: translation file ("-": none), language, last tip shown, tips seen (|), then last.
+    // Each "Astuce" opens the next tip (columns: file, "-" none; language; tips shown before,
+    // after).
     void tipsCommand_data() {
         services_test::AddRowsFrom("dialogs/tips_command.tsv",
                                    {"file", "language", "lastShown", "expected", "finalLastShown"});
@@ -345,8 +344,7 @@ private slots:
         QCOMPARE(seen[1], "4000");
     }
 
-    // The progress window (left to run, or cancelled), then the message box or the error.
-    // Columns: status (refused, silent: none), body (percent-encoded), outcome, the box's text.
+    // Progress window, then box or error (columns: status, refused/silent; body, %-encoded; ...).
     void versionCheck_data() {
         services_test::AddRowsFrom("dialogs/version_check.tsv",
                                    {"statusText", "bodyText", "outcomeText", "expectedMessage"});

@@ -15,10 +15,7 @@ using engine::GridState;
 
 namespace {
 
-struct Position {
-    QString name;
-    GridState grid;
-};
+using Position = std::pair<QString, GridState>; // a name, a position
 
 // Only the listed cells have candidates ("L2C9:47": candidates 4 and 7 in row 2, column 9).
 GridState CandidateGrid(const QString& cells, GridState::Order order) {
@@ -109,13 +106,13 @@ class FindingsTest : public QObject {
 private slots:
     void familyLinesAsGolden() {
         std::array<QByteArray, engine::kFamilyCount> files;
-        for (const Position& position : Positions()) {
+        for (const auto& [name, grid] : Positions()) {
             FindingList list;
             engine::AddFinding(list, 1, 1, '1', 'P', 0, 0, 'O', "left from the last run");
-            const engine::FamilyCounts counts = engine::RunFamilies(position.grid, list);
+            const engine::FamilyCounts counts = engine::RunFamilies(grid, list);
             for (int family = 0; family < engine::kFamilyCount; ++family)
                 files[family] +=
-                    "== " + position.name.toUtf8() + ": " +
+                    "== " + name.toUtf8() + ": " +
                     QByteArray::fromStdString(engine::FamilyLine(family, counts[family])) + "\n";
             for (const engine::Finding& finding : list)
                 files[finding.Family] += Line(finding);

@@ -1,5 +1,4 @@
-// Every rated puzzle played with all families applied: no finding contradicts the solution, and
-// each configuration has exactly one line standing for it. Then generated puzzles over many seeds.
+// Rated puzzles played with every family: findings sound, one line per configuration; generation.
 
 #include "bench/puzzle_positions.h"
 #include "engine/families.h"

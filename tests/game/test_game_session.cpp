@@ -1,5 +1,4 @@
-// One grid's model, headless: scripted journals, grid texts, seeded random games, the grid file,
-// saves that fail, and tessarine-cli analyse.
+// One grid's model: scripts, grid texts, random games, grid files, failed saves, analyse.
 #include "game/model/grid_file.h"
 #include "tests/app/services_test_support.h"
 #include "tests/faults/file_size_limit.h"
@@ -134,20 +133,6 @@ QList<QStringList> Records(const char* path) {
     for (const QByteArray& line : services_test::ReadBytes(path).trimmed().split('\n'))
         records << QString::fromUtf8(line).split(u'|');
     return records;
-}
-
-// tessarine-cli analyse ARGS, run to its end.
-struct Run {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-};
-
-Run Analyse(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TESSARINE_CLI), QStringList{QStringLiteral("analyse")} + args);
-    const bool ended = process.waitForFinished(60000);
-    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
 }
 
 // What undo, restart, duplication and loading must give back: the history and the position.
@@ -513,11 +498,14 @@ private slots:
     void analyse() {
         QFETCH(QStringList, args);
         QFETCH(QString, golden);
-        Run run = Analyse(args);
+        QProcess cli;
+        cli.start(QStringLiteral(TESSARINE_CLI), QStringList{QStringLiteral("analyse")} + args);
+        QVERIFY(cli.waitForFinished(60000));
+        QByteArray out = cli.readAllStandardOutput(), err = cli.readAllStandardError();
         const bool refused = golden.startsWith(u"refused");
-        QCOMPARE(run.ExitCode, refused ? 2 : 0);
-        QCOMPARE(refused ? run.Out : run.Err, QByteArray());
-        QCOMPARE_GOLDEN(refused ? run.Err.replace(dir_.path().toUtf8(), "DIR") : run.Out,
+        QCOMPARE(cli.exitCode(), refused ? 2 : 0);
+        QCOMPARE(refused ? out : err, QByteArray());
+        QCOMPARE_GOLDEN(refused ? err.replace(dir_.path().toUtf8(), "DIR") : out,
                         "game/cli_" + golden + ".txt");
         if (args.first() == u"--save")
             QCOMPARE_GOLDEN(services_test::ReadBytes(args[1]), "game/cli_saved.xml");

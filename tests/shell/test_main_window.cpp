@@ -17,8 +17,7 @@ using namespace shell_test;
 
 namespace {
 
-// The window in one line: tabs (~: the four code-127 characters), active tab, status, recent
-// files, last Save As folder, file dialogs and errors since the last line.
+// The window in one line (~: the four code-127 characters), dialogs and errors since the last.
 QByteArray State(Shell& shell) {
     QStringList tabs;
     for (int i = 0; i < shell.window->Tabs()->count(); ++i) {

@@ -11,7 +11,6 @@ public:
     game::GameSettings settings;
     bool confirmAnswer = true;
     mutable QStringList asked;
-    mutable QStringList openedUrls;
     QMap<int, QString> messages; // the current language's, where a test sets them
 
     game::GameSettings Settings() const override { return settings; }
@@ -23,7 +22,7 @@ public:
     QString SiteAddress() const override { return QStringLiteral("https://example.org/"); }
     QString AuthorName() const override { return QStringLiteral("Auteur"); }
     QString AuthorMail() const override { return QStringLiteral("auteur@example.org"); }
-    void OpenUrl(const QString& url) const override { openedUrls << url; }
+    void OpenUrl(const QString&) const override {}
     bool Confirm(const QString& text) const override {
         asked << text;
         return confirmAnswer;

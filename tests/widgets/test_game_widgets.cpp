@@ -108,8 +108,7 @@ private slots:
         QCOMPARE(frame.findChild<QLabel*>("LabelCases")->text(), frame.Session().CasesLabel());
     }
 
-    // A cell without, then with candidates (3 and 5 removed), then with a digit, as text
-    // (cell.txt).
+    // A cell without, then with candidates (3 and 5 removed), then with a digit, as text.
     void casePaintsDigitCandidatesAndBackground() {
         const QList<QColor> inks{Qt::white, Qt::yellow, Qt::blue, QColor(0, 160, 0), Qt::red};
         BoardCell state(1, 1);
