@@ -3,7 +3,6 @@
 
 #include "tests/golden.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,13 +31,6 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Creates an empty file and returns its path.
-inline QString CreateFile(const QString& folder, const QString& name) {
-    const QString path = QDir(folder).filePath(name);
-    WriteBytes(path, {});
-    return path;
 }
 
 // A table under tests/golden/: name, then a column a tab; ¶, ¤, → stand for \n, \r, a tab.

@@ -111,7 +111,8 @@ private slots:
         SettingsStore store;
         QCOMPARE(store.Values().TimeSplash, 3);
         RecentFiles recent;
-        const QString grid = services_test::CreateFile(folder_->Path(), "a.xml");
+        const QString grid = folder_->Path() + "a.xml";
+        QVERIFY(WriteBytes(grid, {}));
         recent.Add(grid);
         QVERIFY(store.Save([&recent](IniFile& ini) { recent.WriteTo(ini); }));
         const QByteArray written = ReadBytes(folder_->SettingsPath());

@@ -132,7 +132,8 @@ private slots:
     // Most recent first, ten at most; a known file moves up, a missing one does not; entries open.
     void recentFilesMenu() {
         const auto grid = [this](const QString& name) {
-            return services_test::CreateFile(folder_->Path(), name);
+            WriteBytes(folder_->Path() + name, {});
+            return folder_->Path() + name;
         };
         RecentFiles& list = services_->Recent();
         list.LoadFrom(IniFile::Parse(QStringLiteral("[RecentFiles]\nFile3=%1\nzzz=%2\nFile1=%3\n")

@@ -49,13 +49,10 @@ inline QString WithHoles(const std::vector<std::pair<int, int>>& holes) {
 inline QString HistoryText(const game::ActionHistory& history) {
     QStringList parts;
     for (const game::HistoryEntry& entry : history) {
-        const QChar operation = QChar::fromLatin1(game::Letter(entry.Operation));
-        parts << (entry.Row == 0 ? QString(operation)
-                                 : QStringLiteral("%1 %2 %3 %4")
-                                       .arg(operation)
-                                       .arg(entry.Row)
-                                       .arg(entry.Col)
-                                       .arg(entry.Digit));
+        const char letter = game::Letter(entry.Operation);
+        parts << (entry.Row == 0 ? QString(QChar::fromLatin1(letter))
+                                 : QString::asprintf("%c %d %d %d", letter, entry.Row, entry.Col,
+                                                     entry.Digit));
     }
     return parts.join(QStringLiteral("; "));
 }
@@ -82,9 +79,8 @@ inline QString PositionText(const game::GameSession& session) {
             if (cell.BackgroundColour != game::kWhite)
                 token += u'@' + QString::number(cell.BackgroundColour, 16);
             text += token.leftJustified(7) + u' ';
-            candidates << QStringLiteral("%1%2")
-                              .arg(cell.CandidateColour, 0, 16)
-                              .arg(cell.ShowsCandidates ? QStringLiteral(" shown") : QString());
+            candidates << QString::asprintf("%x%s", cell.CandidateColour,
+                                            cell.ShowsCandidates ? " shown" : "");
         }
         text = text.trimmed() + u'\n';
     }

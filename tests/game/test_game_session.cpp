@@ -93,35 +93,27 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
                 s->RefreshAfterListedFinding(family);
         } else if (w[0] == u"selector") {
             const game::SelectorSetup setup = s->PrepareSelector(n(1), n(2), w[3] == u"L");
-            journal += QStringLiteral("page %1, place %2 in %3, candidates %4 in %5\n")
-                           .arg(setup.Page)
-                           .arg(setup.PlaceDigits)
-                           .arg(setup.PlaceColour)
-                           .arg(setup.CandidateDigits)
-                           .arg(setup.CandidateColour);
+            journal +=
+                QString::asprintf("page %d, place %s in %u, candidates %s in %u\n", setup.Page,
+                                  qUtf8Printable(setup.PlaceDigits), setup.PlaceColour,
+                                  qUtf8Printable(setup.CandidateDigits), setup.CandidateColour);
         } else {
             for (QChar digit : w[3])
                 s->ApplyCellChoice(n(1), n(2), static_cast<game::Operation>(w[0][0].toLatin1()),
                                    digit.digitValue());
         }
         journal += PositionText(*s) + QStringLiteral("history: ") + HistoryText(s->History()) +
-                   QStringLiteral("\nmodified %1, clock %2, protection %3, candidates %4\n")
-                       .arg(s->Modified())
-                       .arg(s->TimerLabel())
-                       .arg(s->ProtectionOn())
-                       .arg(s->CandidateDisplayOn());
+                   QString::asprintf("\nmodified %d, clock %s, protection %d, candidates %d\n",
+                                     s->Modified(), qUtf8Printable(s->TimerLabel()),
+                                     s->ProtectionOn(), s->CandidateDisplayOn());
         for (int family = 0; family < engine::kFamilyCount; ++family)
             journal +=
                 (s->Panel().IsChecked(family) ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) +
                 s->Panel().FamilyLine(family) + u'\n';
         for (const game::ListedFinding& row : s->Panel().Rows())
-            journal += QStringLiteral("row of family %1: %2 (L%3 C%4, configuration %5, %6)\n")
-                           .arg(s->Panel().SelectedFamily())
-                           .arg(row.Text)
-                           .arg(row.Row)
-                           .arg(row.Col)
-                           .arg(row.Seq)
-                           .arg(QChar::fromLatin1(row.Action));
+            journal += QString::asprintf("row of family %d: %s (L%d C%d, configuration %d, %c)\n",
+                                         s->Panel().SelectedFamily(), qUtf8Printable(row.Text),
+                                         row.Row, row.Col, row.Seq, row.Action);
         journal += QStringLiteral("findings: %1\n").arg(s->Findings().size());
     }
     return journal;
