@@ -196,10 +196,10 @@ private slots:
             report += services_test::ReadBytes(folder_->SettingsPath()).replace('\n', ' ') + "-> " +
                       placed();
         }
-        QCOMPARE_GOLDEN(report, "app/window_placement.txt");
-
-        const QPoint restored = window.pos();
         WriteBytes(folder_->SettingsPath(), {});
+        services_->Placement().Restore(&window, true);
+        QCOMPARE_GOLDEN(report + "nothing stored -> " + placed(), "app/window_placement.txt");
+        const QPoint restored = window.pos();
         services_->Store().Values().SavePosWin = false;
         services_->Placement().Save(&window, true);
         services_->Placement().Restore(&window, true);

@@ -110,6 +110,8 @@ private slots:
         QCOMPARE(copy.CurrentMode(), game::Mode::Play);
         QCOMPARE(copy.TimerLabel(), "00:01:35");
         QVERIFY(!copy.HasFile());
+        QVERIFY(
+            QRegularExpression("^[A-Z]{6}$").match(shell.window->Grid(1)->objectName()).hasMatch());
         ModalAnswers none;
         QVERIFY(shell.window->close());
         QCOMPARE(none.Shown(), 0); // nothing modified, no question
