@@ -1,10 +1,8 @@
 #pragma once
-// Shared by the services tests: a data folder of its own for every test, file helpers, and tables
-// kept in files.
+// The services tests' data folder, file helpers and tables kept in files.
 
 #include "tests/golden.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,15 +33,7 @@ inline QByteArray ReadBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Creates an empty file and returns its path.
-inline QString CreateFile(const QString& folder, const QString& name) {
-    const QString path = QDir(folder).filePath(name);
-    WriteBytes(path, {});
-    return path;
-}
-
-// The rows of a table kept under tests/golden/: a row a line, its name then a QString per column,
-// separated by tabs; ¶, ¤ and → stand for a line feed, a carriage return and a tab.
+// A table under tests/golden/: name, then a column a tab; ¶, ¤, → stand for \n, \r, a tab.
 inline void AddRowsFrom(const QString& table, std::initializer_list<const char*> columns) {
     for (const char* column : columns)
         QTest::addColumn<QString>(column);

@@ -1,5 +1,4 @@
-// The services without windows: the INI reader and writer, text files, the settings file and the
-// translation file with its messages.
+// The services without windows: INI, text files, the settings file, the translation file.
 
 #include "app/services/folders.h"
 #include "app/services/program_version.h"
@@ -34,8 +33,7 @@ private slots:
     void init() { folder_.emplace(); }
     void cleanup() { folder_.reset(); }
 
-    // Writes replace the first entry of the first section of that name, in place; unknown lines
-    // and sections stay; what the syntax cannot hold is refused.
+    // Writes go in place; unknown lines stay; what the syntax cannot hold is refused.
     void iniRewritesInPlace() {
         IniFile ini = IniFile::Parse("; remark\nbefore=dropped\n[Other]\na = 1\nfoo\n[abc\n\n"
                                      "[GeneralSettings]\nLanguage=en\nLanguage=de\nCustom=keep\n"
@@ -67,14 +65,12 @@ private slots:
         QCOMPARE(ReadTextFile(folder_->Path()).status, TextFileStatus::Unreadable);
     }
 
-    void fullDiskKeepsThePreviousFile_data() { test_faults::AddFullDiskRows(); }
     void fullDiskKeepsThePreviousFile() {
-        QFETCH(int, room);
         const QString path = folder_->SettingsPath();
         QVERIFY(WriteBytes(path, "old"));
         QVERIFY(WriteTextFileAtomically(path, "Dévoilés €"));
         QCOMPARE(ReadBytes(path), QByteArray("D\xC3\xA9voil\xC3\xA9s \xE2\x82\xAC"));
-        {
+        for (const rlim_t room : {0, 16}) { // no room at all, room for part of the file
             const test_faults::FileSizeLimit diskFull(room);
             QVERIFY(!WriteTextFileAtomically(path, QString(4096, u'x')));
         }
@@ -108,16 +104,15 @@ private slots:
                         "app/settings_defaults.ini");
     }
 
-    // A file in Windows-1252 with CR LF (settings_round_trip.in.ini), good and malformed values,
-    // and entries the program does not know: the malformed values give their defaults, the rest is
-    // kept, and the file written reads back as itself.
+    // Windows-1252, CR LF, malformed values (their defaults) and unknown entries (kept) round trip.
     void settingsRoundTrip() {
         QVERIFY(
             QFile::copy(golden::PathOf("app/settings_round_trip.in.ini"), folder_->SettingsPath()));
         SettingsStore store;
         QCOMPARE(store.Values().TimeSplash, 3);
         RecentFiles recent;
-        const QString grid = services_test::CreateFile(folder_->Path(), "a.xml");
+        const QString grid = folder_->Path() + "a.xml";
+        QVERIFY(WriteBytes(grid, {}));
         recent.Add(grid);
         QVERIFY(store.Save([&recent](IniFile& ini) { recent.WriteTo(ini); }));
         const QByteArray written = ReadBytes(folder_->SettingsPath());
@@ -133,54 +128,57 @@ private slots:
         QCOMPARE(again.ReadEntry(kRecentDirectories, "RecentSaveFileAsDir", {}), "/home/g");
     }
 
-    // A file too large to read, or a folder nobody may write to: the session's settings are kept
-    // in memory, the file on disk is left as it is.
+    // Settings that cannot be read or written stay in memory; the disk stays as it was.
     void unusableSettingsStayInMemory_data() {
-        QTest::addColumn<bool>("tooLarge"); // else: the folder may not be written to
-        QTest::newRow("file too large") << true;
-        QTest::newRow("unwritable folder") << false;
+        QTest::addColumn<QString>("obstacle");
+        for (const char* obstacle :
+             {"too large", "immutable", "folder", "/proc", "/proc/tessarine"})
+            QTest::newRow(obstacle) << QString(obstacle);
     }
     void unusableSettingsStayInMemory() {
-        QFETCH(bool, tooLarge);
-        const QByteArray settings =
-            "[GeneralSettings]\nLanguage=en\n" + QByteArray(tooLarge ? kMaxTextFileSize : 0, ';');
-        QVERIFY(WriteBytes(folder_->SettingsPath(), settings));
-        const QString named = tooLarge ? folder_->SettingsPath() : folder_->Path();
+        QFETCH(QString, obstacle);
+        const QByteArray settings = "[GeneralSettings]\nLanguage=en\n" +
+                                    QByteArray(obstacle == "too large" ? kMaxTextFileSize : 0, ';');
+        QString named = obstacle == "immutable" ? folder_->Path() : folder_->SettingsPath();
+        QVERIFY(obstacle == "folder" ? QDir().mkpath(named)
+                                     : WriteBytes(folder_->SettingsPath(), settings));
+        if (obstacle.startsWith(u'/'))
+            qputenv("TESSARINE_DATA_DIR", (named = obstacle).toUtf8());
         const auto chattr = [&named](const char* flag) {
             return QProcess::execute("chattr", {flag, named}) == 0;
         };
-        const auto unlock = qScopeGuard([&] { chattr("-i"); });
-        if (!tooLarge && !chattr("+i")) // root ignores plain permissions
+        const auto unlock = qScopeGuard([&] {
+            if (obstacle == "immutable")
+                chattr("-i");
+        });
+        if (obstacle == "immutable" && !chattr("+i")) // root ignores plain permissions
             QSKIP("chattr +i does not work here");
         {
             SettingsStore store;
-            QVERIFY(store.StorageProblem().contains(named));
-            QCOMPARE(store.Values().Language, tooLarge ? "fr" : "en");
+            const QString problem = store.StorageProblem();
+            QVERIFY2(problem.contains(named), qPrintable(problem));
+            QCOMPARE(store.Values().Language, obstacle == "immutable" ? "en" : "fr");
             store.Values().Language = "de";
             QVERIFY(!store.Save());
             QVERIFY(!store.WriteEntry(kRecentDirectories, "k", "/x"));
             QCOMPARE(store.ReadEntry(kRecentDirectories, "k", {}), "/x");
             store.Load();
             QCOMPARE(store.Values().Language, "de");
+            QCOMPARE(store.StorageProblem(), problem); // said once, the same later
         }
-        QCOMPARE(ReadBytes(folder_->SettingsPath()), settings);
+        QVERIFY(obstacle == "folder" ? QFileInfo(named).isDir()
+                                     : ReadBytes(folder_->SettingsPath()) == settings);
     }
 
     void namesFoldersAndVersions() {
         QCOMPARE(GetProgramName(), "test_services");
-        QCOMPARE(GetProgramFolder(), QCoreApplication::applicationDirPath() + u'/');
         qputenv("TESSARINE_DATA_DIR", (folder_->Path() + "a/b/c").toUtf8());
         QCOMPARE(SettingsStore().DataFolder(), folder_->Path() + "a/b/c/");
         QVERIFY(QFileInfo(folder_->Path() + "a/b/c").isDir());
         QCOMPARE(FormatFileVersion(10, 12, 3), "10.123");
     }
 
-    // The text helpers (text_helpers.tsv): the entry k of [S] of an INI text a ("-": none), or
-    // k=a read as an integer (default 77) and as a Boolean with default 0 and with 1; the
-    // lines of section Messages of the translation file a in language b (joined by |); message c
-    // of the messages a (joined by |) with default text b and arguments d and e; every b in a
-    // replaced by c (without regard to case: replaceNoCase); the lines of the bytes a
-    // (percent-encoded) read as text, joined by |.
+    // The text helpers, a row of text_helpers.tsv each (lists joined by |).
     void textHelpers_data() {
         services_test::AddRowsFrom("app/text_helpers.tsv",
                                    {"helper", "a", "b", "c", "d", "e", "expected"});
@@ -270,15 +268,11 @@ private slots:
     // A file that cannot be read leaves the messages loaded before; none at first.
     void loadsMessagesOfTheCurrentLanguage_data() {
         QTest::addColumn<QByteArray>("content");
-        QByteArray binary;
-        for (int i = 0; i < 50000; ++i)
-            binary.append(char((i * 31 + i / 7) & 0xFF));
         QTest::newRow("readable") << QByteArray(
             "[Messages]\nfr=Oui\nen=Yes\nfr=Non\n"
             "[languages]\nFran\xE7"
             "ais=fr\n; D=de\n"
             " English = en \nMod\xE8le=xx\n[Languages]\nS=de\n");
-        QTest::newRow("binary") << binary;
         QTest::newRow("too large") << "[Messages]\nfr=Oui\n" + QByteArray(kMaxTextFileSize, 'x');
     }
     void loadsMessagesOfTheCurrentLanguage() {

@@ -26,15 +26,13 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <climits>
 
 using app::SplashWindow;
 using app::TipsDialog;
 
 namespace {
 
-// A main window with the tips, about and version commands, over folders of its own (the
-// program's empty); the errors it would show are collected.
+// A main window with tips, about and version, over folders of its own; errors collected.
 struct Shell {
     services_test::TemporaryDataFolder data;
     QTemporaryDir programFolder;
@@ -75,10 +73,9 @@ enum Outcome { kMessage, kUnreadable, kWriteFailed, kDownloadFailed, kCancelled 
 enum Server { kRefused = -1, kNeverAnswers = 0 };
 constexpr qint64 kSizeLimit = 64 * 1024;
 
-QByteArray VersionText(const QByteArray& numero, const QByteArray& info1 = "Tessarine 1.01",
-                       const QByteArray& info2 = "", const QByteArray& info3 = "Sur le site") {
-    return "[version]\nnumero=" + numero + "\ndate=2007-05-01\n[info]\ninfo1=" + info1 +
-           "\ninfo2=" + info2 + "\ninfo3=" + info3 + "\n";
+QByteArray VersionText(const QByteArray& numero) {
+    return "[version]\nnumero=" + numero +
+           "\ndate=2007-05-01\n[info]\ninfo1=Tessarine 1.01\ninfo2=\ninfo3=Sur le site\n";
 }
 
 // A version file padded with a remark line to exactly size bytes.
@@ -113,49 +110,34 @@ private slots:
             QDesktopServices::unsetUrlHandler(scheme);
     }
 
-    // Each "Astuce" opens the next tip; none in the language: no window nor tips at start-up.
+    // Each "Astuce" opens the next tip (columns: file, "-" none; language; tips shown before,
+    // after).
     void tipsCommand_data() {
-        QTest::addColumn<QByteArray>("file"); // null: none
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("lastShown");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("finalLastShown");
-        const QByteArray one("[Tips]\nfr=seul\n");
-        QTest::newRow("from 0: b, c, a, b")
-            << kThreeTips << "fr" << 0 << QStringList{"b", "c", "a", "b"} << 1;
-        QTest::newRow("one tip every time") << one << "fr" << 0 << QStringList{"seul", "seul"} << 0;
-        QTest::newRow("index beyond the end") << kThreeTips << "fr" << 57 << QStringList{"a"} << 0;
-        QTest::newRow("negative index") << kThreeTips << "fr" << -5 << QStringList{"a"} << 0;
-        QTest::newRow("largest index") << kThreeTips << "fr" << INT_MAX << QStringList{"a"} << 0;
-        QTest::newRow("only the current language")
-            << kThreeTips << "en" << 0 << QStringList{"x", "x"} << 0;
-        QTest::newRow("line breaks")
-            << QByteArray("[Tips]\r\nfr=a\r\nfr=#13#10haut#13#10bas#13#1\r\n") << "fr" << 0
-            << QStringList{"\nhaut\nbas#13#1", "a"} << 0;
-        QTest::newRow("no tip in the language") << one << "en" << 2 << QStringList() << 2;
-        QTest::newRow("no translation file") << QByteArray() << "fr" << 2 << QStringList() << 2;
+        services_test::AddRowsFrom("dialogs/tips_command.tsv",
+                                   {"file", "language", "lastShown", "expected", "finalLastShown"});
     }
 
     void tipsCommand() {
-        QFETCH(QByteArray, file);
+        QFETCH(QString, file);
         QFETCH(QString, language);
-        QFETCH(int, lastShown);
-        QFETCH(QStringList, expected);
-        QFETCH(int, finalLastShown);
+        QFETCH(QString, lastShown);
+        QFETCH(QString, expected);
+        QFETCH(QString, finalLastShown);
         Shell shell;
-        if (!file.isNull())
-            QVERIFY(shell.WriteTranslations(file));
+        if (file != u"-")
+            QVERIFY(shell.WriteTranslations(file.toUtf8()));
         shell.Settings().Language = language;
-        shell.Settings().LastTipShown = lastShown;
-        for (qsizetype i = 0; i < std::max<qsizetype>(expected.size(), 1); ++i)
+        shell.Settings().LastTipShown = lastShown.toInt();
+        const QStringList tips = expected.split(u'|', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < std::max<qsizetype>(tips.size(), 1); ++i)
             emit shell.window->tipsRequested();
         QStringList shown;
-        for (const TipsDialog* tips : shell.Tips())
-            shown << TipShown(tips);
-        QCOMPARE(shown, expected);
-        QCOMPARE(shell.Settings().LastTipShown, finalLastShown);
-        QCOMPARE(shell.Settings().ShowTipsOnStartup, !expected.isEmpty() || file.isNull());
-        QCOMPARE(shell.errors, file.isNull()
+        for (const TipsDialog* dialog : shell.Tips())
+            shown << TipShown(dialog);
+        QCOMPARE(shown, tips);
+        QCOMPARE(shell.Settings().LastTipShown, finalLastShown.toInt());
+        QCOMPARE(shell.Settings().ShowTipsOnStartup, !tips.isEmpty() || file == u"-");
+        QCOMPARE(shell.errors, file == u"-"
                                    ? QStringList{"Impossible d'ouvrir le fichier " +
                                                  shell.ProgramFolder() + "Translations.txt"}
                                    : QStringList());
@@ -181,8 +163,7 @@ private slots:
                  (QStringList{"Tessarine tip", "Tip of the day", "Next tip", "Do not show"}));
     }
 
-    // A window opens at start-up when tips are on, its box unchecked, one more on each "Astuce",
-    // each stepping on its own; however one closes, its box decides the tips at start-up.
+    // Tips at start-up, one more window per "Astuce"; however one closes, its box decides.
     void tipsWindows_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("checked");
@@ -301,22 +282,13 @@ private slots:
     }
 
     // The about window waits for a character, a click on the picture or its close box.
-    void aboutClosing_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("result"); // -1: stays open
-        QTest::newRow("time is up") << "timer" << int(QDialog::Rejected);
-        QTest::newRow("character key") << "key a" << int(QDialog::Rejected);
-        QTest::newRow("shift alone is no character") << "key shift" << -1;
-        QTest::newRow("left release on the picture") << "left picture" << 3;
-        QTest::newRow("right release on the picture") << "right picture" << 3;
-        QTest::newRow("release on a label") << "InfoLbl2" << -1;
-        QTest::newRow("close box") << "close" << int(QDialog::Rejected);
-        QTest::newRow("links open and keep the window") << "LblEmail LblSite" << -1;
+    void aboutClosing_data() { // how, and the result (-1: stays open)
+        services_test::AddRowsFrom("dialogs/about_closing.tsv", {"how", "result"});
     }
 
     void aboutClosing() {
         QFETCH(QString, how);
-        QFETCH(int, result);
+        QFETCH(QString, result);
         Shell shell;
         QVERIFY(shell.WriteTimeSplash("1"));
         int closed = -2;
@@ -342,7 +314,7 @@ private slots:
         });
         emit shell.window->aboutRequested();
         QVERIFY(answers.AllAnswered());
-        QCOMPARE(closed, result);
+        QCOMPARE(closed, result.toInt());
         QCOMPARE(opened_.join(u' '),
                  how.startsWith(QLatin1String("LblEmail"))
                      ? "mailto:contact@tessarine.example.org https://sudoku.example.net/tessarine/"
@@ -372,49 +344,30 @@ private slots:
         QCOMPARE(seen[1], "4000");
     }
 
-    // The progress window (left to run, or cancelled), then the message box or the error.
+    // Progress window, then box or error (columns: status, refused/silent; body, %-encoded; ...).
     void versionCheck_data() {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<bool>("declareLength");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QString>("expectedMessage"); // the box's text, for kMessage
-        const auto row = [](const char* name, int status, const QByteArray& body, Outcome outcome,
-                            const QString& message = {}, bool declareLength = true) {
-            QTest::newRow(name) << status << body << declareLength << int(outcome) << message;
-        };
-        row("equal version", 200, VersionText("1.00"), kMessage, "Votre version est à jour");
-        row("different version, empty middle line", 200,
-            VersionText("1.01", "Nouvelle version", "", "Voir le site"), kMessage,
-            "Nouvelle version\n\nVoir le site");
-        row("names in any case", 200, "[VERSION]\nNumero = 2.00\n[Info]\nINFO1=un\ninfo3=trois\n",
-            kMessage, "un\n\ntrois");
-        row("keys in the wrong section", 200, "[info]\nnumero=1.01\n[version]\ninfo1=x\n",
-            kUnreadable);
-        row("1.0 against 1.00", 200, VersionText("1.0", "a", "b", "c"), kMessage, "a\nb\nc");
-        row("an older number is news too, info lines shown as they are", 200,
-            VersionText("0.99", "<b>a</b>", "", "&amp;"), kMessage, "<b>a</b>\n\n&amp;");
-        row("garbage", 200, QByteArrayLiteral("\x00\xff=\x01[\n;;"), kUnreadable);
-        row("another number without any info line", 200, VersionText("1.01", "", "", ""),
-            kUnreadable);
-        row("data folder gone", 200, VersionText("1.01"), kWriteFailed);
-        row("not found (404)", 404, "<h1>Not Found</h1>", kDownloadFailed);
-        row("refused connection", kRefused, {}, kDownloadFailed);
-        row("server that never answers", kNeverAnswers, {}, kDownloadFailed);
-        row("cancelled while the server is silent", kNeverAnswers, {}, kCancelled);
-        row("largest file accepted, 64 KiB", 200, VersionTextOfSize(kSizeLimit), kMessage,
-            "Votre version est à jour");
-        row("huge file, declared length", 200, VersionTextOfSize(1024 * 1024), kDownloadFailed);
-        row("one byte too many, no declared length", 200, VersionTextOfSize(kSizeLimit + 1),
-            kDownloadFailed, {}, false);
+        services_test::AddRowsFrom("dialogs/version_check.tsv",
+                                   {"statusText", "bodyText", "outcomeText", "expectedMessage"});
+        const auto sized = [](qint64 size) { return QString::fromLatin1(VersionTextOfSize(size)); };
+        QTest::newRow("largest file accepted, 64 KiB") << "200" << sized(kSizeLimit) << "message"
+                                                       << "Votre version est à jour";
+        QTest::newRow("huge file, declared length")
+            << "200" << sized(1024 * 1024) << "download failed" << QString();
+        QTest::newRow("one byte too many, no declared length")
+            << "200 without length" << sized(kSizeLimit + 1) << "download failed" << QString();
     }
 
     void versionCheck() {
-        QFETCH(int, status);
-        QFETCH(QByteArray, body);
-        QFETCH(bool, declareLength);
-        QFETCH(int, outcome);
+        QFETCH(QString, statusText);
+        QFETCH(QString, bodyText);
+        QFETCH(QString, outcomeText);
         QFETCH(QString, expectedMessage);
+        const int status = statusText == u"refused" ? kRefused : statusText.left(3).toInt();
+        const bool declareLength = !statusText.endsWith(u"length");
+        const QByteArray body = QByteArray::fromPercentEncoding(bodyText.toLatin1());
+        const int outcome =
+            QStringList{"message", "unreadable", "write failed", "download failed", "cancelled"}
+                .indexOf(outcomeText);
 
         dialogs_test::LocalSite site;
         site.response = status > 0 ? dialogs_test::HttpResponse(status, body, declareLength) : "";

@@ -1,8 +1,5 @@
 #pragma once
-// A disk that fills up, for root too: no file may grow beyond the given bytes while a
-// FileSizeLimit lives; the kernel's SIGXFSZ is ignored, so the write fails instead.
-
-#include <QTest>
+// A full disk, for root too: no file grows beyond the given bytes (SIGXFSZ ignored) while it lives.
 
 #include <csignal>
 #include <sys/resource.h>
@@ -28,12 +25,5 @@ private:
     rlimit previous_{};
     void (*previousHandler_)(int) = nullptr;
 };
-
-// The rows of a full-disk test: column "room", the bytes the disk still takes.
-inline void AddFullDiskRows() {
-    QTest::addColumn<int>("room");
-    QTest::newRow("no room at all") << 0;
-    QTest::newRow("room for part of the file") << 16;
-}
 
 } // namespace test_faults

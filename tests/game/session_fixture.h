@@ -1,6 +1,5 @@
 #pragma once
-// Shared set-up of the grid model tests: settings whose colours tell each other apart, a solved
-// grid to cut puzzles from, and the history and the position as text.
+// The grid model tests' set-up: distinct colours, a solved grid, the history and board as text.
 
 #include "game/model/game_session.h"
 
@@ -50,21 +49,16 @@ inline QString WithHoles(const std::vector<std::pair<int, int>>& holes) {
 inline QString HistoryText(const game::ActionHistory& history) {
     QStringList parts;
     for (const game::HistoryEntry& entry : history) {
-        const QChar operation = QChar::fromLatin1(game::Letter(entry.Operation));
-        parts << (entry.Row == 0 ? QString(operation)
-                                 : QStringLiteral("%1 %2 %3 %4")
-                                       .arg(operation)
-                                       .arg(entry.Row)
-                                       .arg(entry.Col)
-                                       .arg(entry.Digit));
+        const char letter = game::Letter(entry.Operation);
+        parts << (entry.Row == 0 ? QString(QChar::fromLatin1(letter))
+                                 : QString::asprintf("%c %d %d %d", letter, entry.Row, entry.Col,
+                                                     entry.Digit));
     }
     return parts.join(QStringLiteral("; "));
 }
 
-// Everything a player sees of the board, row by row: a digit with its colour ("5#1") or an empty
-// cell with the candidates it lost (".-57"), its background when not white ("@4"), the marks
-// of a verification ("3#2!" a wrong digit, ".-3?3" the solution's candidate removed). Then the
-// candidates' colours and display, the mode, whether the clock runs and the counter.
+// What a player sees: "5#1" a digit and colour, ".-57" lost candidates, "@4" background, "!" a
+// wrong digit, "?3" the solution's candidate removed; then colours, mode, clock and counter.
 inline QString PositionText(const game::GameSession& session) {
     QString text;
     QStringList candidates;
@@ -85,9 +79,8 @@ inline QString PositionText(const game::GameSession& session) {
             if (cell.BackgroundColour != game::kWhite)
                 token += u'@' + QString::number(cell.BackgroundColour, 16);
             text += token.leftJustified(7) + u' ';
-            candidates << QStringLiteral("%1%2")
-                              .arg(cell.CandidateColour, 0, 16)
-                              .arg(cell.ShowsCandidates ? QStringLiteral(" shown") : QString());
+            candidates << QString::asprintf("%x%s", cell.CandidateColour,
+                                            cell.ShowsCandidates ? " shown" : "");
         }
         text = text.trimmed() + u'\n';
     }

@@ -1,53 +1,58 @@
-// One grid's model, headless. Scripts whose journal (every event and the position after each
-// command) is compared with a golden file: placements and removals with their trace lines, modes,
-// the selector's set-up, the clock, undo and restart, the analysis run and its panel. The grid
-// texts: import, paste and copy. Seeded random games: replay, undo, restart, duplication, saving
-// and loading give back the positions the game went through. The grid file: what is written reads
-// back, and every file that holds no grid is refused without touching the open one. Then
-// tessarine-cli analyse, the built program run on a few positions and command lines it refuses.
+// One grid's model: scripts, grid texts, random games, grid files, failed saves, analyse.
 #include "game/model/grid_file.h"
 #include "tests/app/services_test_support.h"
+#include "tests/faults/file_size_limit.h"
 #include "tests/game/session_fixture.h"
 #include "tests/golden.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using game::GameSession;
 using namespace fixture;
 
 namespace {
 
-// Runs the commands, separated by "; ", on a new grid and writes down what each one does.
-//   P|C|<any letter> ROW COL DIGITS   a cell choice for each digit in turn
-//   holes RC...   imports the solution without the cells RC ("11 45" for (1,1) and (4,5))
-//   play, undo, restart, erase, unlight, copy, redraw (a new candidate colour)
-//   tick N, modified 0|1, protect 0|1, candidates 0|1, check FAMILIES 0|1, select FAMILY,
-//   light ROW, apply ROW (the double-click: both halves), selector ROW COL L|R, verify, back (to
-//   before the first mistake), level, redo, rub ROW COL (erases a digit), pause 0|1, save, marks
-//   (the cells whose digit repeats)
+// Runs the "; "-separated commands on a new grid, writing down what each does: P|C|X ROW COL
+// DIGITS (a cell choice per digit), holes RC... (the solution without cells RC), play, undo,
+// restart, erase, unlight, copy, redraw, tick N, modified|protect|candidates 0|1, check FAMILIES
+// 0|1, select FAMILY, light ROW, apply ROW, selector ROW COL L|R, verify, back, level, redo,
+// rub ROW COL (erase a digit), pause 0|1, save, marks (the cells whose digit repeats).
 QString Journal(const QString& script, const game::GameSettings& settings) {
     auto session = NewGrid(settings);
     const QTemporaryDir saveFolder;
     QString journal;
     GameSession* s = session.get();
-    QObject::connect(s, &GameSession::traceLineAdded, [&](const QString& line) {
-        journal += QStringLiteral("trace: ") + line + u'\n';
-    });
-    QObject::connect(s, &GameSession::traceCleared,
-                     [&] { journal += QStringLiteral("trace cleared\n"); });
-    QObject::connect(s, &GameSession::beepRequested, [&] { journal += QStringLiteral("beep\n"); });
-    QObject::connect(s, &GameSession::gridFilled, [&](bool solved) {
-        journal += QStringLiteral("filled, solved: %1\n").arg(solved);
-    });
-    QObject::connect(s, &GameSession::modifiedChanged, [&](bool modified) {
-        journal += QStringLiteral("modified: %1\n").arg(modified);
-    });
+    const auto note = [&journal](const QString& what) { journal += what + u'\n'; };
+    QObject::connect(s, &GameSession::traceLineAdded,
+                     [&](const QString& l) { note("trace: " + l); });
+    QObject::connect(s, &GameSession::traceCleared, [&] { note("trace cleared"); });
+    QObject::connect(s, &GameSession::beepRequested, [&] { note("beep"); });
+    QObject::connect(s, &GameSession::gridFilled,
+                     [&](bool solved) { note(QStringLiteral("filled, solved: %1").arg(solved)); });
+    QObject::connect(s, &GameSession::modifiedChanged,
+                     [&](bool on) { note(QStringLiteral("modified: %1").arg(on)); });
+    const QMap<QString, void (GameSession::*)()> plain = {{"play", &GameSession::StartPlay},
+                                                          {"undo", &GameSession::Undo},
+                                                          {"restart", &GameSession::Restart},
+                                                          {"erase", &GameSession::EraseAll},
+                                                          {"unlight", &GameSession::ClearLighting}};
+    const QMap<QString, void (GameSession::*)(bool)> switches = {
+        {"modified", &GameSession::SetModified},
+        {"protect", &GameSession::SetProtection},
+        {"candidates", &GameSession::SetCandidateDisplay}};
+    const QMap<QString, void (GameSession::*)(int)> numbered = {
+        {"select", &GameSession::SelectFamily}, {"light", &GameSession::LightFinding}};
     for (const QString& command : script.split(QStringLiteral("; "))) {
         journal += QStringLiteral("\n> ") + command + u'\n';
         const QStringList w = command.split(u' ');
@@ -57,14 +62,12 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
             for (const QString& cell : w.mid(1))
                 holes.emplace_back(cell[0].digitValue(), cell[1].digitValue());
             journal += s->ImportText(WithHoles(holes));
-        } else if (w[0] == u"play") {
-            s->StartPlay();
-        } else if (w[0] == u"undo") {
-            s->Undo();
-        } else if (w[0] == u"restart") {
-            s->Restart();
-        } else if (w[0] == u"erase") {
-            s->EraseAll();
+        } else if (plain.contains(w[0])) {
+            (s->*plain[w[0]])();
+        } else if (switches.contains(w[0])) {
+            (s->*switches[w[0]])(n(1) != 0);
+        } else if (numbered.contains(w[0])) {
+            (s->*numbered[w[0]])(n(1));
         } else if (w[0] == u"verify") {
             s->Verify();
         } else if (w[0] == u"back") {
@@ -80,8 +83,6 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
             journal += s->SaveGrid();
         } else if (w[0] == u"level") {
             journal += game::LevelLine(s->Puzzle().Rating()) + u'\n';
-        } else if (w[0] == u"unlight") {
-            s->ClearLighting();
         } else if (w[0] == u"marks") {
             for (const game::BoardCell& cell : s->Cells())
                 journal += cell.Conflict
@@ -96,21 +97,11 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
         } else if (w[0] == u"tick") {
             for (int i = 0; i < n(1); ++i)
                 s->TickSecond();
-        } else if (w[0] == u"modified") {
-            s->SetModified(n(1) != 0);
-        } else if (w[0] == u"protect") {
-            s->SetProtection(n(1) != 0);
-        } else if (w[0] == u"candidates") {
-            s->SetCandidateDisplay(n(1) != 0);
         } else if (w[0] == u"check") {
             QList<int> families;
             for (QChar family : w[1])
                 families << family.digitValue();
             s->CheckFamilies(families, n(2) != 0);
-        } else if (w[0] == u"select") {
-            s->SelectFamily(n(1));
-        } else if (w[0] == u"light") {
-            s->LightFinding(n(1));
         } else if (w[0] == u"apply") {
             const int family = s->ApplyListedFinding(n(1));
             journal += QStringLiteral("applied family %1\n").arg(family);
@@ -118,35 +109,27 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
                 s->RefreshAfterListedFinding(family);
         } else if (w[0] == u"selector") {
             const game::SelectorSetup setup = s->PrepareSelector(n(1), n(2), w[3] == u"L");
-            journal += QStringLiteral("page %1, place %2 in %3, candidates %4 in %5\n")
-                           .arg(setup.Page)
-                           .arg(setup.PlaceDigits)
-                           .arg(setup.PlaceColour)
-                           .arg(setup.CandidateDigits)
-                           .arg(setup.CandidateColour);
+            journal +=
+                QString::asprintf("page %d, place %s in %u, candidates %s in %u\n", setup.Page,
+                                  qUtf8Printable(setup.PlaceDigits), setup.PlaceColour,
+                                  qUtf8Printable(setup.CandidateDigits), setup.CandidateColour);
         } else {
             for (QChar digit : w[3])
                 s->ApplyCellChoice(n(1), n(2), static_cast<game::Operation>(w[0][0].toLatin1()),
                                    digit.digitValue());
         }
         journal += PositionText(*s) + QStringLiteral("history: ") + HistoryText(s->History()) +
-                   QStringLiteral("\nmodified %1, clock %2, protection %3, candidates %4\n")
-                       .arg(s->Modified())
-                       .arg(s->TimerLabel())
-                       .arg(s->ProtectionOn())
-                       .arg(s->CandidateDisplayOn());
+                   QString::asprintf("\nmodified %d, clock %s, protection %d, candidates %d\n",
+                                     s->Modified(), qUtf8Printable(s->TimerLabel()),
+                                     s->ProtectionOn(), s->CandidateDisplayOn());
         for (int family = 0; family < engine::kFamilyCount; ++family)
             journal +=
                 (s->Panel().IsChecked(family) ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) +
                 s->Panel().FamilyLine(family) + u'\n';
         for (const game::ListedFinding& row : s->Panel().Rows())
-            journal += QStringLiteral("row of family %1: %2 (L%3 C%4, configuration %5, %6)\n")
-                           .arg(s->Panel().SelectedFamily())
-                           .arg(row.Text)
-                           .arg(row.Row)
-                           .arg(row.Col)
-                           .arg(row.Seq)
-                           .arg(QChar::fromLatin1(row.Action));
+            journal += QString::asprintf("row of family %d: %s (L%d C%d, configuration %d, %c)\n",
+                                         s->Panel().SelectedFamily(), qUtf8Printable(row.Text),
+                                         row.Row, row.Col, row.Seq, row.Action);
         journal += QStringLiteral("findings: %1\n").arg(s->Findings().size());
     }
     return journal;
@@ -160,20 +143,6 @@ QList<QStringList> Records(const char* path) {
     return records;
 }
 
-// tessarine-cli analyse ARGS, run to its end.
-struct Run {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-};
-
-Run Analyse(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TESSARINE_CLI), QStringList{QStringLiteral("analyse")} + args);
-    const bool ended = process.waitForFinished(60000);
-    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
-}
-
 // What undo, restart, duplication and loading must give back: the history and the position.
 QString SnapshotOf(const GameSession& session) {
     return HistoryText(session.History()) + u'\n' + PositionText(session);
@@ -183,6 +152,14 @@ QString SnapshotOf(const GameSession& session) {
 QByteArray FileWith(const QByteArray& lastLine) {
     return game::EncodeGridFile({{0, 0, 0, Operation::InputMode}, {1, 1, 5, Operation::Place}}, 0)
         .replace("</Actions>", lastLine + "\r\n</Actions>");
+}
+
+// What a path holds, to show that a failed save left it as it was.
+QByteArray StateOf(const QString& path) {
+    const QFileInfo info(path);
+    return QByteArray::number(info.exists()) + char('0' + info.isFile()) +
+           char('0' + info.isDir()) +
+           (info.isFile() ? services_test::ReadBytes(path) : QByteArray());
 }
 
 } // namespace
@@ -211,9 +188,7 @@ private slots:
             QStringLiteral("game/%1.txt").arg(QTest::currentDataTag()).replace(u' ', u'_'));
     }
 
-    // Grid texts (one a line: name|text, with \t, \r and \n) imported and pasted on a new grid, in
-    // play mode and after a placing: the message, the board as copied (without its separators),
-    // the history and whether it is to be saved.
+    // Grid texts (name|text a line) imported and pasted on a new grid, in play, after a placing.
     void gridTexts() {
         QString out;
         for (const char* before : {"new", "play", "P 2 2 4"}) {
@@ -274,8 +249,7 @@ private slots:
             QTest::addRow("seed %d", seed) << seed;
     }
 
-    // A puzzle cut from the solution, a candidate removed in input mode, "Jouer ! ", then random
-    // placements and removals with seconds between them.
+    // A puzzle cut from the solution, maybe an input-mode move, "Jouer ! ", then random moves.
     void randomGames() {
         QFETCH(int, seed);
         QRandomGenerator random(seed);
@@ -315,8 +289,7 @@ private slots:
         QVERIFY(!copy->Modified());
         QVERIFY(pending.Entries.empty());
 
-        // Saving (twice for odd seeds: each save adds a marker) then loading gives the same
-        // history, clock and board.
+        // Saving (twice for odd seeds) then loading gives the same history, clock and board.
         session->SetFileName(dir_.filePath(QStringLiteral("partie.xml")));
         QSignalSpy saved(session.get(), &GameSession::gridSaved);
         for (int save = seed % 2; save >= 0; --save) {
@@ -341,8 +314,7 @@ private slots:
             QCOMPARE(session->ElapsedSeconds(), 0);
             return;
         }
-        // Undo k times gives the position k moves back (a save marker is a move of its own; the
-        // first play move takes the switch to play mode along); the clock stays.
+        // Undo k times gives the position k moves back (a save marker is a move); the clock stays.
         for (auto expected = seen.rbegin() + 1; expected != seen.rend(); ++expected) {
             session->Undo();
             QCOMPARE(SnapshotOf(*session), *expected);
@@ -356,32 +328,6 @@ private slots:
             QCOMPARE(session->ElapsedSeconds(), seconds);
         }
         QVERIFY(!session->Redo());
-    }
-
-    // Every operation (an unknown one too) in the grid file's bytes, then read back with each line
-    // end, and a very long game (some 6 MB: far from the size a file is refused at).
-    void fileReadsBackWhatItWrote() {
-        const QString path = dir_.filePath(QStringLiteral("f.xml"));
-        for (const auto& [rounds, lineEnd] :
-             {std::pair{1, "\r\n"}, {1, "\n"}, {1, "\r"}, {10000, "\r\n"}}) {
-            game::ActionHistory history = {{0, 0, 0, Operation::InputMode}};
-            for (int i = 0; i < rounds; ++i)
-                history.insert(history.end(), {{9, 9, 9, Operation::Place},
-                                               {1, 2, 3, Operation::RemoveCandidate},
-                                               {0, 0, 0, Operation::PlayMode},
-                                               {0, 0, 0, Operation::TimeMarker},
-                                               {5, 5, 1, static_cast<Operation>('X')}});
-            history.push_back({0, 0, 0, Operation::TimeMarker}); // the clock, not an entry read
-            QByteArray bytes = game::EncodeGridFile(history, 123456);
-            history.pop_back();
-            if (rounds == 1)
-                QCOMPARE_GOLDEN(bytes, QStringLiteral("game/every_operation.xml"));
-            QCOMPARE(game::WriteGridFile(path, bytes.replace("\r\n", lineEnd)), QString());
-            const game::GridFileContent content = game::ReadGridFile(path);
-            QCOMPARE(content.Error, QString());
-            QVERIFY(content.HasTimeMarker && content.Seconds == 123456);
-            QVERIFY(content.Entries == history);
-        }
     }
 
     void loadingAFile_data() {
@@ -401,8 +347,6 @@ private slots:
             << with(20, '0').replace("'P'>\r\n</", "'C'>\r\n</") << "";
         QTest::newRow("line too short") << FileWith(line.left(63)) << "";
         QTest::newRow("time marker without seconds") << FileWith(mode + "T'>duree") << "";
-        // Files without a single action line used to open as an empty grid that Save then wrote
-        // over them.
         QTest::newRow("empty") << QByteArray() << "";
         QTest::newRow("header only") << game::EncodeGridFile({}, 0) << "";
         QByteArray noise(4096, '\0');
@@ -413,18 +357,28 @@ private slots:
                    QString::fromLatin1(FileWith(line))))
             << "";
         QTest::newRow("300 MB, sparse") << FileWith(line) << "300000000";
+        QTest::newRow("6 MB, sparse, accepted") << FileWith(line) << "6000000";
         QTest::newRow("endless device") << QByteArray() << "/dev/zero";
         QTest::newRow("missing") << QByteArray() << "absente.xml";
         QTest::newRow("a folder") << QByteArray() << ".";
-        // Accepted: an unknown operation stays in the history and is skipped by the replay; the
-        // clock of the longest time stops there.
+        // Accepted: an unknown operation is kept and skipped; the longest time.
         QTest::newRow("no time marker") << FileWith(mode + "R'>\r\n" + line.left(63) + "X'>") << "";
         QTest::newRow("the longest time")
             << FileWith(mode + "R'>\r\n" + mode + "T'>2147483647# duree") << "";
+        const QByteArray every = game::EncodeGridFile({{0, 0, 0, Operation::InputMode},
+                                                       {9, 9, 9, Operation::Place},
+                                                       {1, 2, 3, Operation::RemoveCandidate},
+                                                       {0, 0, 0, Operation::PlayMode},
+                                                       {0, 0, 0, Operation::TimeMarker},
+                                                       {5, 5, 1, Operation('X')},
+                                                       {0, 0, 0, Operation::TimeMarker}},
+                                                      123456);
+        QCOMPARE_GOLDEN(every, QStringLiteral("game/every_operation.xml"));
+        QTest::newRow("every operation, LF") << QByteArray(every).replace("\r\n", "\n") << "";
+        QTest::newRow("every operation, CR") << QByteArray(every).replace("\r\n", "\r") << "";
     }
 
-    // The error, or the history and the clock a second later, in a golden file per row; a
-    // refused file changes nothing.
+    // The error, or the history and clock a second later; a refused file changes nothing.
     void loadingAFile() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, where);
@@ -454,6 +408,81 @@ private slots:
         QCOMPARE_GOLDEN(
             outcome.replace(dir_.path(), "DIR").toUtf8() + '\n',
             QStringLiteral("game/file_%1.txt").arg(QTest::currentDataTag()).replace(u' ', u'_'));
+    }
+
+    // A grid saved where it cannot be written loses nothing; every obstacle stops root too.
+    void failedSaveLosesNothing_data() {
+        const QString notRegular = QStringLiteral(" : ce n'est pas un fichier ordinaire");
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("reason"); // how the message ends, where it is the program's own
+        QTest::newRow("folder path under a regular file") << "under a file" << QString();
+        QTest::newRow("/proc takes no new file") << "proc"
+                                                 << " : fichier ou dossier introuvable";
+        QTest::newRow("a folder in the file's place") << "folder" << notRegular;
+        QTest::newRow("full disk device") << "device" << notRegular;
+        QTest::newRow("named pipe") << "pipe" << notRegular;
+        QTest::newRow("disk full while writing") << "disk full" << QString();
+        QTest::newRow("immutable file") << "immutable" << QString();
+    }
+
+    void failedSaveLosesNothing() {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString target = dir.filePath(QStringLiteral("partie.xml"));
+        QString witness = target; // the path whose content must survive the failed save
+        auto session = NewGrid();
+        session->ApplyCellChoice(1, 1, game::Operation::Place, 5);
+        session->StartPlay();
+        if (obstacle == u"disk full" || obstacle == u"immutable") {
+            session->SetFileName(target);
+            QCOMPARE(session->SaveGrid(), QString());
+        }
+        session->ApplyCellChoice(5, 5, game::Operation::Place, 3);
+        bool immutable = false;
+        const auto unlock = qScopeGuard([&] {
+            if (immutable) // before the temporary folder goes, even when a check fails
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), target});
+        });
+        if (obstacle == u"under a file") {
+            witness = dir.filePath(QStringLiteral("file.txt"));
+            QVERIFY(services_test::WriteBytes(witness, "contenu"));
+            target = witness + QStringLiteral("/sub/partie.xml");
+        } else if (obstacle == u"proc") {
+            target = witness = QStringLiteral("/proc/tessarine-partie.xml");
+        } else if (obstacle == u"folder") {
+            QVERIFY(QDir().mkpath(target));
+        } else if (obstacle == u"device") { // a node of its own for /dev/full: the only one harmed
+            target = witness = dir.filePath(QStringLiteral("full"));
+            if (mknod(QFile::encodeName(target).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+                QSKIP("no permission to create a device node here");
+        } else if (obstacle == u"pipe") {
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        } else if (obstacle == u"immutable") {
+            immutable = QProcess::execute(QStringLiteral("chattr"), {"+i", target}) == 0;
+            if (!immutable)
+                QSKIP("chattr +i does not work here; root ignores plain read-only permissions");
+        }
+        session->SetFileName(target);
+        const QByteArray before = StateOf(witness);
+        const QString history = HistoryText(session->History());
+        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+        QSignalSpy saved(session.get(), &GameSession::gridSaved);
+        QString error;
+        {
+            std::optional<test_faults::FileSizeLimit> limit;
+            if (obstacle == u"disk full")
+                limit.emplace(64);
+            error = session->SaveGrid();
+        }
+        QVERIFY2(error.startsWith("Impossible d'enregistrer le fichier " + target) &&
+                     error.endsWith(reason),
+                 qPrintable(error));
+        QCOMPARE(StateOf(witness), before);
+        QVERIFY(session->Modified());
+        QCOMPARE(HistoryText(session->History()), history);
+        QCOMPARE(saved.count(), 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore); // no temporary file left
     }
 
     // Output (the error line when refused, exit code 2) in a golden file per row.
@@ -486,11 +515,14 @@ private slots:
     void analyse() {
         QFETCH(QStringList, args);
         QFETCH(QString, golden);
-        Run run = Analyse(args);
+        QProcess cli;
+        cli.start(QStringLiteral(TESSARINE_CLI), QStringList{QStringLiteral("analyse")} + args);
+        QVERIFY(cli.waitForFinished(60000));
+        QByteArray out = cli.readAllStandardOutput(), err = cli.readAllStandardError();
         const bool refused = golden.startsWith(u"refused");
-        QCOMPARE(run.ExitCode, refused ? 2 : 0);
-        QCOMPARE(refused ? run.Out : run.Err, QByteArray());
-        QCOMPARE_GOLDEN(refused ? run.Err.replace(dir_.path().toUtf8(), "DIR") : run.Out,
+        QCOMPARE(cli.exitCode(), refused ? 2 : 0);
+        QCOMPARE(refused ? out : err, QByteArray());
+        QCOMPARE_GOLDEN(refused ? err.replace(dir_.path().toUtf8(), "DIR") : out,
                         "game/cli_" + golden + ".txt");
         if (args.first() == u"--save")
             QCOMPARE_GOLDEN(services_test::ReadBytes(args[1]), "game/cli_saved.xml");

@@ -1,6 +1,4 @@
-// Tessarine installed into a prefix (see CMakeLists.txt: the prefix is filled by `cmake --install`
-// before these tests run): where the program finds its own files, the grid file type a desktop
-// recognises, the icons, and the installed companion.
+// Tessarine installed into a prefix (filled first, see CMakeLists.txt), as a desktop sees it.
 
 #include "app/services/folders.h"
 #include "game/model/grid_file.h"
@@ -39,26 +37,16 @@ class TestInstall : public QObject {
     Q_OBJECT
 
 private slots:
-    // The program reads its files beside itself when "Translations.txt" is there (build tree),
-    // else from share/tessarine beside its parent folder (installed).
-    void programFolderRule_data() {
-        QTest::addColumn<QStringList>("files"); // relative to a root; a final "/" makes a folder
-        QTest::addColumn<QString>("expected");  // the program is in usr/bin
-        const QString beside = "usr/bin/Translations.txt", shared = "usr/share/tessarine/";
-        QTest::newRow("build tree") << QStringList{beside, "usr/share/"} << "usr/bin/";
-        QTest::newRow("installed") << QStringList{shared + "Translations.txt"} << shared;
-        QTest::newRow("both: beside wins")
-            << QStringList{beside, shared + "Translations.txt"} << "usr/bin/";
-        QTest::newRow("neither") << QStringList{"usr/bin/", shared} << "usr/bin/";
-        QTest::newRow("a folder named Translations.txt beside")
-            << QStringList{beside + "/", shared + "Translations.txt"} << shared;
+    // Files beside the program when "Translations.txt" is there, else in ../share/tessarine.
+    void programFolderRule_data() { // files under a root (a final "/": a folder), the program's
+        services_test::AddRowsFrom("install/program_folder.tsv", {"files", "expected"});
     }
     void programFolderRule() {
-        QFETCH(QStringList, files);
+        QFETCH(QString, files);
         QFETCH(QString, expected);
         const QTemporaryDir root;
         const QString base = root.path() + u'/';
-        for (const QString& file : files)
+        for (const QString& file : files.split(u' '))
             QVERIFY(file.endsWith(u'/') ? QDir().mkpath(base + file)
                                         : QDir().mkpath(QFileInfo(base + file).path()) &&
                                               WriteBytes(base + file, "[Languages]\n"));
@@ -93,28 +81,18 @@ private slots:
         QCOMPARE(QString::fromUtf8(Output(executable)).trimmed(), expected);
     }
 
-    void gridFileType_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("expected");
-        const QByteArray grid = game::EncodeGridFile({{1, 1, 5, game::Operation::Place}}, 95);
-        QTest::newRow("grid saved by the game") << "Grille du 6 décembre.xml" << grid << kGridType;
-        QTest::newRow("without extension") << "partie" << grid << kGridType;
-        QTest::newRow("XML with <Actions> as its root")
-            << "a.xml" << QByteArray("<?xml version=\"1.0\"?>\n<Actions>\n</Actions>\n")
-            << kGridType;
-        QTest::newRow("another XML document")
-            << "notes.xml" << QByteArray("<?xml version=\"1.0\"?>\n<notes><note/></notes>\n")
-            << "application/xml";
-        QTest::newRow("grid text") << "grille.txt" << QByteArray(81, '.') << "text/plain";
-    }
+    // A grid file is known by its name or, without extension, by its content; other XML is not.
     void gridFileType() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, expected);
         const QTemporaryDir folder;
-        QVERIFY(WriteBytes(folder.path() + u'/' + name, bytes));
-        QCOMPARE(QMimeDatabase().mimeTypeForFile(folder.path() + u'/' + name).name(), expected);
+        const QByteArray grid = game::EncodeGridFile({{1, 1, 5, game::Operation::Place}}, 95);
+        const QByteArray notes = "<?xml version=\"1.0\"?>\n<notes><note/></notes>\n";
+        for (const auto& [name, bytes, type] :
+             {std::tuple{"Grille du 6 décembre.xml", grid, kGridType},
+              {"partie", grid, kGridType},
+              {"notes.xml", notes, QString("application/xml")}}) {
+            QVERIFY(WriteBytes(folder.path() + u'/' + name, bytes));
+            QCOMPARE(QMimeDatabase().mimeTypeForFile(folder.path() + u'/' + name).name(), type);
+        }
     }
 
     // Every size: transparent rounded corners; from 32 pixels, the orange centre square.

@@ -118,8 +118,7 @@ class TestPrint : public QObject {
         });
         shell_->Trigger("ActionConfig");
     }
-    // Prints the active grid on a PDF printer (A4; landscape asked, the grid prints upright
-    // anyway) chosen in the print dialog, which is accepted or not.
+    // Prints the active grid to an A4 landscape PDF chosen in the print dialog, accepted or not.
     void Print(const QString& file, const QMarginsF& margins = {}, bool accept = true) {
         ModalAnswers answers;
         answers.Queue([&](QDialog& dialog) {
@@ -148,8 +147,7 @@ private slots:
         folder_.reset();
     }
 
-    // The sheet read back, a character per millimetre; the grid stays where it is from the
-    // sheet's corner whatever the margins.
+    // The sheet read back, a character per mm; the grid stays put from the corner whatever margins.
     void sheet_data() {
         QTest::addColumn<bool>("candidates");
         QTest::addColumn<QMarginsF>("margins");
@@ -222,8 +220,7 @@ private slots:
         QVERIFY(QFile::exists(folder_->filePath("board.jpg")));
     }
 
-    // The file chosen: existing (replaced on Yes only, by the board as on screen, a character per
-    // 5 pixels), none (dialog cancelled), or in a "folder" that is a plain file (an error).
+    // The file chosen: existing (replaced on Yes only), none, or under a plain file (an error).
     void picture_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("answer"); // to the overwrite question; empty: none asked
@@ -305,10 +302,8 @@ private slots:
         QTest::addColumn<int>("shown"); // the patterns of the settings, then of the controls
         QTest::addColumn<int>("typed");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("shows pattern 0, OK takes pattern 1") << 0 << 1 << true;
-        QTest::newRow("shows pattern 1, OK takes pattern 2") << 1 << 2 << true;
-        QTest::newRow("shows pattern 2, OK takes pattern 0") << 2 << 0 << true;
-        QTest::newRow("Cancel takes nothing") << 0 << 1 << false;
+        for (int p = 0; p < 4; ++p) // pattern p shown, the next typed; the fourth is cancelled
+            QTest::addRow("%d", p) << p % 3 << (p + 1) % 3 << (p < 3);
     }
 
     void configShowsAndTakesEveryValue() {
@@ -336,8 +331,7 @@ private slots:
         }
     }
 
-    // Every grid takes the new colours and keeps its game; the chooser starts from the swatch's
-    // colour, and cancelled changes nothing.
+    // Every grid takes the new colours, keeps its game; the chooser starts at the swatch's colour.
     void everyGridIsRedrawnAndKeepsItsGame() {
         const QList<game::GridFrame*> grids{shell_->NewGrid(kPuzzle), shell_->NewGrid(kPuzzle)};
         for (game::GridFrame* grid : grids) {

@@ -1,6 +1,5 @@
 #pragma once
-// A main window over a data folder of its own, shown, its dialogs answered by the test: the New
-// question, the file to open or save, and the errors it would show.
+// A main window over a data folder of its own, its dialogs answered and errors kept by the test.
 
 #include "app/grid_tabs.h"
 #include "app/main_window.h"

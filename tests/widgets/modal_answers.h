@@ -1,6 +1,5 @@
 #pragma once
-// Answers the program's modal windows through its modal seam: each window shown takes the next
-// answer the test queued; a window nobody answered is cancelled and counted.
+// Answers modal windows in the order queued; one nobody answered is cancelled and counted.
 
 #include "game/widgets/modal_seam.h"
 

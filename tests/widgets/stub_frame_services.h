@@ -1,6 +1,5 @@
 #pragma once
-// A frame's surroundings for tests: default settings, default message texts, and questions that
-// answer as the test says and remember what they were asked.
+// A frame's surroundings for tests: questions answer as the test says and are remembered.
 
 #include "game/widgets/frame_services.h"
 
@@ -12,7 +11,6 @@ public:
     game::GameSettings settings;
     bool confirmAnswer = true;
     mutable QStringList asked;
-    mutable QStringList openedUrls;
     QMap<int, QString> messages; // the current language's, where a test sets them
 
     game::GameSettings Settings() const override { return settings; }
@@ -24,7 +22,7 @@ public:
     QString SiteAddress() const override { return QStringLiteral("https://example.org/"); }
     QString AuthorName() const override { return QStringLiteral("Auteur"); }
     QString AuthorMail() const override { return QStringLiteral("auteur@example.org"); }
-    void OpenUrl(const QString& url) const override { openedUrls << url; }
+    void OpenUrl(const QString&) const override {}
     bool Confirm(const QString& text) const override {
         asked << text;
         return confirmAnswer;
