@@ -102,9 +102,11 @@ engine::GridState GameSession::TakeSnapshot() const {
 
 void GameSession::SetMode(game::Mode mode, bool record) {
     mode_ = mode;
-    if (record)
+    if (record) {
         history_.push_back(HistoryEntry{
             0, 0, 0, mode == Mode::Input ? Operation::InputMode : Operation::PlayMode});
+        emit historyGrew();
+    }
     elapsedSeconds_ = 0;
     if (mode == Mode::Input) {
         ClearTrace();
@@ -191,6 +193,7 @@ void GameSession::ApplyCellChoice(int row, int col, Operation operation, int dig
     ApplyAction(row, col, operation, digit);
     history_.push_back(
         HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation});
+    emit historyGrew();
     SetModified(true);
     ReportDeadEnds();
     if (mode_ == Mode::Play) {

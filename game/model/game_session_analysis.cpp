@@ -63,6 +63,7 @@ void GameSession::ApplyFinding(const engine::Finding& finding) {
     const int digit = finding.Digit - '0';
     ApplyAction(finding.Row, finding.Col, operation, digit);
     history_.push_back(HistoryEntry{finding.Row, finding.Col, std::uint8_t(digit), operation});
+    emit historyGrew();
     SetModified(true);
 }
 

@@ -13,6 +13,7 @@ QString GameSession::ImportText(const QString& text) {
     for (const GridGiven& given : reading.Givens) {
         history_.push_back(HistoryEntry{std::uint8_t(given.Row), std::uint8_t(given.Col),
                                         std::uint8_t(given.Digit), Operation::Place});
+        emit historyGrew();
         ApplyAction(given.Row, given.Col, Operation::Place, given.Digit);
     }
     return {};
