@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/autosave.h"
 #include "app/core/site.h"
 #include "app/frame_services_adapter.h"
 #include "app/grid_tabs.h"
@@ -61,7 +62,8 @@ QString LongHint(const QString& hint) {
 MainWindow::MainWindow(services::AppServices& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      services_(services), frameServices_(std::make_unique<FrameServicesAdapter>(services)) {
+      services_(services), frameServices_(std::make_unique<FrameServicesAdapter>(services)),
+      autosave_(std::make_unique<Autosave>(services.Store().DataFolder())) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Tessarine"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/tessarine.svg")));
@@ -308,6 +310,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     menuBarreOutils_->setChecked(Settings().ToolBar);
     toolBarMain_->setVisible(Settings().ToolBar);
+    RestoreLeftGrids();
     if (!commandLineFiles_.isEmpty()) {
         for (const QString& path : std::as_const(commandLineFiles_))
             OpenFile(path);

@@ -24,6 +24,7 @@ struct Settings;
 
 namespace app {
 
+class Autosave;
 class FrameServicesAdapter;
 class GridTabs;
 
@@ -106,6 +107,10 @@ private:
     bool ConfirmQuit();
 
     game::GridFrame* CreateTab(const QString& caption, bool whiteFill);
+    void RemoveTab(int index);
+    // The grids of instances that ended without closing: the player reopens them, each on a new
+    // modified tab without a file, or lets them go.
+    void RestoreLeftGrids();
     // Save and Save As; true when the grid was written. A cancelled dialog, a refused overwrite
     // or a failed write (its error shown) gives false, and the grid keeps its file name.
     bool SaveGrid(game::GridFrame* grid);
@@ -126,6 +131,7 @@ private:
 
     services::AppServices& services_;
     std::unique_ptr<FrameServicesAdapter> frameServices_;
+    std::unique_ptr<Autosave> autosave_;
     ShellDialogs dialogs_;
     game::PendingHistory pendingHistory_;
     GridTabs* tabs_ = nullptr;
