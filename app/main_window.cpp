@@ -310,7 +310,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     menuBarreOutils_->setChecked(Settings().ToolBar);
     toolBarMain_->setVisible(Settings().ToolBar);
-    RestoreLeftGrids();
+    // Asked once the window is on the screen, over it.
+    QMetaObject::invokeMethod(
+        this, [this] { RestoreLeftGrids(); }, Qt::QueuedConnection);
     if (!commandLineFiles_.isEmpty()) {
         for (const QString& path : std::as_const(commandLineFiles_))
             OpenFile(path);

@@ -348,6 +348,7 @@ void MainWindow::RestoreLeftGrids() {
             session.SetModified(true);
             tabs_->setCurrentIndex(IndexOf(grid));
         }
+        UpdateActions(false);
     }
     left.Discard();
 }

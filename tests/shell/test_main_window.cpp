@@ -329,6 +329,7 @@ private slots:
         });
         shell.services->Store().Values().ReopenLastFile = false;
         shell.Start();
+        QCoreApplication::processEvents(); // the question comes once the window is shown
         QVERIFY(!QFileInfo::exists(own));
         QStringList tabs, folders;
         for (int i = 0; i < shell.window->Tabs()->count(); ++i) {
