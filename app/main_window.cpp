@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/autosave.h"
 #include "app/core/site.h"
 #include "app/frame_services_adapter.h"
 #include "app/grid_tabs.h"
@@ -65,7 +66,8 @@ QString LongHint(const QString& hint) {
 MainWindow::MainWindow(services::AppServices& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      services_(services), frameServices_(std::make_unique<FrameServicesAdapter>(services)) {
+      services_(services), frameServices_(std::make_unique<FrameServicesAdapter>(services)),
+      autosave_(std::make_unique<Autosave>(services.Store().DataFolder())) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Tessarine"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/tessarine.svg")));
@@ -360,6 +362,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     menuBarreOutils_->setChecked(Settings().ToolBar);
     toolBarMain_->setVisible(Settings().ToolBar);
+    // Asked once the window is on the screen, over it.
+    QMetaObject::invokeMethod(
+        this, [this] { RestoreLeftGrids(); }, Qt::QueuedConnection);
     if (!commandLineFiles_.isEmpty()) {
         for (const QString& path : std::as_const(commandLineFiles_))
             OpenFile(path);
@@ -367,8 +372,10 @@ void MainWindow::showEvent(QShowEvent* event) {
         OpenFile(services_.Recent().At(0));
     }
     // Never an empty window: a first start, or nothing to reopen, begins with a grid to play.
-    if (tabs_->count() == 0)
+    if (tabs_->count() == 0) {
         AddNewGrid(true);
+        startGrid_ = ActiveGrid();
+    }
     UpdateActions(false);
     // The tips window opened before the main window: it comes back in front of it.
     for (QDialog* tips : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))

@@ -25,6 +25,7 @@ struct Settings;
 
 namespace app {
 
+class Autosave;
 class FrameServicesAdapter;
 class GridTabs;
 
@@ -110,6 +111,10 @@ private:
     game::GridFrame* CreateTab(const QString& caption, bool whiteFill);
     // A new grid on a new, active tab: blank, or generated at the level of the settings.
     void AddNewGrid(bool generated);
+    void RemoveTab(int index);
+    // The grids of instances that ended without closing: the player reopens them, each on a new
+    // modified tab without a file, or lets them go.
+    void RestoreLeftGrids();
     // Save and Save As; true when the grid was written. A cancelled dialog, a refused overwrite
     // or a failed write (its error shown) gives false, and the grid keeps its file name.
     bool SaveGrid(game::GridFrame* grid);
@@ -130,6 +135,7 @@ private:
 
     services::AppServices& services_;
     std::unique_ptr<FrameServicesAdapter> frameServices_;
+    std::unique_ptr<Autosave> autosave_;
     ShellDialogs dialogs_;
     game::PendingHistory pendingHistory_;
     GridTabs* tabs_ = nullptr;
@@ -142,6 +148,9 @@ private:
     QAction* menuColler_ = nullptr;
     QStringList commandLineFiles_;
     QList<QPointer<game::GridFrame>> pausedByMinimising_;
+    // The grid a start opened because nothing else was: it gives way to grids reopened after a
+    // crash while the player has not touched it.
+    QPointer<game::GridFrame> startGrid_;
     bool shownOnce_ = false;
 };
 

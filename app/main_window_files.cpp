@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 
+#include "app/autosave.h"
 #include "app/frame_services_adapter.h"
 #include "app/grid_tabs.h"
 #include "app/services/ui/app_services.h"
@@ -27,6 +28,10 @@ constexpr int kGeneratedGrid = 101;
 constexpr int kBlankGrid = 100;
 // The message that refuses to save a grid onto the file of another tab.
 constexpr int kFileOpenInAnotherTab = 84;
+// The question on the grids left by an instance that ended without closing, and how it names a
+// grid that had no file.
+constexpr int kLeftGrids = 120;
+constexpr int kNeverSaved = 121;
 
 // The folder of path, with its trailing separator.
 QString FolderOf(const QString& path) {
@@ -143,6 +148,7 @@ game::GridFrame* MainWindow::CreateTab(const QString& caption, bool whiteFill) {
     auto* fill = new QVBoxLayout(tab);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(grid);
+    autosave_->Watch(grid->Session());
     connect(&grid->Session(), &game::GameSession::gridSaved, this, [this](const QString& path) {
         ShowStatus(
             Message(QStringLiteral("Le fichier %s a été enregistré avec succès."), 22, path));
@@ -205,10 +211,7 @@ bool MainWindow::OpenFile(const QString& path) {
     const QString error = grid->Session().LoadGrid();
     if (!error.isEmpty()) {
         // The half-built tab goes; nothing else has changed.
-        const int index = IndexOf(grid);
-        QWidget* tab = tabs_->widget(index);
-        tabs_->removeTab(index);
-        delete tab;
+        RemoveTab(IndexOf(grid));
         dialogs_.showError(error);
         return false;
     }
@@ -306,10 +309,52 @@ bool MainWindow::CloseTab(int index) {
     if (grid == nullptr || !ReleaseGrid(grid))
         return false;
     UpdateActions(true);
+    RemoveTab(index);
+    return true;
+}
+
+void MainWindow::RemoveTab(int index) {
     QWidget* tab = tabs_->widget(index);
     tabs_->removeTab(index);
     delete tab;
-    return true;
+}
+
+void MainWindow::RestoreLeftGrids() {
+    LeftAutosaves left(services_.Store().DataFolder());
+    const QList<KeptGrid>& grids = left.Grids();
+    QString names;
+    for (const KeptGrid& kept : grids)
+        names +=
+            QStringLiteral("\n  ") +
+            (kept.fileName.isEmpty() ? Message(QStringLiteral("(jamais enregistrée)"), kNeverSaved)
+                                     : kept.fileName);
+    if (!grids.isEmpty() &&
+        services_.MessageDialog(
+            QStringLiteral("Tessarine s'est fermé sans enregistrer %s "
+                           "grille(s) :%s\n\nLes rouvrir ? Non les efface."),
+            QString::number(grids.size()), names, kLeftGrids, services::MessageKind::Confirmation,
+            services::ButtonYes | services::ButtonNo, this) == services::ResultYes) {
+        for (const KeptGrid& kept : grids) {
+            game::GridFrame* grid = CreateTab(
+                kept.fileName.isEmpty() ? UntitledCaption() : CaptionOf(kept.fileName), true);
+            grid->InitBoard();
+            game::GameSession& session = grid->Session();
+            session.SetFileName(kept.path);
+            const QString error = session.LoadGrid();
+            session.SetFileName({});
+            if (!error.isEmpty()) {
+                RemoveTab(IndexOf(grid));
+                dialogs_.showError(error);
+                continue;
+            }
+            session.SetModified(true);
+            tabs_->setCurrentIndex(IndexOf(grid));
+        }
+        if (startGrid_ && tabs_->count() > 1 && !startGrid_->Session().Modified())
+            RemoveTab(IndexOf(startGrid_));
+        UpdateActions(false);
+    }
+    left.Discard();
 }
 
 } // namespace app

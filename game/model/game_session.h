@@ -132,6 +132,10 @@ public:
     const ActionHistory& History() const { return history_; }
     // The copy Duplicate hands to the new grid.
     PendingHistory DuplicateHistory() const { return {history_, elapsedSeconds_}; }
+    // The grid file SaveGrid would write now, time marker included; the grid stays as it is.
+    QByteArray FileBytes() const;
+    // An entry was added to the history (a move, a given, a mode switch, a save marker).
+    Q_SIGNAL void historyGrew();
     // Writes the history, with a time marker, to FileName. Returns an error text, empty on
     // success; a failed save changes nothing.
     QString SaveGrid();

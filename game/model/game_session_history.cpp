@@ -35,6 +35,7 @@ void GameSession::ReplayKeepingClock() {
 void GameSession::Record(const HistoryEntry& entry) {
     history_.push_back(entry);
     redo_.clear();
+    emit historyGrew();
 }
 
 std::vector<std::pair<std::size_t, bool>> GameSession::PlacementsOf(int row, int col) const {
@@ -113,14 +114,19 @@ void GameSession::Restart() {
     RunAnalysis();
 }
 
+QByteArray GameSession::FileBytes() const {
+    ActionHistory saved = history_;
+    saved.push_back(HistoryEntry{0, 0, 0, Operation::TimeMarker});
+    return EncodeGridFile(saved, elapsedSeconds_);
+}
+
 QString GameSession::SaveGrid() {
-    history_.push_back(HistoryEntry{0, 0, 0, Operation::TimeMarker});
-    const QString error = WriteGridFile(fileName_, EncodeGridFile(history_, elapsedSeconds_));
-    if (!error.isEmpty()) {
-        // The marker records a save; a save that did not happen leaves no trace in the history.
-        history_.pop_back();
+    // A save that did not happen leaves no marker in the history.
+    const QString error = WriteGridFile(fileName_, FileBytes());
+    if (!error.isEmpty())
         return error;
-    }
+    history_.push_back(HistoryEntry{0, 0, 0, Operation::TimeMarker});
+    emit historyGrew();
     SetModified(false);
     emit gridSaved(fileName_);
     return {};

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusTipEvent>
@@ -310,6 +311,87 @@ private slots:
         QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(shell.window->Tabs()->count(), 0);
         QVERIFY(!shell.window->Action("ActionRefaire")->isEnabled());
+    }
+
+    // Two grids with unsaved moves (the second once saved as partie.xml) have copies in this
+    // instance's autosave folder; they are copied to a folder "other" locked as by an instance
+    // that crashed, or one still running; a Save writes a copy's bytes and drops the copy; the
+    // window closes normally, removing its folder, and starts again.
+    void autosaves_data() {
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("expected");
+        const QString asked = "Tessarine s'est fermé sans enregistrer 2 grille(s) :¶  (jamais "
+                              "enregistrée)¶  <dir>/partie.xml¶¶Les rouvrir ? Non les efface.";
+        QTest::newRow("crashed, reopened")
+            << false << "Oui" << asked + " | SansNom 5*, partie* | this: grid-2.xml grid-3.xml";
+        QTest::newRow("crashed, deleted") << false << "Non" << asked + " |  | this: ";
+        QTest::newRow("running") << true << ""
+                                 << " |  | this: , other: grid-2.xml grid-3.name grid-3.xml";
+    }
+
+    void autosaves() {
+        QFETCH(bool, running);
+        QFETCH(QString, answer);
+        QFETCH(QString, expected);
+        Shell shell;
+        const QString root = shell.FilePath("autosave/");
+        const auto grids = [](const QString& folder) {
+            return QDir(folder).entryList({"grid-*"}, QDir::Files);
+        };
+        const QString own = root + QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)[0] + '/';
+        shell.window->NewGrid();
+        shell.window->NewGrid();
+        shell.chosenFile = shell.FilePath("partie.xml");
+        shell.window->SaveAs();
+        game::GameSession& unsaved = shell.Grid(0);
+        for (int move = 1; move <= 6; ++move) // written at the first move, then every five
+            unsaved.ApplyCellChoice(move, move, game::Operation::Place, move);
+        shell.Grid(1).ApplyCellChoice(5, 5, game::Operation::Place, 1);
+        const QByteArrayList copies{ReadBytes(own + "grid-2.xml"), ReadBytes(own + "grid-3.xml")};
+        QCOMPARE(copies, (QByteArrayList{unsaved.FileBytes(), shell.Grid(1).FileBytes()}));
+        const QString state = State(shell); // both still modified, no marker, no recent file
+        QCOMPARE(state.section(" | ", 0, 0),
+                 "SansNom 2~* (6/81 cases), partie~* = <dir>/partie.xml (1/81 cases)");
+        QCOMPARE(state.section(" | ", 3, 3), "recent <dir>/partie.xml");
+        QCOMPARE(unsaved.History().size(), 7);
+
+        QDir().mkpath(root + "other");
+        for (const QString& file : grids(own))
+            QVERIFY(QFile::copy(own + file, root + "other/" + file));
+        QLockFile lock(root + "other/instance.lock");
+        QVERIFY(running ? lock.tryLock(0)
+                        : WriteBytes(root + "other/instance.lock",
+                                     ReadBytes(own + "instance.lock")
+                                         .replace(QByteArray::number(qApp->applicationPid()),
+                                                  "999999999")));
+        shell.window->Tabs()->setCurrentIndex(0);
+        shell.chosenFile = shell.FilePath("a.xml");
+        shell.window->SaveAs();
+        QCOMPARE(ReadBytes(shell.chosenFile), copies[0]);
+        QCOMPARE(grids(own), (QStringList{"grid-3.name", "grid-3.xml"}));
+
+        ModalAnswers answers;
+        QString report;
+        answers.Queue([&report, answer](QDialog& box) {
+            report = qobject_cast<QMessageBox*>(&box)->text();
+            ModalAnswers::PressButton(box, answer);
+        });
+        shell.services->Store().Values().ReopenLastFile = false;
+        shell.Start();
+        QCoreApplication::processEvents(); // the question comes once the window is shown
+        QVERIFY(!QFileInfo::exists(own));
+        QStringList tabs, folders;
+        for (int i = 0; i < shell.window->Tabs()->count(); ++i) {
+            tabs << shell.window->Tabs()->tabText(i).remove(QChar(127)) +
+                        (shell.Grid(i).Modified() ? "*" : "") + shell.Grid(i).FileName();
+            QCOMPARE(shell.Grid(i).FileBytes(), copies[i]);
+        }
+        for (const QString& folder : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            folders << (folder == "other" ? folder : "this") + ": " +
+                           grids(root + folder).join(' ');
+        report += " | " + tabs.join(", ") + " | " + folders.join(", ");
+        QCOMPARE(report.replace(shell.folder.Path(), "<dir>/").replace("\n", "¶"), expected);
     }
 };
 
