@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A player's session in the real program, under Xvfb, driven by real input events: the splash,
 # the tips closed, New with a generated grid, a digit placed through the selector, a candidate
-# removed with the right button, a family ticked, undo, Save As, quit with the question answered.
+# removed with the right button, a family ticked, undo, Save As; a second grid played by keyboard
+# only and saved with Ctrl+S; quit with the question answered.
 # Then the saved grid file and the settings file are checked on disk. Screenshots of each step go
 # to the artifacts folder.
 #
@@ -150,12 +151,17 @@ shot digit-placed
 read -r removed_row removed_col < <(empty_cell)
 choose "$removed_row" "$removed_col" 3 9 selector-candidats
 
-# A family ticked: the naked singles, applied at once and after every move.
+# A family ticked: the naked singles, applied at once and after every move. When they fill the
+# board (the 5 may have been wrong), the program says whether it is right: "Continuer" goes on.
 click_in "$main" 674 $((menu_bar + 173)) 1
 sleep 0.3
 click_in "$main" 463 $((menu_bar + 198)) 1
-sleep 0.5
+sleep 1
 shot family-ticked
+for verdict in $(xdotool search --onlyvisible --name "^Tessarine$" 2>/dev/null); do
+    [[ $verdict == "$main" ]] || keys_to "$verdict" Escape
+done
+sleep 0.3
 
 # Undo, from the dashboard.
 click_in "$main" 506 $((menu_bar + 173)) 1
@@ -178,6 +184,37 @@ wait_gone "^Enregistrer sous"
 for _ in $(seq 100); do [[ -s $saved ]] && break; sleep 0.1; done
 [[ -s $saved ]] || fail "the grid file was not written"
 shot saved
+
+# A second grid played by keyboard only: New, the cursor taken to an empty cell with the arrows,
+# a 7 typed, undone with Ctrl+Z and brought back with Ctrl+Y, then Ctrl+S (which asks for a name).
+keys_to "$main" ctrl+n
+question=$(wait_window "^Tessarine$")
+[[ $question != "$main" ]] || fail "the second New question did not open"
+keys_to "$question" Tab space
+sleep 0.5
+read -r key_row key_col < <(empty_cell)
+moves=(ctrl+Home)
+for _ in $(seq $((key_row - 1))); do moves+=(Down); done
+for _ in $(seq $((key_col - 1))); do moves+=(Right); done
+keys_to "$main" "${moves[@]}" 7
+sleep 0.3
+shot keyboard-digit
+keys_to "$main" ctrl+z
+sleep 0.3
+shot keyboard-undone
+keys_to "$main" ctrl+y
+sleep 0.3
+shot keyboard-redone
+typed=$data/clavier.xml
+keys_to "$main" ctrl+s
+dialog=$(wait_window "^Enregistrer sous")
+sleep 0.5
+xdotool type --delay 20 "$typed"
+keys_to "$dialog" Return
+wait_gone "^Enregistrer sous"
+for _ in $(seq 100); do [[ -s $typed ]] && break; sleep 0.1; done
+[[ -s $typed ]] || fail "the keyboard grid was not written"
+shot keyboard-saved
 
 # Quit, answering the question "Voulez-vous vraiment quitter ?" with Oui.
 keys_to "$main" ctrl+F4
@@ -214,8 +251,23 @@ assert any(a[63:64] == b"C" and a[20:21] == removed_row and a[33:34] == removed_
 assert "T" in ops and b"# duree de la partie en secondes" in actions[-1], actions[-1]
 text = open(settings, encoding="utf-8").read()
 assert "[GeneralSettings]" in text and "Language=fr" in text, text
-assert "File1=" + grid in text, text
+assert "File2=" + grid in text, text  # the keyboard grid, saved last, is File1
 assert "RecentSaveFileAsDir=" in text, text
 print("grid file: %d actions, %d play moves; settings file checked" % (len(actions), len(play)))
+PY
+
+# The keyboard grid: its 7 placed once in play mode (typed, undone, redone), the file ending on
+# its time marker.
+python3 - "$typed" "$key_row$key_col" <<'PY'
+import sys
+raw = open(sys.argv[1], "rb").read()
+row, col = (c.encode() for c in sys.argv[2])
+actions = raw.split(b"\r\n")[2:-2]
+ops = [a[63:64] for a in actions]
+play = actions[ops.index(b"R") + 1:]
+typed = [a for a in play if a[63:64] == b"P" and a[20:21] == row and a[33:34] == col]
+assert len(typed) == 1 and typed[0][47:48] == b"7", play
+assert ops[-1] == b"T", ops
+print("keyboard grid: the 7 at L%sC%s typed, undone and redone once" % (row.decode(), col.decode()))
 PY
 echo "end-to-end session passed"
