@@ -158,7 +158,7 @@ sleep 0.3
 click_in "$main" 463 $((menu_bar + 198)) 1
 sleep 1
 shot family-ticked
-for verdict in $(xdotool search --onlyvisible --name "^Tessarine$" 2>/dev/null); do
+for verdict in $(xdotool search --onlyvisible --name "^Tessarine$|^Information$" 2>/dev/null); do
     [[ $verdict == "$main" ]] || keys_to "$verdict" Escape
 done
 sleep 0.3
