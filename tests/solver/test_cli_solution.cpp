@@ -33,10 +33,12 @@ game::HistoryEntry Entry(int row, int col, int digit, game::Operation operation)
     return {std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation};
 }
 
-// A saved game of kPuzzle: its givens in input mode, "Jouer ! ", then the moves.
-QByteArray SavedGame(const std::vector<game::HistoryEntry>& moves, const char* givens = kPuzzle) {
+// A saved game of the givens (kPuzzle; a shorter text is empty after its end) in input mode,
+// "Jouer ! ", then the moves.
+QByteArray SavedGame(const std::vector<game::HistoryEntry>& moves, std::string givens = kPuzzle) {
+    givens.resize(81, '.');
     game::ActionHistory history{Entry(0, 0, 0, game::Operation::InputMode)};
-    for (int p = 0; p < 81; ++p)
+    for (std::size_t p = 0; p < 81; ++p)
         if (givens[p] != '.')
             history.push_back(Entry(p / 9 + 1, p % 9 + 1, givens[p] - '0', game::Operation::Place));
     history.push_back(Entry(0, 0, 0, game::Operation::PlayMode));
@@ -74,7 +76,7 @@ private slots:
         const QString several = Saved("several.xml", SavedGame({}, ".........4"));
         std::string repeat(kPuzzle);
         repeat[0] = '2';
-        const QString invalid = Saved("invalid.xml", SavedGame({}, repeat.c_str()));
+        const QString invalid = Saved("invalid.xml", SavedGame({}, repeat));
         const QString empty = Saved("empty.xml", {});
         std::string noSolution(kPuzzle);
         noSolution[0] = '1';
