@@ -13,9 +13,7 @@ void PuzzleSolution::Update(const engine::Digits& givens) {
     repeat_ = engine::FindRepeatedDigit(givens);
     solution_ = {};
     count_ = repeat_ ? 0 : engine::CountSolutions(givens, &solution_);
-    rating_ = count_ == 1 ? engine::RatePuzzle(givens)
-                          : engine::Rating{count_ == 0 ? engine::Verdict::Invalid
-                                                       : engine::Verdict::Multiple};
+    rating_ = engine::RatePuzzle(givens);
 }
 
 namespace {

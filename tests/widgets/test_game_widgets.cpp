@@ -342,6 +342,19 @@ private slots:
         QCOMPARE(frame.Case(3, 2)->Overlay(), (CellOverlay{true, DigitLight::Holds}));
     }
 
+    // A verification's mark reaches the cell drawn, also where only a candidate went.
+    void verificationMarkReachesTheBoard() {
+        GridFrame& frame = NewFrame();
+        QCOMPARE(frame.Session().ImportText(QStringLiteral(
+                     "..467891267219534819834256785976142342685379171392485696153728428741963534"
+                     "5286179")),
+                 QString());
+        frame.Session().StartPlay();
+        frame.Session().ApplyCellChoice(1, 1, Operation::RemoveCandidate, 5);
+        frame.Verify();
+        QCOMPARE(frame.Case(1, 1)->State().MissingSolution, engine::DigitBit(5));
+    }
+
     // A repeated digit in red, a cell without candidates outlined in red, the cursor's ring and the
     // chosen digit's tints.
     void caseMarksAndOverlay() {
