@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 std::vector<puzzles::Puzzle> AllPuzzles() {
@@ -123,6 +125,9 @@ private slots:
             }
             for (int i = 0; i < 4; ++i) {
                 const std::string puzzle = engine::GeneratePracticePuzzle(level, random);
+                // A symmetry of a seed, not the seed as it is in the bank.
+                QVERIFY(std::ranges::find(engine::PracticeBank(level), puzzle) ==
+                        engine::PracticeBank(level).end());
                 const engine::Rating rating = engine::RatePuzzle(engine::DigitsFromText(puzzle));
                 QCOMPARE(engine::RatingWord(rating), std::to_string(level));
             }
