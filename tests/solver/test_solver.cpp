@@ -88,7 +88,8 @@ private slots:
         const QString solved = QStringLiteral(
             "634785219957124683182396745418963527573241896269857431796432158341578962825619374");
         QTest::newRow("full grid") << solved << "0";
-        QTest::newRow("longer text, its end left out") << solved + "9" << "0";
+        QTest::newRow("longer text, its end left out") << solved + "9"
+                                                       << "0";
         QTest::newRow("empty") << QString() << "multiple";
         QTest::newRow("one given") << QString(80, u'.') + u'4' << "multiple";
         QString repeated = QString(81, u'.');
