@@ -69,6 +69,20 @@ keys_to() {
     xdotool key --clearmodifiers "$@"
 }
 
+# In the Save As dialog that has just opened: the path typed and confirmed, then the file waited
+# for on disk.
+name_the_file() { # path screenshot-name
+    local dialog
+    dialog=$(wait_window "^Enregistrer sous")
+    shot "$2"
+    sleep 0.5
+    xdotool type --delay 20 "$1"
+    keys_to "$dialog" Return
+    wait_gone "^Enregistrer sous"
+    for _ in $(seq 100); do [[ -s $1 ]] && break; sleep 0.1; done
+    [[ -s $1 ]] || fail "$1 was not written"
+}
+
 "$program" &
 program_pid=$!
 trap 'kill $program_pid 2>/dev/null || true; rm -rf "$data"' EXIT
@@ -172,17 +186,17 @@ shot undone
 
 # Save As, from the menu, to a file of the data folder.
 saved=$data/partie.xml
-keys_to "$main" alt+f
-sleep 0.3
-keys_to "$main" s
-dialog=$(wait_window "^Enregistrer sous")
-shot save-as-dialog
-sleep 0.5
-xdotool type --delay 20 "$saved"
-keys_to "$dialog" Return
-wait_gone "^Enregistrer sous"
-for _ in $(seq 100); do [[ -s $saved ]] && break; sleep 0.1; done
-[[ -s $saved ]] || fail "the grid file was not written"
+for _ in 1 2 3; do # a loaded machine may open the menu after the "s" was typed: try again
+    keys_to "$main" alt+f
+    sleep 0.5
+    keys_to "$main" s
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name "^Enregistrer sous" >/dev/null 2>&1 && break 2
+        sleep 0.1
+    done
+    keys_to "$main" Escape
+done
+name_the_file "$saved" save-as-dialog
 shot saved
 
 # A second grid played by keyboard only: New, the cursor taken to an empty cell with the arrows,
@@ -207,13 +221,7 @@ sleep 0.3
 shot keyboard-redone
 typed=$data/clavier.xml
 keys_to "$main" ctrl+s
-dialog=$(wait_window "^Enregistrer sous")
-sleep 0.5
-xdotool type --delay 20 "$typed"
-keys_to "$dialog" Return
-wait_gone "^Enregistrer sous"
-for _ in $(seq 100); do [[ -s $typed ]] && break; sleep 0.1; done
-[[ -s $typed ]] || fail "the keyboard grid was not written"
+name_the_file "$typed" keyboard-save-as
 shot keyboard-saved
 
 # Quit, answering the question "Voulez-vous vraiment quitter ?" with Oui.
