@@ -35,8 +35,7 @@ constexpr int kStatusStripHeight = 18;
 // Saved-file results of the close question's command links.
 constexpr int kSaveResult = 100;
 constexpr int kCloseResult = 101;
-constexpr int kPlayAnywayResult = 102;
-constexpr int kVerifyResult = 103;
+constexpr int kLinkResult = 102;
 
 QWidget* FilledRect(const char* name, QRect geometry, const QColor& colour, QWidget* parent) {
     auto* shape = new QWidget(parent);
@@ -437,23 +436,26 @@ void GridFrame::Restart() {
         session_.Restart();
 }
 
+bool GridFrame::AskWithOneLink(const QString& title, const QString& text, const QString& cancel,
+                               const QString& link, const QString& note) {
+    TaskDialog question(QStringLiteral("Tessarine"), title, text, this);
+    question.SetMainIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    question.SetCancelText(cancel);
+    question.AddCommandLink(link, note, kLinkResult);
+    return question.Run() == kLinkResult;
+}
+
 void GridFrame::StartPlay() {
     const QString problem = session_.CheckBoardAsPuzzle();
-    if (!problem.isEmpty()) {
-        TaskDialog question(QStringLiteral("Tessarine"), problem,
-                            services_.MessageText(QStringLiteral("Corrigez la grille, ou jouez-la "
-                                                                 "telle qu'elle est."),
-                                                  107),
-                            this);
-        question.SetMainIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-        question.SetCancelText(services_.MessageText(QStringLiteral("Corriger la grille"), 108));
-        question.AddCommandLink(
+    if (!problem.isEmpty() &&
+        !AskWithOneLink(
+            problem,
+            services_.MessageText(
+                QStringLiteral("Corrigez la grille, ou jouez-la telle qu'elle est."), 107),
+            services_.MessageText(QStringLiteral("Corriger la grille"), 108),
             services_.MessageText(QStringLiteral("Jouer quand même"), 91),
-            services_.MessageText(QStringLiteral("Vérifier ne pourra rien comparer."), 109),
-            kPlayAnywayResult);
-        if (question.Run() != kPlayAnywayResult)
-            return;
-    }
+            services_.MessageText(QStringLiteral("Vérifier ne pourra rien comparer."), 109)))
+        return;
     session_.StartPlay();
 }
 
@@ -479,19 +481,13 @@ void GridFrame::AnnounceFilledBoard(bool solved) {
                              .arg(session_.TimerLabel()));
         return;
     }
-    TaskDialog question(
-        QStringLiteral("Tessarine"),
-        services_.MessageText(QStringLiteral("La grille est pleine, mais elle a des erreurs."),
-                              103),
-        services_.MessageText(QStringLiteral("Vérifier montre les chiffres faux et la première "
-                                             "erreur."),
-                              111),
-        this);
-    question.SetMainIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    question.SetCancelText(services_.MessageText(QStringLiteral("Continuer"), 112));
-    question.AddCommandLink(services_.MessageText(QStringLiteral("Vérifier"), 113), {},
-                            kVerifyResult);
-    if (question.Run() == kVerifyResult)
+    if (AskWithOneLink(
+            services_.MessageText(QStringLiteral("La grille est pleine, mais elle a des erreurs."),
+                                  103),
+            services_.MessageText(
+                QStringLiteral("Vérifier montre les chiffres faux et la première erreur."), 111),
+            services_.MessageText(QStringLiteral("Continuer"), 112),
+            services_.MessageText(QStringLiteral("Vérifier"), 113), {}))
         session_.Verify();
 }
 

@@ -98,6 +98,9 @@ private:
     // "Jouer ! ": a typed-in grid that is not a proper puzzle is played only if the player says so.
     void StartPlay();
     void AnnounceFilledBoard(bool solved);
+    // A warning put as a task dialog: Cancel (the default) or one command link; true for the link.
+    bool AskWithOneLink(const QString& title, const QString& text, const QString& cancel,
+                        const QString& link, const QString& note);
     void ShowLevel();
     void ApplyListedFindingPause(int family);
     void ShowSaveIndicator(bool modified);
