@@ -75,6 +75,7 @@ std::string GroupText(CandidateSet digits, std::string_view name, const CellStat
 void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit, unsigned group,
                       CandidateSet digits, const std::string& text) {
     const int first = std::countr_zero(group);
+    const std::size_t firstLine = list.size();
     char trace = 'O';
     ForEachBit(group, [&](int m) {
         const CellState& cell = unit.Cell(m);
@@ -91,6 +92,7 @@ void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit,
                        std::string());
         });
     });
+    SetUnit(list, firstLine, unit.kind, unit.number);
     ++familyCount;
 }
 

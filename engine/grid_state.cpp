@@ -58,8 +58,23 @@ void AddFinding(FindingList& list, int row, int col, char digit, char action, in
             break;
         }
     }
-    list.push_back(Finding{std::uint8_t(row), std::uint8_t(col), digit, action,
-                           std::uint8_t(family), seq, trace, std::move(text)});
+    Finding finding;
+    finding.Row = std::uint8_t(row);
+    finding.Col = std::uint8_t(col);
+    finding.Digit = digit;
+    finding.Action = action;
+    finding.Family = std::uint8_t(family);
+    finding.Seq = seq;
+    finding.Trace = trace;
+    finding.Text = std::move(text);
+    list.push_back(std::move(finding));
+}
+
+void SetUnit(FindingList& list, std::size_t first, UnitKind kind, int number) {
+    for (std::size_t i = first; i < list.size(); ++i) {
+        list[i].Unit = kind;
+        list[i].UnitNumber = std::uint8_t(number);
+    }
 }
 
 } // namespace engine

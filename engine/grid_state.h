@@ -72,6 +72,10 @@ struct Finding {
     char Digit = '0';  // '1'..'9'; '0' on the view lines of open configurations
     char Action = 'V'; // 'P' place, 'C' remove candidate, 'V' view only
     std::uint8_t Family = 0;
+    // The unit the configuration lies in, the same on all its lines (for a single in its cell,
+    // the cell's row): a region holding a twin, the line of an interaction, the unit of a group.
+    UnitKind Unit = UnitKind::Row;
+    std::uint8_t UnitNumber = 0;
     int Seq = 0;
     char Trace = 'N'; // 'O' stands for its configuration, 'N' follow-up line
     std::string Text; // UTF-8, at most 80 characters
@@ -85,6 +89,8 @@ inline void ClearFindings(FindingList& list) {
 }
 void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
                 char trace, std::string text);
+// Names the unit of the configuration whose lines start at index first and end the list.
+void SetUnit(FindingList& list, std::size_t first, UnitKind kind, int number);
 
 constexpr int RegionOf(int row, int col) {
     return (col + 2) / 3 + ((row + 2) / 3 - 1) * 3;

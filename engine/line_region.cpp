@@ -92,6 +92,7 @@ void FindTwins(FindingList& list, int& familyCount, const GridState& grid, LineK
         const char digit = char('0' + x.digit);
         const std::string viewText = JoinText(
             "Jumeaux/triplés de ", digit, kind.byRow ? " en L" : " en C", x.line, 'R', x.region);
+        const std::size_t first = list.size();
         char trace = 'O';
         ForEachBit(x.lineMask & x.regionBits, [&](int bit) {
             AddFinding(list, kind.RowAt(x.line, bit + 1), kind.ColAt(x.line, bit + 1), digit, 'V',
@@ -104,6 +105,7 @@ void FindTwins(FindingList& list, int& familyCount, const GridState& grid, LineK
             AddFinding(list, row, col, digit, 'C', 2, familyCount, 'N',
                        RemovalText(x.digit, row, col));
         });
+        SetUnit(list, first, UnitKind::Region, x.region);
         ++familyCount;
     });
 }
@@ -121,6 +123,7 @@ void FindInteractions(FindingList& list, int& familyCount, const GridState& grid
             JoinText("Interaction du ", digit,
                      kind.byRow ? " entre la ligne: " : " entre la colonne : ", x.line,
                      kind.byRow ? " et la Region: " : " et la région: ", x.region);
+        const std::size_t first = list.size();
         char trace = 'O';
         const int firstLine = kind.FirstLine(x.region);
         for (int line = firstLine; line < firstLine + 3; ++line) {
@@ -134,6 +137,7 @@ void FindInteractions(FindingList& list, int& familyCount, const GridState& grid
                     trace = 'N';
             });
         }
+        SetUnit(list, first, kind.byRow ? UnitKind::Row : UnitKind::Column, x.line);
         ++familyCount;
     });
 }

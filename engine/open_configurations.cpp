@@ -16,6 +16,7 @@ namespace {
 // every other cell.
 void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit, unsigned group,
                       CandidateSet digits, const std::string& viewText) {
+    const std::size_t firstLine = list.size();
     char trace = 'O';
     ForEachBit(group, [&](int m) {
         const CellState& cell = unit.Cell(m);
@@ -29,6 +30,7 @@ void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit,
                        JoinText(PositionInText(unit.sets[m], d)));
         });
     });
+    SetUnit(list, firstLine, unit.kind, unit.number);
     ++familyCount;
 }
 

@@ -30,6 +30,7 @@ void FindNakedSingles(FindingList& list, int& familyCount, const GridState& grid
         AddFinding(list, cell.Row, cell.Col, digit[0], 'P', 0, familyCount, 'O',
                    "Le " + digit + " seul dans la case L" + std::to_string(cell.Row) + "C" +
                        std::to_string(cell.Col));
+        SetUnit(list, list.size() - 1, UnitKind::Row, cell.Row);
         ++familyCount;
     }
 }
@@ -38,6 +39,10 @@ void FindHiddenSingles(FindingList& list, int& familyCount, const GridState& gri
     VisitHiddenSingles(grid, kind, [&](int row, int col, int d) {
         AddFinding(list, row, col, char('0' + d), 'P', 1, familyCount, 'O',
                    HiddenSingleText(d, row, col, kind));
+        SetUnit(list, list.size() - 1, kind,
+                kind == UnitKind::Row      ? row
+                : kind == UnitKind::Column ? col
+                                           : RegionOf(row, col));
         ++familyCount;
     });
 }

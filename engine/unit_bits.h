@@ -102,10 +102,12 @@ private:
 struct UnitSets {
     const GridState& grid;
     const UnitPositions& positions;
+    UnitKind kind;
+    int number;
     std::array<CandidateSet, 9> sets;
 
-    UnitSets(const GridState& state, UnitKind kind, int u)
-        : grid(state), positions(state.Unit(kind, u)) {
+    UnitSets(const GridState& state, UnitKind unitKind, int u)
+        : grid(state), positions(state.Unit(unitKind, u)), kind(unitKind), number(u) {
 #pragma GCC unroll 9
         for (int m = 0; m < 9; ++m)
             sets[m] = grid.Cells[positions[m]].Candidates & kAllCandidates;

@@ -1,6 +1,7 @@
 // Rated puzzles played with every family: findings sound, one line per configuration; generation.
 
 #include "bench/puzzle_positions.h"
+#include "engine/deduction.h"
 #include "engine/families.h"
 #include "engine/generator.h"
 #include "engine/single_candidates.h"
@@ -15,6 +16,41 @@
 using namespace engine;
 
 namespace {
+
+bool InUnit(const Deduction& deduction, const CellDigit& cell) {
+    switch (deduction.Unit) {
+    case UnitKind::Row:
+        return cell.Row == deduction.UnitNumber;
+    case UnitKind::Column:
+        return cell.Col == deduction.UnitNumber;
+    case UnitKind::Region:
+        break;
+    }
+    return RegionOf(cell.Row, cell.Col) == deduction.UnitNumber;
+}
+
+// Why a deduction read back from the lines does not hold together, or empty: its pattern lies in
+// its unit; twins and interactions act outside it, the others inside; exclusive groups remove
+// other digits than their own, the others place or remove their own.
+QString DeductionFault(const FindingList& list, const GridState& grid) {
+    std::size_t lines = 0;
+    for (const Deduction& deduction : GroupDeductions(list, grid)) {
+        lines += deduction.End - deduction.Begin;
+        bool sound = deduction.PatternDigits != 0 && !deduction.Effects.empty() &&
+                     list[deduction.Origin].Trace == 'O';
+        for (const CellDigit& cell : deduction.PatternCells)
+            sound &= InUnit(deduction, cell);
+        for (const CellDigit& effect : deduction.Effects)
+            sound &=
+                InUnit(deduction, effect) == (deduction.Family != 2 && deduction.Family != 3) &&
+                HasDigit(deduction.PatternDigits, effect.Digit) == (deduction.Family != 5);
+        if (!sound)
+            return QString::asprintf("family %d, configuration %d: unit %c%d does not hold",
+                                     deduction.Family, deduction.Seq, char(deduction.Unit),
+                                     deduction.UnitNumber);
+    }
+    return lines == list.size() ? QString() : QStringLiteral("lines outside every deduction");
+}
 
 // Why the findings are wrong for the solution, or empty.
 QString Fault(const engine::FindingList& list, const engine::FamilyCounts& counts,
@@ -90,7 +126,8 @@ private slots:
             engine::FindingList list;
             do {
                 const engine::FamilyCounts counts = engine::RunFamilies(grid, list);
-                const QString fault = Fault(list, counts, puzzle.solution);
+                const QString fault =
+                    Fault(list, counts, puzzle.solution) + DeductionFault(list, grid);
                 QVERIFY2(fault.isEmpty(),
                          qPrintable(QString::fromStdString(puzzle.givens) + "\n" + fault));
             } while (puzzles::ApplyFindings(grid, list));
