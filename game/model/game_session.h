@@ -5,6 +5,7 @@
 // change of the position goes through ApplyAction; each caller appends its own history entry.
 // The view listens to the signals and reads the state back; messages come back as texts.
 
+#include "engine/deduction.h"
 #include "engine/grid_state.h"
 #include "game/model/analysis_panel.h"
 #include "game/model/board_cell.h"
@@ -148,6 +149,10 @@ public:
 
     // --- Analysis panel
     const engine::FindingList& Findings() const { return findings_; }
+    // The findings read back as deductions, on the position the last run read.
+    std::vector<engine::Deduction> Deductions() const {
+        return engine::GroupDeductions(findings_, analysedGrid_);
+    }
     const AnalysisPanel& Panel() const { return panel_; }
     // Check marks (families 0..5) set or removed together; in play mode the analysis then runs
     // once and applies them.
@@ -302,6 +307,7 @@ private:
     bool paused_ = false;
     QStringList trace_;
     engine::FindingList findings_;
+    engine::GridState analysedGrid_; // the position findings_ were found on
     AnalysisPanel panel_;
     PuzzleSolution puzzle_;
     bool marksShown_ = false;

@@ -24,7 +24,8 @@ bool GameSession::AnalyseOnce() {
         ResetAnalysisPanel();
         return false;
     }
-    const engine::FamilyCounts counts = engine::RunFamilies(TakeSnapshot(), findings_);
+    analysedGrid_ = TakeSnapshot();
+    const engine::FamilyCounts counts = engine::RunFamilies(analysedGrid_, findings_);
     for (int family = 0; family < engine::kFamilyCount; ++family)
         panel_.SetFamilyLine(family,
                              QString::fromStdString(engine::FamilyLine(family, counts[family])));
