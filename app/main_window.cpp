@@ -97,11 +97,6 @@ MainWindow::MainWindow(services::AppServices& services, QWidget* parent)
     setMinimumSize(designed);
     resize(designed);
     move(265, 186);
-    // Size, place and maximised state as the player left them, once the window was ever closed.
-    if (!services_.Store()
-             .ReadEntry(services::kWindowPositions, objectName() + QLatin1String("State"), {})
-             .isEmpty())
-        services_.Placement().Restore(this, true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -369,6 +364,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
+    // Size, place and maximised state as the player left them, once the window was ever closed;
+    // on the screen, where its border is known.
+    if (!services_.Store()
+             .ReadEntry(services::kWindowPositions, objectName() + QLatin1String("State"), {})
+             .isEmpty())
+        services_.Placement().Restore(this, true);
     menuBarreOutils_->setChecked(Settings().ToolBar);
     toolBarMain_->setVisible(Settings().ToolBar);
     // Asked once the window is on the screen, over it.
