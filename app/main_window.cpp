@@ -65,7 +65,7 @@ QString LongHint(const QString& hint) {
 
 MainWindow::MainWindow(services::AppServices& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       services_(services), frameServices_(std::make_unique<FrameServicesAdapter>(services)),
       autosave_(std::make_unique<Autosave>(services.Store().DataFolder())) {
     setObjectName(QStringLiteral("FormMain"));
@@ -90,8 +90,12 @@ MainWindow::MainWindow(services::AppServices& services, QWidget* parent)
     BuildStatusBar();
     BuildFileDialogs();
 
-    // The window keeps its designed size: the menu bar comes on top of the client area.
-    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    // The designed size, the menu bar on top of the client area, is the smallest: the grids grow
+    // with the window.
+    const QSize designed(kClientSize.width(),
+                         kClientSize.height() + menuBar()->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
     move(265, 186);
 }
 
@@ -360,6 +364,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
+    // Size, place and maximised state as the player left them, once the window was ever closed;
+    // on the screen, where its border is known.
+    if (!services_.Store()
+             .ReadEntry(services::kWindowPositions, objectName() + QLatin1String("State"), {})
+             .isEmpty())
+        services_.Placement().Restore(this, true);
     menuBarreOutils_->setChecked(Settings().ToolBar);
     toolBarMain_->setVisible(Settings().ToolBar);
     // Asked once the window is on the screen, over it.
@@ -453,9 +463,10 @@ void MainWindow::ShowHelp() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (CanQuit() && ConfirmQuit())
+    if (CanQuit() && ConfirmQuit()) {
+        services_.Placement().Save(this, true);
         event->accept();
-    else
+    } else
         event->ignore();
 }
 

@@ -100,12 +100,8 @@ void PrintConfigCommands::ActionConfigExecute() {
 }
 
 QImage BoardPicture(game::GridFrame& grid) {
-    const QRect area = grid.BoardArea();
-    QImage board(area.size(), QImage::Format_RGB32);
-    grid.render(&board, QPoint(), QRegion(area),
-                QWidget::DrawWindowBackground | QWidget::DrawChildren);
     // The whole board, stretched to the picture's size.
-    return board.scaled(kPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return grid.BoardImage().scaled(kPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void ConnectPrintAndConfig(MainWindow& form, services::AppServices& services) {

@@ -43,10 +43,7 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
     StringGrid->setGeometry(4, 160, 326, 232);
     StringGrid->horizontalHeader()->hide();
     StringGrid->verticalHeader()->hide();
-    // The minimum first: the default size is held above the minimum the style gives (18).
-    StringGrid->verticalHeader()->setMinimumSectionSize(kRowHeight);
-    StringGrid->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    StringGrid->setColumnWidth(0, kTextColumnWidth);
+    SetScale(1);
     for (int column = 1; column < kColumns; ++column)
         StringGrid->setColumnHidden(column, true);
     StringGrid->setShowGrid(false);
@@ -58,6 +55,14 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
 
     ShowFamilyLines();
     ShowResults();
+}
+
+void AnalysisPage::SetScale(double scale) {
+    const int rowHeight = qRound(kRowHeight * scale);
+    // The minimum first: the default size is held above the minimum the style gives (18).
+    StringGrid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    StringGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    StringGrid->setColumnWidth(0, qRound(kTextColumnWidth * scale));
 }
 
 void AnalysisPage::ShowFamilyLines() {

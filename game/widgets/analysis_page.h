@@ -24,6 +24,8 @@ public:
     void ShowFamilyLines();
     // Re-reads the rows of the results grid and selects the family line they belong to.
     void ShowResults();
+    // Rows and the text column grown with the frame's layout.
+    void SetScale(double scale);
 
 signals:
     // The double-click applied a configuration: the frame pauses on the new board, then calls

@@ -60,7 +60,7 @@ bool SameLook(const BoardCell& a, const BoardCell& b) {
 } // namespace
 
 CellWidget::CellWidget(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kSize, kSize);
+    resize(kSize, kSize);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -85,6 +85,8 @@ void CellWidget::paintEvent(QPaintEvent*) {
     QBackingStore* store = window()->backingStore();
     const bool onScreen =
         store != nullptr && painter.paintEngine()->paintDevice() == store->paintDevice();
+    // Drawn at its designed size, grown with the board: the fonts stay sharp.
+    painter.scale(width() / double(kSize), height() / double(kSize));
     PaintCell(painter, state_, onScreen ? overlay_ : CellOverlay{});
 }
 

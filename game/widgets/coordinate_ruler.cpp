@@ -1,6 +1,7 @@
 #include "game/widgets/coordinate_ruler.h"
 
 #include "game/widgets/board_geometry.h"
+#include "game/widgets/scaled_layout.h"
 
 #include <QPainter>
 
@@ -16,9 +17,11 @@ CoordinateRuler::CoordinateRuler(Qt::Orientation orientation, QWidget* parent)
 void CoordinateRuler::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(Qt::black);
+    const QRect design = DesignGeometry(this);
     for (int n = 1; n <= 9; ++n) {
         // The rulers stand at the board's edge, so only the cell's other coordinate matters.
-        const QRect cell = CellRect(n, n).translated(-pos());
+        const QRect cell = ScaledRect(CellRect(n, n).translated(-design.topLeft()),
+                                      width() / double(design.width()));
         const QRect slot = orientation_ == Qt::Horizontal
                                ? QRect(cell.left(), 0, cell.width(), height())
                                : QRect(0, cell.top(), width(), cell.height());

@@ -51,6 +51,8 @@ void SwitchPair(QPushButton* on, QPushButton* off) {
 QLabel* Picture(const char* name, const QString& resource, QWidget* parent, QRect geometry) {
     auto* label = Make<QLabel>(name, parent, geometry);
     label->setPixmap(QIcon(resource).pixmap(geometry.size()));
+    // Drawn anew when the frame grows.
+    label->setProperty("drawing", resource);
     return label;
 }
 

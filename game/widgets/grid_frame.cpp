@@ -9,6 +9,7 @@
 #include "game/widgets/digit_selector.h"
 #include "game/widgets/frame_services.h"
 #include "game/widgets/modal_seam.h"
+#include "game/widgets/scaled_layout.h"
 #include "game/widgets/task_dialog.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
@@ -296,8 +298,15 @@ CellWidget* GridFrame::Case(int row, int col) const {
     return cells_[(col - 1) * 9 + (row - 1)];
 }
 
-QRect GridFrame::BoardArea() const {
-    return kBoardWithRulers;
+QImage GridFrame::BoardImage() {
+    // Rendering delivers the resize a hidden frame has pending: it must not grow the board again.
+    const QScopedValueRollback designed(pictureTaken_, true);
+    LayOut(1, {});
+    QImage board(kBoardWithRulers.size(), QImage::Format_RGB32);
+    render(&board, QPoint(), QRegion(kBoardWithRulers),
+           QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    LayOut(scale_, offset_);
+    return board;
 }
 
 void GridFrame::CellReleased(CellWidget* cell, Qt::MouseButton button) {
@@ -509,6 +518,19 @@ void GridFrame::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The status strip stays at the bottom of the tab, however high the tab is.
     statusStrip_->setGeometry(0, height() - kStatusStripHeight, width(), kStatusStripHeight);
+    // Above it the board and the pages grow as one, never below their designed size, at the
+    // top and in the middle of the width.
+    const QSize room(width(), height() - kStatusStripHeight);
+    scale_ = std::max(1.0, std::min(room.width() / double(kLaidOutSize.width()),
+                                    room.height() / double(kLaidOutSize.height())));
+    offset_ = QPoint(std::max(0, (room.width() - qRound(kLaidOutSize.width() * scale_)) / 2), 0);
+    if (!pictureTaken_)
+        LayOut(scale_, offset_);
+}
+
+void GridFrame::LayOut(double scale, QPoint offset) {
+    LayOutScaled(this, scale, offset, statusStrip_);
+    analysis_->SetScale(scale);
 }
 
 GridFrame::CloseChoice GridFrame::CanClose() {

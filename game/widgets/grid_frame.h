@@ -11,6 +11,7 @@
 
 #include "game/model/game_session.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QWidget>
 
@@ -35,6 +36,8 @@ class GridFrame : public QWidget {
 public:
     // The frame's designed size; the board keeps its place when the tab is smaller.
     static constexpr QSize kDesignSize{795, 537};
+    // What the board and the pages cover of it; a larger tab grows them as one, the board square.
+    static constexpr QSize kLaidOutSize{795, 447};
 
     // The player's answer to the close question.
     enum class CloseChoice {
@@ -63,8 +66,9 @@ public:
     void CopyGrid();
     void PasteGrid();
 
-    // The board area with its row and column numbers, as a player sees it.
-    QRect BoardArea() const;
+    // The board with its row and column numbers at their designed size, as a picture takes it,
+    // however large the frame is shown.
+    QImage BoardImage();
     CellWidget* Case(int row, int col) const;
 
 protected:
@@ -79,6 +83,8 @@ private:
     void BuildBoard();
     void BuildPages();
     void BuildStatusStrip();
+    // Every piece above the status strip at scale, the board's corner at offset.
+    void LayOut(double scale, QPoint offset);
     // The board's cells, or the pause panel in their place.
     void ShowPaused(bool paused);
     void Connect();
@@ -121,6 +127,9 @@ private:
     QLabel* lbStatus_ = nullptr;
     QTimer* clock_ = nullptr;
     QPushButton* pausePanel_ = nullptr;
+    double scale_ = 1;
+    QPoint offset_;
+    bool pictureTaken_ = false; // the pieces stay at their designed size meanwhile
     int cursorRow_ = 1;
     int cursorCol_ = 1;
     int chosenDigit_ = 0;

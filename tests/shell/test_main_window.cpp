@@ -393,6 +393,29 @@ private slots:
         report += " | " + tabs.join(", ") + " | " + folders.join(", ");
         QCOMPARE(report.replace(shell.folder.Path(), "<dir>/").replace("\n", "¶"), expected);
     }
+
+    // The window grows; its size, then its maximised state, come back at the next start. A window
+    // the platform frames only once shown gets the same outer size.
+    void sizeAndStateRemembered() {
+        Shell shell;
+        shell.window->resize(1000, 750);
+        const QString outerWidth = QString::number(shell.window->frameGeometry().width());
+        QVERIFY(shell.window->close());
+        QCOMPARE(shell.services->Store().ReadEntry(services::kWindowPositions, "FormMainWidth", {}),
+                 outerWidth);
+        shell.Start();
+        QCOMPARE(shell.window->size(), QSize(1000, 750));
+        QWidget framedOnceShown; // placed before the platform knows its border
+        framedOnceShown.setObjectName("FormMain");
+        shell.services->Placement().Restore(&framedOnceShown, true);
+        framedOnceShown.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(QString::number(framedOnceShown.frameGeometry().width()), outerWidth);
+        shell.window->showMaximized();
+        QVERIFY(shell.window->close());
+        shell.Start();
+        QVERIFY(shell.window->isMaximized());
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -1,6 +1,7 @@
 // The frame on the offscreen platform: clicks, the board and the questions (rules: the model's).
 
 #include "game/widgets/analysis_page.h"
+#include "game/widgets/board_geometry.h"
 #include "game/widgets/cell_widget.h"
 #include "game/widgets/colour.h"
 #include "game/widgets/grid_frame.h"
@@ -390,6 +391,24 @@ private slots:
         QCOMPARE(seen[9], QColor(228, 238, 255));
         QCOMPARE(seen[10], QColor(0, 105, 255)); // the cursor on a background close to its colour
         QCOMPARE(seen[11], QColor(255, 150, 0)); // the panel's lighting stays
+    }
+
+    // Twice its designed size, the frame shows its pieces twice as large, and a click at the grown
+    // centre of a cell lands on that cell.
+    void frameGrows() {
+        GridFrame& frame = NewFrame();
+        frame.resize(GridFrame::kDesignSize * 2);
+        frame.show();
+        const QRect last = CellRect(9, 9);
+        QCOMPARE(frame.Case(9, 9)->geometry(), QRect(last.topLeft() * 2, last.size() * 2));
+        QCOMPARE(frame.findChild<QWidget*>("PageControl1")->geometry(), QRect(890, 38, 680, 846));
+        QCOMPARE(frame.findChild<QWidget*>("BtJouer")->geometry(), QRect(36, 392, 242, 96));
+        QWidget* hit = frame.childAt(CellRect(4, 7).center() * 2);
+        QCOMPARE(hit, frame.Case(4, 7));
+        ModalAnswers answers;
+        answers.Queue([](QDialog& selector) { selector.reject(); });
+        QTest::mouseClick(hit, Qt::LeftButton);
+        QVERIFY(frame.Case(4, 7)->Overlay().Cursor);
     }
 };
 

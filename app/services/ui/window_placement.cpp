@@ -31,6 +31,40 @@ BorderStyle BorderStyleOf(const QWidget* window) {
     }
 }
 
+QSize BorderSize(const QWidget* window) {
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+// A window manager may frame a window only after it is shown, without moving or resizing it: once
+// the border is known, the window takes the outer size it was given, and the keeper goes.
+class OuterSizeKeeper : public QObject {
+public:
+    OuterSizeKeeper(QWidget* window, QSize outer)
+        : QObject(window), window_(window), outer_(outer) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent*) override {
+        if (BorderSize(window_).isNull())
+            return false;
+        window_->removeEventFilter(this);
+        // Out of the event being delivered.
+        QMetaObject::invokeMethod(
+            window_,
+            [window = window_, outer = outer_] {
+                if (!window->isMaximized())
+                    window->resize(outer - BorderSize(window));
+            },
+            Qt::QueuedConnection);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QSize outer_;
+};
+
 int OnScreen(int coordinate) {
     return coordinate > 0 ? coordinate : kOffscreenCoordinate;
 }
@@ -86,10 +120,12 @@ void WindowPlacement::Restore(QWidget* window, bool withSize) {
     if (window->frameGeometry().top() < 0)
         window->move(window->frameGeometry().left(), 0);
     if (withSize) {
-        const QSize frame = window->frameGeometry().size() - window->geometry().size();
-        window->resize(QSize(read("Width", kDefaultSize), read("Height", kDefaultSize)) - frame);
+        const QSize outer(read("Width", kDefaultSize), read("Height", kDefaultSize));
+        window->resize(outer - BorderSize(window));
         if (read("State", 0) == 1)
             window->setWindowState(window->windowState() | Qt::WindowMaximized);
+        else if (BorderSize(window).isNull() && BorderStyleOf(window) != BorderStyle::None)
+            new OuterSizeKeeper(window, outer);
     }
 }
 
