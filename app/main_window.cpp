@@ -322,8 +322,8 @@ void MainWindow::BuildToolBar() {
     toolBarMain_->setObjectName(QStringLiteral("ToolBarMain"));
     toolBarMain_->setMovable(false);
     toolBarMain_->setFloatable(false);
-    // Nine commands share the 800-pixel window: 88-pixel buttons with 80-pixel pictures.
-    toolBarMain_->setIconSize(QSize(80, 80));
+    // Nine commands share the 800-pixel window: 84-pixel buttons with 76-pixel pictures.
+    toolBarMain_->setIconSize(QSize(76, 76));
     toolBarMain_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBarMain_->setFixedHeight(120);
     toolBarMain_->toggleViewAction()->setVisible(false);
@@ -334,7 +334,7 @@ void MainWindow::BuildToolBar() {
         toolBarMain_->addAction(Action(QLatin1String(name)));
         auto* button =
             qobject_cast<QToolButton*>(toolBarMain_->widgetForAction(Action(QLatin1String(name))));
-        button->setFixedSize(88, 106);
+        button->setFixedSize(84, 106);
         // No tooltips: hints go to the status bar.
         button->installEventFilter(this);
     }
