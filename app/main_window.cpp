@@ -143,6 +143,8 @@ void MainWindow::BuildActions() {
         {"BrowseURL1", "Site web de l'auteur", "Aide", {}, "Site web de l'auteur", nullptr},
         {"ActionDupliquer", "Dupliquer", "Outils", QKeySequence(Qt::Key_F2), "", "dupliquer"},
         {"ActionGrilleToJPG", "Grille vers JPEG", "Outils", {}, "", nullptr},
+        {"ActionIndice", "Indice", "Outils", QKeySequence(Qt::CTRL | Qt::Key_I),
+         "Indice|Une étape de plus vers la déduction la plus simple", "indice"},
         {"ActionVerifier", "Vérifier", "Outils", QKeySequence(Qt::CTRL | Qt::Key_E),
          "Vérifier|Comparer la grille avec sa solution", "verifier"},
         {"ActionAvantErreur", "Revenir avant la première erreur", "Outils",
@@ -226,6 +228,10 @@ void MainWindow::BuildActions() {
         if (auto* grid = ActiveGrid())
             grid->Verify();
     });
+    on("ActionIndice", [this] {
+        if (auto* grid = ActiveGrid())
+            grid->Hint();
+    });
     on("ActionAvantErreur", [this] {
         if (auto* grid = ActiveGrid())
             grid->BackToFirstMistake();
@@ -296,6 +302,7 @@ void MainWindow::BuildMenus() {
     outils->addAction(Action(QStringLiteral("ActionDupliquer")));
     outils->addAction(Action(QStringLiteral("ActionGrilleToJPG")));
     outils->addSeparator();
+    outils->addAction(Action(QStringLiteral("ActionIndice")));
     outils->addAction(Action(QStringLiteral("ActionVerifier")));
     outils->addAction(Action(QStringLiteral("ActionAvantErreur")));
     outils->addSeparator();
@@ -319,18 +326,19 @@ void MainWindow::BuildToolBar() {
     toolBarMain_->setObjectName(QStringLiteral("ToolBarMain"));
     toolBarMain_->setMovable(false);
     toolBarMain_->setFloatable(false);
-    // Eight commands share the 800-pixel window: 96-pixel buttons with 88-pixel pictures.
-    toolBarMain_->setIconSize(QSize(88, 88));
+    // Nine commands share the 800-pixel window: 84-pixel buttons with 76-pixel pictures.
+    toolBarMain_->setIconSize(QSize(76, 76));
     toolBarMain_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBarMain_->setFixedHeight(120);
     toolBarMain_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    for (const char* name : {"ActionNouveau", "ActionOuvrir", "ActionEnregistrer", "ActionConfig",
-                             "ActionImprime", "ActionDupliquer", "ActionVerifier", "ActionAide"}) {
+    for (const char* name :
+         {"ActionNouveau", "ActionOuvrir", "ActionEnregistrer", "ActionConfig", "ActionImprime",
+          "ActionDupliquer", "ActionIndice", "ActionVerifier", "ActionAide"}) {
         toolBarMain_->addAction(Action(QLatin1String(name)));
         auto* button =
             qobject_cast<QToolButton*>(toolBarMain_->widgetForAction(Action(QLatin1String(name))));
-        button->setFixedSize(96, 106);
+        button->setFixedSize(84, 106);
         // No tooltips: hints go to the status bar.
         button->installEventFilter(this);
     }
@@ -421,8 +429,8 @@ void MainWindow::UpdateActions(bool deleting) {
     const bool enabled = deleting ? tabs > 1 : tabs > 0;
     for (const char* name :
          {"ActionEnregistrer", "ActionEnregSous", "ActionFermer", "ActionImprime",
-          "ActionDupliquer", "ActionGrilleToJPG", "ActionVerifier", "ActionAvantErreur",
-          "ActionAnnuler", "ActionRefaire", "ActionPause"})
+          "ActionDupliquer", "ActionGrilleToJPG", "ActionIndice", "ActionVerifier",
+          "ActionAvantErreur", "ActionAnnuler", "ActionRefaire", "ActionPause"})
         Action(QLatin1String(name))->setEnabled(enabled);
     menuCopier_->setEnabled(enabled);
     menuColler_->setEnabled(enabled);

@@ -3,8 +3,6 @@
 #include "game/model/game_session.h"
 #include "tools/cli_input.h"
 
-#include <QFileInfo>
-
 #include <cstdio>
 #include <optional>
 
@@ -53,20 +51,6 @@ std::optional<AnalyseOptions> ParseOptions(const QStringList& args, QString& err
         }
     }
     return options;
-}
-
-// Builds the position as the game does; returns an error text, empty on success.
-QString BuildPosition(game::GameSession& session, const QString& input) {
-    session.InitBoard();
-    if (IsGridFile(input)) {
-        session.SetFileName(QFileInfo(input).absoluteFilePath());
-        session.SetHasFile(true);
-        return session.LoadGrid();
-    }
-    if (QString error = session.ImportText(input); !error.isEmpty())
-        return error;
-    session.StartPlay();
-    return {};
 }
 
 void PrintRecord(const QStringList& fields) {

@@ -1,5 +1,6 @@
 #include "tools/cli_input.h"
 
+#include "game/model/game_session.h"
 #include "game/model/grid_file.h"
 #include "game/model/grid_text.h"
 #include "game/model/solution_check.h"
@@ -26,6 +27,19 @@ PuzzleInput ReadPuzzleInput(const QString& input) {
     for (const game::GridGiven& given : reading.Givens)
         result.Givens[std::size_t((given.Row - 1) * 9 + given.Col - 1)] = std::uint8_t(given.Digit);
     return result;
+}
+
+QString BuildPosition(game::GameSession& session, const QString& input) {
+    session.InitBoard();
+    if (IsGridFile(input)) {
+        session.SetFileName(QFileInfo(input).absoluteFilePath());
+        session.SetHasFile(true);
+        return session.LoadGrid();
+    }
+    if (QString error = session.ImportText(input); !error.isEmpty())
+        return error;
+    session.StartPlay();
+    return {};
 }
 
 int Refuse(const char* command, const QString& message) {

@@ -5,6 +5,10 @@
 #include "engine/puzzle.h"
 #include "game/model/history_entry.h"
 
+namespace game {
+class GameSession;
+}
+
 #include <QString>
 
 bool IsGridFile(const QString& input);
@@ -16,6 +20,10 @@ struct PuzzleInput {
     QString Error;
 };
 PuzzleInput ReadPuzzleInput(const QString& input);
+
+// Builds the position INPUT holds as the game does (a grid text imported then "Jouer ! ", or a
+// grid file loaded) on a new session; returns an error text, empty on success.
+QString BuildPosition(game::GameSession& session, const QString& input);
 
 // Writes "tessarine-cli COMMAND: MESSAGE" on one line of stderr and returns exit code 2.
 int Refuse(const char* command, const QString& message);

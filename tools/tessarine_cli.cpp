@@ -15,7 +15,10 @@ constexpr const char* kUsage =
     "       tessarine-cli generate --level K [N]\n"
     "       tessarine-cli solve INPUT\n"
     "       tessarine-cli rate INPUT...\n"
-    "       tessarine-cli check FILE.xml\n";
+    "       tessarine-cli check FILE.xml\n"
+    "       tessarine-cli hint INPUT\n"
+    "       tessarine-cli review FILE.xml\n"
+    "       tessarine-cli explain INPUT\n";
 
 } // namespace
 
@@ -37,6 +40,12 @@ int main(int argc, char** argv) {
         return RunRateCommand(args);
     if (command == QLatin1String("check"))
         return RunCheckCommand(args);
+    if (command == QLatin1String("hint"))
+        return RunHintCommand(args);
+    if (command == QLatin1String("review"))
+        return RunReviewCommand(args);
+    if (command == QLatin1String("explain"))
+        return RunExplainCommand(args);
     std::fprintf(stderr, "tessarine-cli: unknown command %s\n%s", qUtf8Printable(command), kUsage);
     return 2;
 }

@@ -3,6 +3,7 @@
 #include "game/model/board_marks.h"
 #include "game/model/duration.h"
 #include "game/model/model_messages.h"
+#include "game/model/move_review.h"
 #include "game/model/solution_check.h"
 
 #include "engine/generator.h"
@@ -194,8 +195,13 @@ void GameSession::ApplyCellChoice(int row, int col, Operation operation, int dig
         (operation != Operation::Place && operation != Operation::RemoveCandidate) ||
         (mode_ == Mode::Play && IsGiven(row, col)))
         return;
+    const HistoryEntry move{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation};
+    // Judged on the position just before it; the line follows the move's own.
+    const MoveReview review = mode_ == Mode::Play ? ReviewMove(TakeSnapshot(), move) : MoveReview{};
     ApplyAction(row, col, operation, digit);
-    Record(HistoryEntry{std::uint8_t(row), std::uint8_t(col), std::uint8_t(digit), operation});
+    if (mode_ == Mode::Play)
+        AddTrace(ReviewTraceLine(review));
+    Record(move);
     SetModified(true);
     ReportDeadEnds();
     if (mode_ == Mode::Play) {
@@ -294,6 +300,7 @@ void GameSession::RemoveCandidateFrom(BoardCell& cell, int digit) {
 }
 
 void GameSession::ResetAllCells() {
+    ResetHintLadder();
     for (BoardCell& cell : cells_) {
         cell.ResetCell();
         NotifyCell(cell);

@@ -95,8 +95,9 @@ public:
     // col 1..9).
     SelectorSetup PrepareSelector(int row, int col, bool leftButton);
     // Applies the choice (Place or RemoveCandidate, digit 1..9), records it, marks the grid
-    // modified, reports cells left without candidates and, in play mode, runs the analysis. A
-    // choice off the board is ignored.
+    // modified, reports cells left without candidates and, in play mode, writes to the trace
+    // whether a deduction of the position before it forced it (see ReviewMove) and runs the
+    // analysis. A choice off the board is ignored.
     void ApplyCellChoice(int row, int col, Operation operation, int digit);
 
     // --- Switches (SB_CandidatOn/Off, SB_ProtectionOn/Off)
@@ -170,6 +171,16 @@ public:
     // Double-click, second half (after the view's pause): resets the panel, runs the analysis and
     // lists that family's new findings.
     void RefreshAfterListedFinding(int family);
+
+    // --- Hints
+    // In play mode, one more step of the easiest deduction of the position (the first of
+    // Deductions()) goes to the trace: 1 the technique, 2 the unit (its cells lit), 3 the pattern's
+    // cells (lit), 4 the move and why it holds (pattern and changed cells lit); the fifth call
+    // applies it as ApplyListedFinding does and returns the family to hand to
+    // RefreshAfterListedFinding (-1 for the other steps). Any change of the history starts again
+    // from step 1. With no deduction, one line says so and whether the board's digits still have
+    // a solution.
+    int Hint();
 
     // --- The puzzle's solution
     // The puzzle the grid plays: its givens, solution and rating, known from "Jouer ! " on.
@@ -277,6 +288,11 @@ private:
     // The automatic application of one run; true when it changed something.
     bool ApplyCheckedFamiliesOnce();
     void ResetAnalysisPanel();
+    void LightCells(const std::vector<engine::CellDigit>& cells, Colour colour);
+    // Back to the ladder's first step, its lit cells cleared.
+    void ResetHintLadder();
+    // The hint line when the six families find nothing.
+    QString NothingToHint() const;
     // The board's digits, row by row.
     engine::Digits DigitsOnBoard() const;
     // Takes the puzzle of the history (its input-mode placements).
@@ -312,6 +328,7 @@ private:
     PuzzleSolution puzzle_;
     bool marksShown_ = false;
     bool filledNoticed_ = false;
+    int hintStep_ = 0; // the hint steps already told for this position
 };
 
 } // namespace game

@@ -35,6 +35,7 @@ void GameSession::ReplayKeepingClock() {
 void GameSession::Record(const HistoryEntry& entry) {
     history_.push_back(entry);
     redo_.clear();
+    ResetHintLadder();
     emit historyGrew();
 }
 

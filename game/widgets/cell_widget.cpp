@@ -95,6 +95,11 @@ void CellWidget::mouseReleaseEvent(QMouseEvent* event) {
         emit MouseReleased(event->button());
 }
 
+void CellWidget::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    emit Hovered();
+}
+
 void PaintCell(QPainter& painter, const BoardCell& state, const CellOverlay& overlay) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

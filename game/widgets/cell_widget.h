@@ -33,10 +33,13 @@ public:
 
 signals:
     void MouseReleased(Qt::MouseButton button);
+    // The pointer came over the cell (before any tooltip of it shows).
+    void Hovered();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
 
 private:
     BoardCell state_;

@@ -12,6 +12,8 @@
 #include "game/widgets/scaled_layout.h"
 #include "game/widgets/task_dialog.h"
 
+#include "game/model/move_review.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -125,6 +127,10 @@ void GridFrame::BuildBoard() {
             cell->Show(session_.Cell(row, col));
             connect(cell, &CellWidget::MouseReleased, this,
                     [this, cell](Qt::MouseButton button) { CellReleased(cell, button); });
+            // Hovering an empty cell tells where each of its lost candidates went.
+            connect(cell, &CellWidget::Hovered, this, [this, cell, row, col] {
+                cell->setToolTip(ProvenanceText(session_.History(), row, col));
+            });
             cells_[(col - 1) * 9 + (row - 1)] = cell;
         }
     }
@@ -476,6 +482,11 @@ void GridFrame::ShowLevel() {
 void GridFrame::Verify() {
     if (session_.CurrentMode() == Mode::Play)
         session_.Verify();
+}
+
+void GridFrame::Hint() {
+    if (const int family = session_.Hint(); family >= 0)
+        ApplyListedFindingPause(family);
 }
 
 void GridFrame::BackToFirstMistake() {

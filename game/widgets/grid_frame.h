@@ -62,6 +62,9 @@ public:
     // Back to just before the first mistake, when there is one; tells the player when there is
     // none.
     void BackToFirstMistake();
+    // "Indice": one more step of the easiest deduction; the fifth carries it out as a
+    // double-click on it in the analysis panel does.
+    void Hint();
     // The board's digits to the clipboard, and back.
     void CopyGrid();
     void PasteGrid();

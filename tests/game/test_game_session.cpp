@@ -27,7 +27,7 @@ namespace {
 // DIGITS (a cell choice per digit), holes RC... (the solution without cells RC), play, undo,
 // restart, erase, unlight, copy, redraw, tick N, modified|protect|candidates 0|1, check FAMILIES
 // 0|1, select FAMILY, light ROW, apply ROW, selector ROW COL L|R, verify, back, level, redo,
-// rub ROW COL (erase a digit), pause 0|1, save, marks (the cells whose digit repeats).
+// rub ROW COL (erase a digit), pause 0|1, save, marks (the cells whose digit repeats), hint.
 QString Journal(const QString& script, const game::GameSettings& settings) {
     auto session = NewGrid(settings);
     const QTemporaryDir saveFolder;
@@ -102,8 +102,8 @@ QString Journal(const QString& script, const game::GameSettings& settings) {
             for (QChar family : w[1])
                 families << family.digitValue();
             s->CheckFamilies(families, n(2) != 0);
-        } else if (w[0] == u"apply") {
-            const int family = s->ApplyListedFinding(n(1));
+        } else if (w[0] == u"apply" || w[0] == u"hint") {
+            const int family = w[0] == u"hint" ? s->Hint() : s->ApplyListedFinding(n(1));
             journal += QStringLiteral("applied family %1\n").arg(family);
             if (family >= 0)
                 s->RefreshAfterListedFinding(family);
