@@ -48,7 +48,7 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
 
     StringGrid = new QTableWidget(1, kColumns, this);
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
-    StringGrid->setGeometry(4, 160, 326, 140);
+    StringGrid->setGeometry(4, 160, 326, 120);
     StringGrid->horizontalHeader()->hide();
     StringGrid->verticalHeader()->hide();
     // The minimum first: the default size is held above the minimum the style gives (18).
@@ -68,7 +68,7 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
 
     LabelExplication = new QLabel(this);
     LabelExplication->setObjectName(QStringLiteral("LabelExplication"));
-    LabelExplication->setGeometry(4, 304, 326, 70);
+    LabelExplication->setGeometry(4, 284, 326, 90);
     LabelExplication->setWordWrap(true);
     LabelExplication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelLegende = new QLabel(this);
