@@ -47,6 +47,10 @@ public:
     engine::CandidateSet MissingSolution = 0;
     // The digit repeats in the cell's row, column or region (see MarkConflicts).
     bool Conflict = false;
+    // Marks of the deduction selected in the analysis panel: the candidates that make its
+    // pattern, and the candidates it removes or the digit it places.
+    engine::CandidateSet DeductionPattern = 0;
+    engine::CandidateSet DeductionEffect = 0;
 
 private:
     int row_ = 0;

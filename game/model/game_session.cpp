@@ -125,6 +125,7 @@ void GameSession::SetMode(game::Mode mode, bool record) {
 void GameSession::ApplyAction(int row, int col, Operation operation, int digit) {
     if (marksShown_)
         ClearVerificationMarks();
+    ForgetSelectedFinding();
     if (!InRange(row) || !InRange(col) || !InRange(digit)) {
         CountPlacedCells();
         return;

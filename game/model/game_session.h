@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -162,9 +163,16 @@ public:
     void SelectFamily(int family);
     // Lights up the cells of a listed configuration: acting cells in ActingColour, reference
     // cells in ReferenceColour.
+    // The selected deduction's drawing makes way while the cells are lit.
     void LightFinding(int row);
-    // Every cell back to a white background.
+    // Every cell back to a white background; the selected row's deduction drawn again.
     void ClearLighting();
+    // The results grid's selected row (-1 for none): its deduction is explained and drawn on the
+    // cells (DeductionPattern, DeductionEffect) until the selection, the position or the listed
+    // family changes, or while a row is lit.
+    void SelectListedFinding(int row);
+    // The explanation of the selected row's deduction, empty without one.
+    const QString& SelectedExplanation() const { return selectedExplanation_; }
     // Double-click, first half: writes the row's text to the trace and applies its configuration.
     // Returns the family to hand to RefreshAfterListedFinding, -1 when the grid had nothing.
     int ApplyListedFinding(int row);
@@ -293,6 +301,10 @@ private:
     void ResetHintLadder();
     // The hint line when the six families find nothing.
     QString NothingToHint() const;
+    // The marks of a deduction on the cells (none for null), the cells that change notified.
+    void DrawDeduction(const engine::Deduction* deduction);
+    // No selected row any more: no explanation, no drawing.
+    void ForgetSelectedFinding();
     // The board's digits, row by row.
     engine::Digits DigitsOnBoard() const;
     // Takes the puzzle of the history (its input-mode placements).
@@ -325,6 +337,8 @@ private:
     engine::FindingList findings_;
     engine::GridState analysedGrid_; // the position findings_ were found on
     AnalysisPanel panel_;
+    std::optional<engine::Deduction> selectedDeduction_;
+    QString selectedExplanation_;
     PuzzleSolution puzzle_;
     bool marksShown_ = false;
     bool filledNoticed_ = false;

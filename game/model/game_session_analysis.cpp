@@ -7,6 +7,7 @@
 #include "game/model/game_session.h"
 
 #include "engine/families.h"
+#include "game/model/deduction_explanation.h"
 
 namespace game {
 
@@ -16,6 +17,7 @@ void GameSession::RunAnalysis() {
 }
 
 bool GameSession::AnalyseOnce() {
+    ForgetSelectedFinding();
     panel_.ClearRows();
     emit resultsChanged();
     engine::ClearFindings(findings_);
@@ -68,6 +70,7 @@ void GameSession::ApplyFinding(const engine::Finding& finding) {
 }
 
 void GameSession::ResetAnalysisPanel() {
+    ForgetSelectedFinding();
     panel_.Reset();
     engine::ClearFindings(findings_);
     emit familyLinesChanged();
@@ -75,6 +78,7 @@ void GameSession::ResetAnalysisPanel() {
 }
 
 void GameSession::SelectFamily(int family) {
+    ForgetSelectedFinding();
     panel_.ListFamily(family, findings_);
     emit resultsChanged();
 }
@@ -109,6 +113,7 @@ void GameSession::LightFinding(int row) {
     const ListedFinding* listed = ClickedRow(panel_, row);
     if (listed == nullptr)
         return;
+    DrawDeduction(nullptr);
     for (const engine::Finding& finding : findings_) {
         if (!SameConfiguration(finding, *listed))
             continue;
@@ -124,6 +129,45 @@ void GameSession::ClearLighting() {
         if (cell.BackgroundColour == kWhite)
             continue;
         cell.BackgroundColour = kWhite;
+        NotifyCell(cell);
+    }
+    DrawDeduction(selectedDeduction_ ? &*selectedDeduction_ : nullptr);
+}
+
+void GameSession::SelectListedFinding(int row) {
+    ForgetSelectedFinding();
+    const ListedFinding* listed = ClickedRow(panel_, row);
+    if (listed == nullptr)
+        return;
+    for (engine::Deduction& deduction : Deductions())
+        if (deduction.Family == listed->Family && deduction.Seq == listed->Seq)
+            selectedDeduction_ = std::move(deduction);
+    if (!selectedDeduction_)
+        return;
+    selectedExplanation_ = ExplainDeduction(*selectedDeduction_);
+    DrawDeduction(&*selectedDeduction_);
+}
+
+void GameSession::ForgetSelectedFinding() {
+    selectedDeduction_.reset();
+    selectedExplanation_.clear();
+    DrawDeduction(nullptr);
+}
+
+void GameSession::DrawDeduction(const engine::Deduction* deduction) {
+    std::array<std::pair<engine::CandidateSet, engine::CandidateSet>, 81> marks{};
+    if (deduction != nullptr) {
+        for (const engine::CellDigit& cell : deduction->PatternCells)
+            marks[Index(cell.Row, cell.Col)].first =
+                Cell(cell.Row, cell.Col).Candidates() & deduction->PatternDigits;
+        for (const engine::CellDigit& effect : deduction->Effects)
+            marks[Index(effect.Row, effect.Col)].second |= engine::DigitBit(effect.Digit);
+    }
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        BoardCell& cell = cells_[i];
+        if (std::pair(cell.DeductionPattern, cell.DeductionEffect) == marks[i])
+            continue;
+        std::tie(cell.DeductionPattern, cell.DeductionEffect) = marks[i];
         NotifyCell(cell);
     }
 }

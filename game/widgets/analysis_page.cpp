@@ -1,8 +1,11 @@
 #include "game/widgets/analysis_page.h"
 
 #include "game/model/game_session.h"
+#include "game/model/model_messages.h"
+#include "game/widgets/colour.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTableWidget>
@@ -14,6 +17,11 @@ namespace {
 constexpr int kColumns = 6;
 constexpr int kTextColumnWidth = 377;
 constexpr int kRowHeight = 15;
+
+// A square of the colour, in rich text.
+QString Swatch(const QColor& colour) {
+    return QStringLiteral("<span style=\"color:%1\">&#9632;</span>").arg(colour.name());
+}
 
 } // namespace
 
@@ -40,7 +48,7 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
 
     StringGrid = new QTableWidget(1, kColumns, this);
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
-    StringGrid->setGeometry(4, 160, 326, 232);
+    StringGrid->setGeometry(4, 160, 326, 120);
     StringGrid->horizontalHeader()->hide();
     StringGrid->verticalHeader()->hide();
     SetScale(1);
@@ -52,6 +60,18 @@ AnalysisPage::AnalysisPage(GameSession& session, QWidget* parent)
     StringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid->viewport()->installEventFilter(this);
+    connect(StringGrid, &QTableWidget::itemSelectionChanged, this,
+            &AnalysisPage::ShowSelectedFinding);
+
+    LabelExplication = new QLabel(this);
+    LabelExplication->setObjectName(QStringLiteral("LabelExplication"));
+    LabelExplication->setGeometry(4, 284, 326, 90);
+    LabelExplication->setWordWrap(true);
+    LabelExplication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelLegende = new QLabel(this);
+    LabelLegende->setObjectName(QStringLiteral("LabelLegende"));
+    LabelLegende->setGeometry(4, 376, 326, 16);
+    LabelLegende->setTextFormat(Qt::RichText);
 
     ShowFamilyLines();
     ShowResults();
@@ -75,11 +95,28 @@ void AnalysisPage::ShowFamilyLines() {
     }
 }
 
+void AnalysisPage::ShowSelectedFinding() {
+    const bool selected = !StringGrid->selectedItems().isEmpty();
+    session_.SelectListedFinding(selected ? StringGrid->currentRow() : -1);
+    const QString& explanation = session_.SelectedExplanation();
+    LabelExplication->setText(explanation);
+    // Spaces kept as written: the legend is rich text for its coloured squares.
+    const QString legend =
+        MessageText(140, QStringLiteral("%1 motif  %2 supprimé / posé"))
+            .arg(Swatch(kDeductionPatternColour), Swatch(kDeductionEffectColour));
+    LabelLegende->setText(
+        explanation.isEmpty()
+            ? QString()
+            : QStringLiteral("<span style=\"white-space:pre\">%1</span>").arg(legend));
+}
+
 void AnalysisPage::ShowResults() {
     // The selected line is the family whose findings the grid lists.
     CheckListFamille->setCurrentRow(session_.Panel().SelectedFamily(),
                                     QItemSelectionModel::ClearAndSelect);
     const std::vector<ListedFinding>& rows = session_.Panel().Rows();
+    StringGrid->clearSelection();
+    StringGrid->setCurrentCell(-1, -1);
     StringGrid->clearContents();
     // An empty list is one row whose cells are all empty.
     StringGrid->setRowCount(std::max<int>(1, int(rows.size())));
@@ -94,6 +131,7 @@ void AnalysisPage::ShowResults() {
         for (int column = 0; column < kColumns; ++column)
             StringGrid->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+    ShowSelectedFinding();
 }
 
 bool AnalysisPage::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QListWidget;
 class QTableWidget;
 
@@ -19,10 +20,14 @@ public:
 
     QListWidget* CheckListFamille = nullptr;
     QTableWidget* StringGrid = nullptr;
+    // Under the grid: why the selected row's deduction holds, and the legend of its drawing.
+    QLabel* LabelExplication = nullptr;
+    QLabel* LabelLegende = nullptr;
 
     // Re-reads the family lines and their check marks.
     void ShowFamilyLines();
-    // Re-reads the rows of the results grid and selects the family line they belong to.
+    // Re-reads the rows of the results grid, none selected, and selects the family line they
+    // belong to.
     void ShowResults();
     // Rows and the text column grown with the frame's layout.
     void SetScale(double scale);
@@ -36,6 +41,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The grid's selected row handed to the session; its explanation and legend shown.
+    void ShowSelectedFinding();
+
     GameSession& session_;
 };
 

@@ -54,7 +54,37 @@ bool SameLook(const BoardCell& a, const BoardCell& b) {
            a.Candidates() == b.Candidates() && a.PlayedColour == b.PlayedColour &&
            a.CandidateColour == b.CandidateColour && a.BackgroundColour == b.BackgroundColour &&
            a.ShowsCandidates == b.ShowsCandidates && a.WrongDigit == b.WrongDigit &&
-           a.MissingSolution == b.MissingSolution && a.Conflict == b.Conflict;
+           a.MissingSolution == b.MissingSolution && a.Conflict == b.Conflict &&
+           a.DeductionPattern == b.DeductionPattern && a.DeductionEffect == b.DeductionEffect;
+}
+
+// Where candidate d is written in a cell, three by three as on a telephone pad.
+QRect CandidateBox(int d) {
+    static constexpr int kX[3] = {6, 17, 29};
+    static constexpr int kY[3] = {2, 13, 24};
+    return QRect(kX[(d - 1) % 3], kY[(d - 1) / 3], 12, 13);
+}
+
+// The selected deduction's marks over the candidates, each digit in white on a disc of its role.
+void PaintDeductionMarks(QPainter& painter, const BoardCell& state) {
+    if (state.Digit() != 0)
+        return;
+    QFont bold = CandidateFont();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int d = 1; d <= 9; ++d) {
+        const bool effect = engine::HasDigit(state.DeductionEffect, d);
+        if (!effect && !engine::HasDigit(state.DeductionPattern, d))
+            continue;
+        const QRect box = CandidateBox(d);
+        const QRectF disc(box.left() - 3, box.top(), 12, 12);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(effect ? kDeductionEffectColour : kDeductionPatternColour);
+        painter.drawEllipse(disc);
+        painter.setPen(Qt::white);
+        painter.drawText(disc, Qt::AlignCenter, QString::number(d));
+    }
 }
 
 } // namespace
@@ -139,8 +169,6 @@ void PaintCell(QPainter& painter, const BoardCell& state, const CellOverlay& ove
         painter.drawText(QRect(14, 9, CellWidget::kSize, CellWidget::kSize),
                          Qt::AlignLeft | Qt::AlignTop, state.Number());
     } else if (state.ShowsCandidates || state.MissingSolution != 0) {
-        static constexpr int kX[3] = {6, 17, 29};
-        static constexpr int kY[3] = {2, 13, 24};
         painter.setFont(CandidateFont());
         for (int d = 1; d <= 9; ++d) {
             const bool missing = engine::HasDigit(state.MissingSolution, d);
@@ -152,11 +180,11 @@ void PaintCell(QPainter& painter, const BoardCell& state, const CellOverlay& ove
                 painter.setFont(bold);
             }
             painter.setPen(missing ? mark : ToQColor(state.CandidateColour));
-            painter.drawText(QRect(kX[(d - 1) % 3], kY[(d - 1) / 3], 12, 13),
-                             Qt::AlignLeft | Qt::AlignTop, QString::number(d));
+            painter.drawText(CandidateBox(d), Qt::AlignLeft | Qt::AlignTop, QString::number(d));
             painter.setFont(CandidateFont());
         }
     }
+    PaintDeductionMarks(painter, state);
     painter.restore();
 }
 

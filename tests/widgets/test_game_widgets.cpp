@@ -410,6 +410,44 @@ private slots:
         QTest::mouseClick(hit, Qt::LeftButton);
         QVERIFY(frame.Case(4, 7)->Overlay().Cursor);
     }
+
+    // The twin of 1 in L2R1 selected: explained, its pattern and removals drawn; a press lights its
+    // cells instead and the release draws it again; a move takes it away.
+    void selectedFindingExplainedAndDrawn() {
+        GridFrame& frame = NewFrame();
+        QCOMPARE(frame.Session().ImportText(QStringLiteral(
+                     "..75.1...3...49...954..2..8.8.9........8...21..3.17..........4.7..4..5...9."
+                     "2....7")),
+                 QString());
+        frame.Session().StartPlay();
+        auto* page = frame.findChild<AnalysisPage*>();
+        emit page->CheckListFamille->itemClicked(page->CheckListFamille->item(2));
+        page->StringGrid->selectRow(0);
+        QVERIFY(page->LabelExplication->text().startsWith(
+            "Dans la région 1, le 1 ne peut aller que dans la ligne 2 (L2C2 et L2C3)"));
+        auto marks = [&frame] {
+            QList<engine::CandidateSet> seen;
+            for (auto [row, col] : {std::pair{2, 2}, {2, 3}, {2, 7}, {2, 8}, {2, 9}})
+                seen << frame.Case(row, col)->State().DeductionPattern
+                     << frame.Case(row, col)->State().DeductionEffect;
+            return seen;
+        };
+        const engine::CandidateSet one = engine::DigitBit(1);
+        const QList<engine::CandidateSet> drawn{one, 0, one, 0, 0, one, 0, one, 0, 0};
+        QCOMPARE(marks(), drawn);
+        const QImage picture = frame.Case(2, 7)->grab().toImage();
+        QVERIFY(picture.pixelColor(5, 7) == kDeductionEffectColour);
+        QWidget* grid = page->StringGrid->viewport();
+        QTest::mousePress(grid, Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(frame.Case(2, 7)->State().BackgroundColour, services_.settings.ActingColour);
+        QCOMPARE(marks(), QList<engine::CandidateSet>(10, 0));
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(frame.Case(2, 7)->State().BackgroundColour, kWhite);
+        QCOMPARE(marks(), drawn);
+        frame.Session().ApplyCellChoice(9, 1, Operation::RemoveCandidate, 1);
+        QCOMPARE(marks(), QList<engine::CandidateSet>(10, 0));
+        QCOMPARE(page->LabelExplication->text(), QString());
+    }
 };
 
 QTEST_MAIN(TestGameWidgets)
