@@ -110,6 +110,20 @@ bool InUnit(const engine::Deduction& deduction, const game::BoardCell& cell) {
     return cell.Region() == deduction.UnitNumber;
 }
 
+// Whether the cell shares a row, a column or a region with every cell of a pattern that removes
+// candidates: the line a twin clears, the region an interaction clears.
+bool InPatternUnit(const engine::Deduction& deduction, const game::BoardCell& cell) {
+    const auto all = [&deduction](auto same) {
+        return std::all_of(deduction.PatternCells.begin(), deduction.PatternCells.end(), same);
+    };
+    return deduction.Action == 'C' &&
+           (all([&cell](const engine::CellDigit& c) { return c.Row == cell.Row(); }) ||
+            all([&cell](const engine::CellDigit& c) { return c.Col == cell.Col(); }) ||
+            all([&cell](const engine::CellDigit& c) {
+                return engine::RegionOf(c.Row, c.Col) == cell.Region();
+            }));
+}
+
 // The candidates of an empty cell, three lines of three, each in the colour of its part.
 QString CandidatesHtml(const engine::Deduction& deduction, const game::BoardCell& cell) {
     const bool pattern = Holds(deduction.PatternCells, cell.Row(), cell.Col());
@@ -159,7 +173,7 @@ QString CellHtml(const Example& example, int row, int col) {
             QStringLiteral("<p style=\"margin:0 0 9px 0;line-height:36px;font-size:16pt\">"
                            "<b>%1</b></p>")
                 .arg(Coloured(cell.Number(), example.Givens[index] ? "#000000" : kPlayedDigit));
-    else if (pattern || effect || InUnit(deduction, cell))
+    else if (pattern || effect || InUnit(deduction, cell) || InPatternUnit(deduction, cell))
         content = CandidatesHtml(deduction, cell);
     return QStringLiteral("<td width=\"50\" align=\"center\" valign=\"middle\" "
                           "bgcolor=\"%1\" style=\"%2\">%3</td>")
