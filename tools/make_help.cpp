@@ -1,5 +1,5 @@
 // make_help: writes a help page at build time, the handwritten page of a language with, in place
-// of each line "<!--EXAMPLE n-->", an example of family n drawn from a real position: the first
+// of each marker "<!--EXAMPLE n-->", an example of family n drawn from a real position: the first
 // deduction of that family met while puzzles are played, one listed finding at a time, as a
 // double-click in the analysis panel plays them. Its words are the explanations' own.
 //   make_help TRANSLATIONS LANGUAGE TEMPLATE OUTPUT PUZZLE_FILE...
@@ -71,7 +71,10 @@ void FindExamples(const QString& path, Examples& examples) {
                 if (!examples[std::size_t(deduction.Family)])
                     examples[std::size_t(deduction.Family)] = TakeExample(session, deduction);
             session.SelectFamily(deductions.front().Family);
-            session.RefreshAfterListedFinding(session.ApplyListedFinding(0));
+            const int family = session.ApplyListedFinding(0);
+            if (family < 0)
+                break;
+            session.RefreshAfterListedFinding(family);
         }
     }
 }
