@@ -30,10 +30,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(browser_);
     layout->addWidget(buttons);
 
-    QSize size = kClientSize;
+    resize(kClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
-        resize(size);
+        resize(kClientSize.boundedTo(screen->availableGeometry().size() * 9 / 10));
         move(screen->availableGeometry().center() - rect().center());
     }
 }
