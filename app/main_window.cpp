@@ -4,6 +4,7 @@
 #include "app/core/site.h"
 #include "app/frame_services_adapter.h"
 #include "app/grid_tabs.h"
+#include "app/help_window.h"
 #include "app/services/ui/app_services.h"
 #include "app/services/ui/language_menu.h"
 #include "app/services/ui/window_translation.h"
@@ -466,8 +467,7 @@ void MainWindow::ToggleToolBar() {
 }
 
 void MainWindow::ShowHelp() {
-    services_.OpenUrl(SiteAddress() + QStringLiteral("Tessarine_") + Settings().Language +
-                      QStringLiteral(".html"));
+    OpenHelp(*this, services_.Translation(), dialogs_.showError);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusTipEvent>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
 
@@ -415,6 +416,41 @@ private slots:
         QVERIFY(shell.window->close());
         shell.Start();
         QVERIFY(shell.window->isMaximized());
+    }
+
+    // F1 opens the help page installed in the interface's language, in the program's own window;
+    // without the page, a message says why.
+    void helpPage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("French") << "fr" << true
+                                << "Aide de Tessarine: help_fr.html: Aide de Tessarine";
+        QTest::newRow("English") << "en" << true << "Tessarine help: help_en.html: Tessarine help";
+        QTest::newRow("missing") << "en" << false
+                                 << "The help file <dir>/help_en.html cannot be found: the help "
+                                    "was not installed with the program.";
+    }
+    void helpPage() {
+        QFETCH(QString, language);
+        QFETCH(bool, installed);
+        QFETCH(QString, expected);
+        Shell shell;
+        shell.services->Store().Values().Language = language;
+        shell.services->Translation().SetProgramFolder(TESSARINE_PROGRAM_DIR);
+        shell.services->Translation().LoadMessages();
+        if (!installed)
+            shell.services->Translation().SetProgramFolder(shell.folder.Path());
+        shell.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shell.window.get()));
+        QTest::keyClick(shell.window.get(), Qt::Key_F1);
+        const auto* help = shell.window->findChild<QDialog*>("FrmAide");
+        const auto* page = shell.window->findChild<QTextBrowser*>("BrowserAide");
+        const QString seen = help != nullptr && help->isVisible()
+                                 ? help->windowTitle() + ": " + page->source().fileName() + ": " +
+                                       page->toPlainText().section(u'\n', 0, 0)
+                                 : shell.errors.join(" / ");
+        QCOMPARE(QString(seen).replace(shell.folder.Path(), "<dir>/"), expected);
     }
 };
 

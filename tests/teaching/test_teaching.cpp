@@ -10,6 +10,7 @@
 #include "tests/golden.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -131,6 +132,31 @@ private slots:
             transcript += Cli(args);
         QCOMPARE_GOLDEN(transcript.replace(dir.path().toUtf8() + '/', ""),
                         "teaching/coached_game.txt");
+    }
+
+    // The help pages the build writes: the handwritten page with, in place of each marker, an
+    // example of that family on a real board, in the explanations' words.
+    void helpPages_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("French") << "help_fr.html";
+        QTest::newRow("English") << "help_en.html";
+    }
+    void helpPages() {
+        QFETCH(QString, page);
+        QFile written(TESSARINE_PROGRAM_DIR + page);
+        QFile handwritten(TESSARINE_ROOT "/resources/help/" + page);
+        QVERIFY(written.open(QIODevice::ReadOnly) && handwritten.open(QIODevice::ReadOnly));
+        QString rest = QString::fromUtf8(written.readAll());
+        QString examples;
+        for (const QString& piece : QString::fromUtf8(handwritten.readAll())
+                                        .split(QRegularExpression("<!--EXAMPLE \\d-->"))) {
+            const qsizetype at = rest.indexOf(piece);
+            QVERIFY(at >= 0);
+            examples += rest.left(at);
+            rest = rest.mid(at + piece.size());
+        }
+        QVERIFY(rest.isEmpty());
+        QCOMPARE_GOLDEN(examples.toUtf8(), "teaching/examples_" + page);
     }
 };
 

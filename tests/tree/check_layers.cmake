@@ -4,7 +4,8 @@
 #   game/widgets/   no app/
 #   app/core/       the shell's plain code: no widgets, no game/widgets/, no tools/; of app/ only
 #                   app/core/ and the plain services (app/services/, not app/services/ui/)
-#   tools/          the command line: no widgets, no app/
+#   tools/          the command line and the build's own programs: no widgets; of app/ only the
+#                   plain services (the help pages are written from "Translations.txt")
 # Run as: cmake -DROOT=<source dir> -P check_layers.cmake
 set(qt_widget_includes "<Q(Widget|Dialog|MainWindow|Label|PushButton|Painter|Menu|Action|Application|Style|Printer|MessageBox|FileDialog|TabWidget|Layout|VBoxLayout|HBoxLayout|Pixmap|Icon|Image|Font|Color|Clipboard)[A-Za-z]*>|<Qt(Widgets|Gui|PrintSupport)")
 
@@ -14,7 +15,7 @@ set(rules
     "game model;game/model;#include *(${qt_widget_includes}|\"(game/widgets|app|tools)/)"
     "game widgets;game/widgets;#include *\"(app|tools)/"
     "app core;app/core;#include *(${qt_widget_includes}|\"(game/widgets/|app/[a-z_]+\\.h|app/services/ui/|tools/))"
-    "command line;tools;#include *(${qt_widget_includes}|\"(game/widgets|app)/)")
+    "command line;tools;#include *(${qt_widget_includes}|\"(game/widgets/|app/[a-z_]+\\.h|app/core/|app/services/ui/))")
 
 set(failures "")
 list(LENGTH rules count)
