@@ -182,12 +182,12 @@ public:
 
     // --- Hints
     // In play mode, one more step of the easiest deduction of the position (the first of
-    // Deductions()) goes to the trace: 1 the technique, 2 the unit (its cells lit), 3 the pattern's
-    // cells (lit), 4 the move and why it holds (pattern and changed cells lit); the fifth call
-    // applies it as ApplyListedFinding does and returns the family to hand to
-    // RefreshAfterListedFinding (-1 for the other steps). Any change of the history starts again
-    // from step 1. With no deduction, one line says so and whether the board's digits still have
-    // a solution.
+    // Deductions()) goes to the trace and to hintGiven: 1 the technique, 2 the unit (its cells
+    // lit), 3 the pattern's cells (lit), 4 the move and why it holds (its family listed and its row
+    // selected, so explained and drawn); the fifth call applies it as ApplyListedFinding does and
+    // returns the family to hand to RefreshAfterListedFinding (-1 for the other steps). Any change
+    // of the history starts again from step 1. With no deduction, one line says so and whether the
+    // board's digits still have a solution.
     int Hint();
 
     // --- The puzzle's solution
@@ -242,6 +242,10 @@ signals:
     // The puzzle being played changed (its level line with it).
     void puzzleChanged();
     void pausedChanged(bool paused);
+    // A step of the hint ladder, for the view to show where the player looks.
+    void hintGiven(const QString& text);
+    // The model selected a row of the results grid (the hint's fourth step).
+    void findingChosen(int row);
 
 private:
     static int Index(int row, int col) { return (col - 1) * 9 + (row - 1); }
@@ -299,6 +303,8 @@ private:
     void LightCells(const std::vector<engine::CellDigit>& cells, Colour colour);
     // Back to the ladder's first step, its lit cells cleared.
     void ResetHintLadder();
+    // A hint step to the trace and to the view.
+    void TellHint(const QString& text);
     // The hint line when the six families find nothing.
     QString NothingToHint() const;
     // The marks of a deduction on the cells (none for null), the cells that change notified.

@@ -59,48 +59,60 @@ QString GameSession::NothingToHint() const {
                                            "la grille a plusieurs solutions."));
 }
 
+void GameSession::TellHint(const QString& text) {
+    AddTrace(text);
+    emit hintGiven(text);
+}
+
 int GameSession::Hint() {
     if (mode_ != Mode::Play)
         return -1;
     const std::vector<engine::Deduction> deductions = Deductions();
     if (deductions.empty()) {
-        AddTrace(NothingToHint());
+        TellHint(NothingToHint());
         return -1;
     }
     const engine::Deduction& easiest = deductions.front();
     ClearLighting();
+    // The panel lists the deduction's family from the fourth step on: the fourth selects its
+    // row (explained and drawn on the board), the fifth applies it.
+    auto listedRow = [&] {
+        SelectFamily(easiest.Family);
+        const std::vector<ListedFinding>& rows = panel_.Rows();
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            if (rows[row].Family == easiest.Family && rows[row].Seq == easiest.Seq)
+                return int(row);
+        return -1;
+    };
     switch (++hintStep_) {
     case 1:
-        AddTrace(MessageText(153, QStringLiteral("Indice 1 : cherchez %1."))
+        TellHint(MessageText(153, QStringLiteral("Indice 1 : cherchez %1."))
                      .arg(TechniqueName(easiest)));
         return -1;
     case 2:
-        AddTrace(MessageText(154, QStringLiteral("Indice 2 : regardez %1."))
+        TellHint(MessageText(154, QStringLiteral("Indice 2 : regardez %1."))
                      .arg(UnitName(easiest.Unit, easiest.UnitNumber)));
         LightCells(UnitCells(easiest.Unit, easiest.UnitNumber), settings_.ReferenceColour);
         return -1;
     case 3:
-        AddTrace(MessageText(155, QStringLiteral("Indice 3 : les cases %1."))
+        TellHint(MessageText(155, QStringLiteral("Indice 3 : les cases %1."))
                      .arg(CellList(easiest.PatternCells)));
         LightCells(easiest.PatternCells, settings_.ReferenceColour);
         return -1;
-    case 4:
+    case 4: {
         AddTrace(MessageText(156, QStringLiteral("Indice 4 : %1. %2"))
                      .arg(QString::fromStdString(findings_[easiest.Origin].Text),
                           ExplainDeduction(easiest)));
-        LightCells(easiest.PatternCells, settings_.ReferenceColour);
-        LightCells(easiest.Effects, settings_.ActingColour);
+        const int row = listedRow();
+        SelectListedFinding(row);
+        emit findingChosen(row);
         return -1;
+    }
     default:
         break;
     }
-    // The fifth step: the panel lists the deduction's family and its row is applied.
-    SelectFamily(easiest.Family);
-    const std::vector<ListedFinding>& rows = panel_.Rows();
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        if (rows[row].Family == easiest.Family && rows[row].Seq == easiest.Seq)
-            return ApplyListedFinding(int(row));
-    return -1;
+    const int row = listedRow();
+    return row >= 0 ? ApplyListedFinding(row) : -1;
 }
 
 } // namespace game

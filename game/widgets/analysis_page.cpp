@@ -110,6 +110,16 @@ void AnalysisPage::ShowSelectedFinding() {
             : QStringLiteral("<span style=\"white-space:pre\">%1</span>").arg(legend));
 }
 
+void AnalysisPage::ShowHint(const QString& text) {
+    LabelExplication->setText(text);
+    LabelLegende->clear();
+}
+
+void AnalysisPage::ChooseRow(int row) {
+    if (row >= 0)
+        StringGrid->selectRow(row);
+}
+
 void AnalysisPage::ShowResults() {
     // The selected line is the family whose findings the grid lists.
     CheckListFamille->setCurrentRow(session_.Panel().SelectedFamily(),

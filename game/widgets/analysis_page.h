@@ -31,6 +31,10 @@ public:
     void ShowResults();
     // Rows and the text column grown with the frame's layout.
     void SetScale(double scale);
+    // A hint step shown where explanations go, until a row is selected.
+    void ShowHint(const QString& text);
+    // The session chose a row (a hint): it is selected, explained and drawn.
+    void ChooseRow(int row);
 
 signals:
     // The double-click applied a configuration: the frame pauses on the new board, then calls

@@ -242,6 +242,8 @@ void GridFrame::Connect() {
     connect(&session_, &GameSession::gridSaved, lbStatus_, &QLabel::setText);
     connect(&session_, &GameSession::familyLinesChanged, analysis_, &AnalysisPage::ShowFamilyLines);
     connect(&session_, &GameSession::resultsChanged, analysis_, &AnalysisPage::ShowResults);
+    connect(&session_, &GameSession::hintGiven, analysis_, &AnalysisPage::ShowHint);
+    connect(&session_, &GameSession::findingChosen, analysis_, &AnalysisPage::ChooseRow);
     connect(analysis_, &AnalysisPage::configurationApplied, this,
             &GridFrame::ApplyListedFindingPause);
 
@@ -485,6 +487,9 @@ void GridFrame::Verify() {
 }
 
 void GridFrame::Hint() {
+    // The hint speaks where explanations are read.
+    if (session_.CurrentMode() == Mode::Play)
+        pages_->setCurrentWidget(analysis_);
     if (const int family = session_.Hint(); family >= 0)
         ApplyListedFindingPause(family);
 }

@@ -58,7 +58,8 @@ inline QString HistoryText(const game::ActionHistory& history) {
 }
 
 // What a player sees: "5#1" a digit and colour, ".-57" lost candidates, "@4" background, "!" a
-// wrong digit, "?3" the solution's candidate removed; then colours, mode, clock and counter.
+// wrong digit, "?3" the solution's candidate removed, "*5" and "~5" a drawn deduction's pattern
+// and changed candidates; then colours, mode, clock and counter.
 inline QString PositionText(const game::GameSession& session) {
     QString text;
     QStringList candidates;
@@ -76,6 +77,10 @@ inline QString PositionText(const game::GameSession& session) {
                 token += u'!';
             if (cell.MissingSolution != 0)
                 token += u'?' + QString::fromLatin1(engine::CandidateText(cell.MissingSolution));
+            for (const auto& [mark, digits] :
+                 {std::pair{u'*', cell.DeductionPattern}, {u'~', cell.DeductionEffect}})
+                if (digits != 0)
+                    token += mark + QString::fromLatin1(engine::CandidateText(digits));
             if (cell.BackgroundColour != game::kWhite)
                 token += u'@' + QString::number(cell.BackgroundColour, 16);
             text += token.leftJustified(7) + u' ';
