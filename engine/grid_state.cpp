@@ -4,10 +4,6 @@
 
 namespace engine {
 
-int CountDigits(CandidateSet set) {
-    return std::popcount(unsigned(set));
-}
-
 std::string CandidateText(CandidateSet set) {
     std::string text;
     for (int d = 1; d <= 9; ++d)

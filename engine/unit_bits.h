@@ -11,18 +11,9 @@
 
 namespace engine {
 
-// The number of digits of a set of bits 0..9 (candidate sets, 9-bit masks of unit positions), by
-// table: the searches count tens of thousands of times per run, and the portable x86-64 target has
-// no population-count instruction (std::popcount becomes a library call there).
-inline constexpr std::array<std::uint8_t, 1024> kDigitCountTable = [] {
-    std::array<std::uint8_t, 1024> table{};
-    for (unsigned set = 0; set < table.size(); ++set)
-        table[set] = std::uint8_t(std::popcount(set));
-    return table;
-}();
-
+// The number of set bits of a candidate set or a 9-bit mask of unit positions.
 constexpr int DigitCount(unsigned set) {
-    return kDigitCountTable[set & 0x3FFu];
+    return kBitCountTable[set & 0x3FFu];
 }
 
 // A text that ends with the unit: head, middle, the label of the unit's kind, then the unit's
