@@ -11,18 +11,17 @@ namespace {
 
 constexpr UnitKind kUnitKinds[] = {UnitKind::Row, UnitKind::Column, UnitKind::Region};
 
-void RunOpenConfigurations(FindingList& list, int& familyCount, const GridState& grid, int size,
-                           std::string_view familyText) {
+void RunOpenConfigurations(FindingList& list, int& familyCount, const UnitTable& units, int size) {
     for (UnitKind kind : kUnitKinds)
-        FindOpenConfigurations(list, familyCount, grid, size, kind, familyText);
+        FindOpenConfigurations(list, familyCount, units, size, kind);
 }
 
-// Each pass runs one technique over rows, columns, then regions.
-template <typename Technique>
-void ForEachUnitKind(FindingList& list, int& familyCount, const GridState& grid,
+// Each pass runs one technique over rows, columns, then regions, of the grid or of its units.
+template <typename Source, typename Technique>
+void ForEachUnitKind(FindingList& list, int& familyCount, const Source& source,
                      Technique technique) {
     for (UnitKind kind : kUnitKinds)
-        technique(list, familyCount, grid, kind);
+        technique(list, familyCount, source, kind);
 }
 
 } // namespace
@@ -37,28 +36,29 @@ FamilyCounts RunFamilies(const GridState& grid, FindingList& list) {
         familyCount = 0;
     };
 
+    const UnitTable units(grid);
     FindNakedSingles(list, familyCount, grid);
     close(0);
 
     ForEachUnitKind(list, familyCount, grid, FindHiddenSingles);
     close(1);
 
-    FindRowTwins(list, familyCount, grid);
-    FindColumnTwins(list, familyCount, grid);
+    FindRowTwins(list, familyCount, units);
+    FindColumnTwins(list, familyCount, units);
     close(2);
 
-    FindRowInteractions(list, familyCount, grid);
-    FindColumnInteractions(list, familyCount, grid);
+    FindRowInteractions(list, familyCount, units);
+    FindColumnInteractions(list, familyCount, units);
     close(3);
 
-    RunOpenConfigurations(list, familyCount, grid, 2, " en doublet franc sur ");
-    RunOpenConfigurations(list, familyCount, grid, 3, " en triplet franc sur ");
-    ForEachUnitKind(list, familyCount, grid, FindIncompleteOpenTrios);
-    RunOpenConfigurations(list, familyCount, grid, 4, " en quadruplet franc sur ");
+    RunOpenConfigurations(list, familyCount, units, 2);
+    RunOpenConfigurations(list, familyCount, units, 3);
+    ForEachUnitKind(list, familyCount, units, FindIncompleteOpenTrios);
+    RunOpenConfigurations(list, familyCount, units, 4);
     close(4);
 
-    ForEachUnitKind(list, familyCount, grid, FindExclusivePairs);
-    ForEachUnitKind(list, familyCount, grid, FindExclusiveTrios);
+    ForEachUnitKind(list, familyCount, units, FindExclusivePairs);
+    ForEachUnitKind(list, familyCount, units, FindExclusiveTrios);
     close(5);
 
     return counts;

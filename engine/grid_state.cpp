@@ -1,7 +1,5 @@
 #include "engine/grid_state.h"
 
-#include <bit>
-
 namespace engine {
 
 std::string CandidateText(CandidateSet set) {
@@ -13,7 +11,7 @@ std::string CandidateText(CandidateSet set) {
 }
 
 int PositionInText(CandidateSet set, int d) {
-    return std::popcount(unsigned(set) & ((1u << d) - 1u)) + 1;
+    return CountDigits(CandidateSet(set & ((1u << d) - 1u))) + 1;
 }
 
 GridState::GridState(Order order) {
@@ -28,8 +26,7 @@ GridState::GridState(Order order) {
 }
 
 const UnitPositions& GridState::Unit(UnitKind kind, int u) const {
-    const int base = kind == UnitKind::Row ? 0 : kind == UnitKind::Column ? 9 : 18;
-    return units_[base + u - 1];
+    return units_[UnitIndex(kind, u)];
 }
 
 void GridState::Reindex() {
@@ -40,6 +37,19 @@ void GridState::Reindex() {
         for (int unit : {cell.Row - 1, 9 + cell.Col - 1, 18 + cell.Region - 1})
             units_[unit][filled[unit]++] = std::uint8_t(k);
     }
+}
+
+void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
+                char trace, FindingText text) {
+    Finding& finding = list.emplace_back();
+    finding.Row = std::uint8_t(row);
+    finding.Col = std::uint8_t(col);
+    finding.Digit = digit;
+    finding.Action = action;
+    finding.Family = std::uint8_t(family);
+    finding.Seq = seq;
+    finding.Trace = trace;
+    finding.Text = std::move(text);
 }
 
 void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
@@ -54,16 +64,7 @@ void AddFinding(FindingList& list, int row, int col, char digit, char action, in
             break;
         }
     }
-    Finding finding;
-    finding.Row = std::uint8_t(row);
-    finding.Col = std::uint8_t(col);
-    finding.Digit = digit;
-    finding.Action = action;
-    finding.Family = std::uint8_t(family);
-    finding.Seq = seq;
-    finding.Trace = trace;
-    finding.Text = std::move(text);
-    list.push_back(std::move(finding));
+    AddFinding(list, row, col, digit, action, family, seq, trace, FindingText(std::move(text)));
 }
 
 void SetUnit(FindingList& list, std::size_t first, UnitKind kind, int number) {
