@@ -27,35 +27,46 @@ void ForEachUnitKind(FindingList& list, int& familyCount, const Source& source,
 } // namespace
 
 FamilyCounts RunFamilies(const GridState& grid, FindingList& list) {
+    return RunFamiliesUpTo(grid, list, kFamilyCount - 1);
+}
+
+FamilyCounts RunFamiliesUpTo(const GridState& grid, FindingList& list, int lastFamily) {
     ClearFindings(list);
     list.reserve(128); // a mid-game run gives about a hundred lines
     FamilyCounts counts{};
     int familyCount = 0;
+    // Records the family's count; true when it was the last one asked for.
     auto close = [&](int family) {
         counts[family] = familyCount;
         familyCount = 0;
+        return family >= lastFamily;
     };
 
-    const UnitTable units(grid);
     FindNakedSingles(list, familyCount, grid);
-    close(0);
+    if (close(0))
+        return counts;
 
     ForEachUnitKind(list, familyCount, grid, FindHiddenSingles);
-    close(1);
+    if (close(1))
+        return counts;
 
+    const UnitTable units(grid);
     FindRowTwins(list, familyCount, units);
     FindColumnTwins(list, familyCount, units);
-    close(2);
+    if (close(2))
+        return counts;
 
     FindRowInteractions(list, familyCount, units);
     FindColumnInteractions(list, familyCount, units);
-    close(3);
+    if (close(3))
+        return counts;
 
     RunOpenConfigurations(list, familyCount, units, 2);
     RunOpenConfigurations(list, familyCount, units, 3);
     ForEachUnitKind(list, familyCount, units, FindIncompleteOpenTrios);
     RunOpenConfigurations(list, familyCount, units, 4);
-    close(4);
+    if (close(4))
+        return counts;
 
     ForEachUnitKind(list, familyCount, units, FindExclusivePairs);
     ForEachUnitKind(list, familyCount, units, FindExclusiveTrios);
