@@ -40,19 +40,6 @@ void GridState::Reindex() {
 }
 
 void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
-                char trace, FindingText text) {
-    Finding& finding = list.emplace_back();
-    finding.Row = std::uint8_t(row);
-    finding.Col = std::uint8_t(col);
-    finding.Digit = digit;
-    finding.Action = action;
-    finding.Family = std::uint8_t(family);
-    finding.Seq = seq;
-    finding.Trace = trace;
-    finding.Text = std::move(text);
-}
-
-void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
                 char trace, std::string text) {
     // Texts are cut to 80 characters (not bytes: they hold accented letters).
     constexpr int kCapacity = 80;

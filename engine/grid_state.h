@@ -166,8 +166,19 @@ using FindingList = std::vector<Finding>;
 inline void ClearFindings(FindingList& list) {
     list.clear();
 }
-void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
-                char trace, FindingText text);
+// Inline: a run adds about a hundred lines.
+inline void AddFinding(FindingList& list, int row, int col, char digit, char action, int family,
+                       int seq, char trace, FindingText text) {
+    Finding& finding = list.emplace_back();
+    finding.Row = std::uint8_t(row);
+    finding.Col = std::uint8_t(col);
+    finding.Digit = digit;
+    finding.Action = action;
+    finding.Family = std::uint8_t(family);
+    finding.Seq = seq;
+    finding.Trace = trace;
+    finding.Text = std::move(text);
+}
 // A text given whole, cut to 80 characters.
 void AddFinding(FindingList& list, int row, int col, char digit, char action, int family, int seq,
                 char trace, std::string text);
