@@ -89,7 +89,8 @@ private:
 class FindingText {
 public:
     FindingText() = default; // no text
-    explicit FindingText(std::string given);
+    // A text given whole; converts from a string as the former string member did.
+    FindingText(std::string given);
 
     // "Le 5 seul dans la case L2C3"
     static FindingText NakedSingle(int d, int row, int col);
@@ -112,6 +113,7 @@ public:
 
     // Writes the text at the end of text.
     void AppendTo(std::string& text) const;
+    // Read like a string: QString::fromStdString(finding.Text), finding.Text.empty().
     operator std::string() const;
     bool empty() const {
         return phrase_ == Phrase::None || (phrase_ == Phrase::Given && given_.empty());
