@@ -48,7 +48,7 @@ bool Assign(Board& board, int p, std::uint16_t bit, const Tables& tables) {
             candidates &= std::uint16_t(~digit);
             if (candidates == 0)
                 return false;
-            if (std::has_single_bit(unsigned(candidates))) {
+            if ((candidates & (candidates - 1)) == 0) {
                 pending[std::size_t(count)] = peer;
                 pendingBit[std::size_t(count)] = candidates;
                 ++count;
@@ -100,7 +100,7 @@ int BranchCell(const Board& board) {
     for (int p = 0; p < 81; ++p) {
         if (board.Digit[std::size_t(p)] != 0)
             continue;
-        const int count = std::popcount(unsigned(board.Candidates[std::size_t(p)]));
+        const int count = CountDigits(board.Candidates[std::size_t(p)]);
         if (count < bestCount) {
             best = p;
             bestCount = count;
