@@ -11,54 +11,65 @@ namespace {
 
 constexpr UnitKind kUnitKinds[] = {UnitKind::Row, UnitKind::Column, UnitKind::Region};
 
-void RunOpenConfigurations(FindingList& list, int& familyCount, const GridState& grid, int size,
-                           std::string_view familyText) {
+void RunOpenConfigurations(FindingList& list, int& familyCount, const UnitTable& units, int size) {
     for (UnitKind kind : kUnitKinds)
-        FindOpenConfigurations(list, familyCount, grid, size, kind, familyText);
+        FindOpenConfigurations(list, familyCount, units, size, kind);
 }
 
-// Each pass runs one technique over rows, columns, then regions.
-template <typename Technique>
-void ForEachUnitKind(FindingList& list, int& familyCount, const GridState& grid,
+// Each pass runs one technique over rows, columns, then regions, of the grid or of its units.
+template <typename Source, typename Technique>
+void ForEachUnitKind(FindingList& list, int& familyCount, const Source& source,
                      Technique technique) {
     for (UnitKind kind : kUnitKinds)
-        technique(list, familyCount, grid, kind);
+        technique(list, familyCount, source, kind);
 }
 
 } // namespace
 
 FamilyCounts RunFamilies(const GridState& grid, FindingList& list) {
+    return RunFamiliesUpTo(grid, list, kFamilyCount - 1);
+}
+
+FamilyCounts RunFamiliesUpTo(const GridState& grid, FindingList& list, int lastFamily) {
     ClearFindings(list);
     list.reserve(128); // a mid-game run gives about a hundred lines
     FamilyCounts counts{};
     int familyCount = 0;
+    // Records the family's count; true when it was the last one asked for.
     auto close = [&](int family) {
         counts[family] = familyCount;
         familyCount = 0;
+        return family >= lastFamily;
     };
 
     FindNakedSingles(list, familyCount, grid);
-    close(0);
+    if (close(0))
+        return counts;
 
     ForEachUnitKind(list, familyCount, grid, FindHiddenSingles);
-    close(1);
+    if (close(1))
+        return counts;
 
-    FindRowTwins(list, familyCount, grid);
-    FindColumnTwins(list, familyCount, grid);
-    close(2);
+    const UnitTable units(grid);
+    FindRowTwins(list, familyCount, units);
+    FindColumnTwins(list, familyCount, units);
+    if (close(2))
+        return counts;
 
-    FindRowInteractions(list, familyCount, grid);
-    FindColumnInteractions(list, familyCount, grid);
-    close(3);
+    FindRowInteractions(list, familyCount, units);
+    FindColumnInteractions(list, familyCount, units);
+    if (close(3))
+        return counts;
 
-    RunOpenConfigurations(list, familyCount, grid, 2, " en doublet franc sur ");
-    RunOpenConfigurations(list, familyCount, grid, 3, " en triplet franc sur ");
-    ForEachUnitKind(list, familyCount, grid, FindIncompleteOpenTrios);
-    RunOpenConfigurations(list, familyCount, grid, 4, " en quadruplet franc sur ");
-    close(4);
+    RunOpenConfigurations(list, familyCount, units, 2);
+    RunOpenConfigurations(list, familyCount, units, 3);
+    ForEachUnitKind(list, familyCount, units, FindIncompleteOpenTrios);
+    RunOpenConfigurations(list, familyCount, units, 4);
+    if (close(4))
+        return counts;
 
-    ForEachUnitKind(list, familyCount, grid, FindExclusivePairs);
-    ForEachUnitKind(list, familyCount, grid, FindExclusiveTrios);
+    ForEachUnitKind(list, familyCount, units, FindExclusivePairs);
+    ForEachUnitKind(list, familyCount, units, FindExclusiveTrios);
     close(5);
 
     return counts;

@@ -1,12 +1,6 @@
 #include "engine/grid_state.h"
 
-#include <bit>
-
 namespace engine {
-
-int CountDigits(CandidateSet set) {
-    return std::popcount(unsigned(set));
-}
 
 std::string CandidateText(CandidateSet set) {
     std::string text;
@@ -17,7 +11,7 @@ std::string CandidateText(CandidateSet set) {
 }
 
 int PositionInText(CandidateSet set, int d) {
-    return std::popcount(unsigned(set) & ((1u << d) - 1u)) + 1;
+    return CountDigits(CandidateSet(set & ((1u << d) - 1u))) + 1;
 }
 
 GridState::GridState(Order order) {
@@ -32,8 +26,7 @@ GridState::GridState(Order order) {
 }
 
 const UnitPositions& GridState::Unit(UnitKind kind, int u) const {
-    const int base = kind == UnitKind::Row ? 0 : kind == UnitKind::Column ? 9 : 18;
-    return units_[base + u - 1];
+    return units_[UnitIndex(kind, u)];
 }
 
 void GridState::Reindex() {
@@ -58,16 +51,7 @@ void AddFinding(FindingList& list, int row, int col, char digit, char action, in
             break;
         }
     }
-    Finding finding;
-    finding.Row = std::uint8_t(row);
-    finding.Col = std::uint8_t(col);
-    finding.Digit = digit;
-    finding.Action = action;
-    finding.Family = std::uint8_t(family);
-    finding.Seq = seq;
-    finding.Trace = trace;
-    finding.Text = std::move(text);
-    list.push_back(std::move(finding));
+    AddFinding(list, row, col, digit, action, family, seq, trace, FindingText(std::move(text)));
 }
 
 void SetUnit(FindingList& list, std::size_t first, UnitKind kind, int number) {

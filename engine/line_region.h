@@ -5,13 +5,13 @@
 // d leaves the other cells of that region.
 // All four loop over region r = 1..9, digit d = 1..9, line k = 1..3 of the region.
 
-#include "engine/grid_state.h"
+#include "engine/unit_bits.h"
 
 namespace engine {
 
-void FindRowTwins(FindingList& list, int& familyCount, const GridState& grid);
-void FindColumnTwins(FindingList& list, int& familyCount, const GridState& grid);
-void FindRowInteractions(FindingList& list, int& familyCount, const GridState& grid);
-void FindColumnInteractions(FindingList& list, int& familyCount, const GridState& grid);
+void FindRowTwins(FindingList& list, int& familyCount, const UnitTable& units);
+void FindColumnTwins(FindingList& list, int& familyCount, const UnitTable& units);
+void FindRowInteractions(FindingList& list, int& familyCount, const UnitTable& units);
+void FindColumnInteractions(FindingList& list, int& familyCount, const UnitTable& units);
 
 } // namespace engine

@@ -15,7 +15,7 @@ namespace {
 // view text (each cell's text names its unit, the same for all); then the removal of `digits` from
 // every other cell.
 void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit, unsigned group,
-                      CandidateSet digits, const std::string& viewText) {
+                      CandidateSet digits, const FindingText& viewText) {
     const std::size_t firstLine = list.size();
     char trace = 'O';
     ForEachBit(group, [&](int m) {
@@ -27,7 +27,7 @@ void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit,
         const CellState& cell = unit.Cell(m);
         ForEachBit(unit.sets[m] & digits, [&](int d) {
             AddFinding(list, cell.Row, cell.Col, char('0' + d), 'C', 4, familyCount, 'N',
-                       JoinText(PositionInText(unit.sets[m], d)));
+                       FindingText::CandidatePosition(PositionInText(unit.sets[m], d)));
         });
     });
     SetUnit(list, firstLine, unit.kind, unit.number);
@@ -36,40 +36,43 @@ void AddConfiguration(FindingList& list, int& familyCount, const UnitSets& unit,
 
 } // namespace
 
-void FindOpenConfigurations(FindingList& list, int& familyCount, const GridState& grid, int size,
-                            UnitKind kind, std::string_view familyText) {
+void FindOpenConfigurations(FindingList& list, int& familyCount, const UnitTable& units, int size,
+                            UnitKind kind) {
     for (int u = 1; u <= 9; ++u) {
-        const UnitSets unit(grid, kind, u);
+        const UnitSets& unit = units.Unit(kind, u);
+        const unsigned sameSize = unit.cellsWithCount[size];
+        if (DigitCount(sameSize) < size)
+            continue;
         // The last cell never opens a group: no cell after it can share its text.
-        const unsigned openers =
-            unit.Positions([size](CandidateSet set) { return DigitCount(set) == size; }) & 0xFFu;
-        ForEachBit(openers, [&](int i) {
+        ForEachBit(sameSize & 0xFFu, [&](int i) {
             const CandidateSet group = unit.sets[i];
-            const unsigned members =
-                unit.Positions([group](CandidateSet set) { return set == group; });
+            // The cells of the same size holding every digit of the group hold the same text;
+            // the cells holding any of them are touched by the group.
+            unsigned members = sameSize;
+            unsigned touched = 0;
+            ForEachBit(group, [&](int d) {
+                members &= unit.digits.Of(d);
+                touched |= unit.digits.Of(d);
+            });
             // Only the cells after i count towards the size; every cell of the unit with the same
             // text takes part in the view lines, including any before i.
             if (1 + DigitCount(members & PositionsAfter(i)) != size)
                 return;
-            const unsigned touched =
-                unit.Positions([group](CandidateSet set) { return (set & group) != 0; });
             if ((touched & ~members) == 0)
                 return;
-            const std::string viewText =
-                UnitText(unit.Cell(i), kind, CandidateText(group), familyText,
-                         {" la ligne   :", " la colonne :", " la région  :"});
-            AddConfiguration(list, familyCount, unit, members, group, viewText);
+            AddConfiguration(list, familyCount, unit, members, group,
+                             FindingText::OpenGroup(group, kind, u));
         });
     }
 }
 
-void FindIncompleteOpenTrios(FindingList& list, int& familyCount, const GridState& grid,
+void FindIncompleteOpenTrios(FindingList& list, int& familyCount, const UnitTable& units,
                              UnitKind kind) {
     for (int u = 1; u <= 9; ++u) {
-        const UnitSets unit(grid, kind, u);
+        const UnitSets& unit = units.Unit(kind, u);
         // Only cells with one to three candidates can be part of a trio of three digits.
         const unsigned members =
-            unit.Positions([](CandidateSet set) { return unsigned(DigitCount(set) - 1) < 3u; });
+            unit.cellsWithCount[1] | unit.cellsWithCount[2] | unit.cellsWithCount[3];
         ForEachBit(members, [&](int i) {
             const CandidateSet a = unit.sets[i];
             ForEachBit(members & PositionsAfter(i), [&](int j) {
@@ -88,11 +91,7 @@ void FindIncompleteOpenTrios(FindingList& list, int& familyCount, const GridStat
                     if (inUnit <= total)
                         return;
                     AddConfiguration(list, familyCount, unit, (1u << i) | (1u << j) | (1u << k),
-                                     digits,
-                                     UnitText(unit.Cell(i), kind, "", "",
-                                              {" Trio franc incomplet sur la ligne   : ",
-                                               " Trio franc incomplet sur la colonne : ",
-                                               " Trio franc incomplet région  : "}));
+                                     digits, FindingText::IncompleteOpenTrio(kind, u));
                 });
             });
         });

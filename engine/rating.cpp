@@ -39,10 +39,10 @@ bool FamiliesFill(const Digits& puzzle, int highestFamily) {
     for (;;) {
         if (PlacedCells(grid) == 81)
             return true;
-        RunFamilies(grid, findings);
+        RunFamiliesUpTo(grid, findings, highestFamily);
         bool applied = false;
         for (const Finding& finding : findings) {
-            if (finding.Family > highestFamily || finding.Action == 'V')
+            if (finding.Action == 'V')
                 continue;
             if (finding.Action == 'P')
                 Place(grid, finding.Row, finding.Col, finding.Digit - '0');

@@ -1,5 +1,7 @@
 #include "engine/solver.h"
 
+#include "engine/grid_layout.h"
+
 #include <bit>
 
 namespace engine {
@@ -8,35 +10,7 @@ namespace {
 
 constexpr std::uint16_t kAllDigits = 0x1FF; // bit d-1 for digit d
 
-struct Tables {
-    std::array<std::array<std::uint8_t, 9>, 27> Units{};
-    std::array<std::array<std::uint8_t, 20>, 81> Peers{};
-
-    Tables() {
-        for (int p = 0; p < 81; ++p) {
-            const int row = p / 9, col = p % 9, region = row / 3 * 3 + col / 3;
-            const int units[] = {row, 9 + col, 18 + region};
-            const int slot = (row % 3) * 3 + col % 3;
-            Units[std::size_t(units[0])][std::size_t(col)] = std::uint8_t(p);
-            Units[std::size_t(units[1])][std::size_t(row)] = std::uint8_t(p);
-            Units[std::size_t(units[2])][std::size_t(slot)] = std::uint8_t(p);
-        }
-        for (int p = 0; p < 81; ++p) {
-            int n = 0;
-            for (int q = 0; q < 81; ++q) {
-                const bool sameRow = p / 9 == q / 9, sameCol = p % 9 == q % 9;
-                const bool sameRegion = p / 27 == q / 27 && p % 9 / 3 == q % 9 / 3;
-                if (q != p && (sameRow || sameCol || sameRegion))
-                    Peers[std::size_t(p)][std::size_t(n++)] = std::uint8_t(q);
-            }
-        }
-    }
-};
-
-const Tables& SolverTables() {
-    static const Tables tables;
-    return tables;
-}
+using Tables = GridLayout;
 
 // A position of the search: candidates of every cell, the placed digits.
 struct Board {
@@ -67,14 +41,14 @@ bool Assign(Board& board, int p, std::uint16_t bit, const Tables& tables) {
         board.Digit[std::size_t(cell)] = std::uint8_t(std::countr_zero(unsigned(digit)) + 1);
         board.Candidates[std::size_t(cell)] = digit;
         ++board.Placed;
-        for (std::uint8_t peer : tables.Peers[std::size_t(cell)]) {
+        for (std::uint8_t peer : tables.peers[std::size_t(cell)]) {
             std::uint16_t& candidates = board.Candidates[peer];
             if ((candidates & digit) == 0 || board.Digit[peer] != 0)
                 continue;
             candidates &= std::uint16_t(~digit);
             if (candidates == 0)
                 return false;
-            if (std::has_single_bit(unsigned(candidates))) {
+            if ((candidates & (candidates - 1)) == 0) {
                 pending[std::size_t(count)] = peer;
                 pendingBit[std::size_t(count)] = candidates;
                 ++count;
@@ -89,7 +63,7 @@ bool PlaceHiddenSingles(Board& board, const Tables& tables) {
     bool progress = true;
     while (progress) {
         progress = false;
-        for (const auto& unit : tables.Units) {
+        for (const auto& unit : tables.units) {
             std::uint16_t once = 0, twice = 0, placed = 0;
             for (std::uint8_t p : unit) {
                 const std::uint16_t candidates = board.Candidates[p];
@@ -126,7 +100,7 @@ int BranchCell(const Board& board) {
     for (int p = 0; p < 81; ++p) {
         if (board.Digit[std::size_t(p)] != 0)
             continue;
-        const int count = std::popcount(unsigned(board.Candidates[std::size_t(p)]));
+        const int count = CountDigits(board.Candidates[std::size_t(p)]);
         if (count < bestCount) {
             best = p;
             bestCount = count;
@@ -146,7 +120,7 @@ struct Branch {
 } // namespace
 
 int CountSolutions(const Digits& puzzle, Digits* solution) {
-    const Tables& tables = SolverTables();
+    const Tables& tables = kGridLayout;
     Board board{};
     board.Candidates.fill(kAllDigits);
     for (int p = 0; p < 81; ++p)

@@ -1,49 +1,16 @@
 #pragma once
 // Bit-set helpers shared by the unit searches of the analysis families.
 
-#include "engine/finding_text.h"
 #include "engine/grid_state.h"
 
 #include <array>
 #include <bit>
-#include <string>
-#include <string_view>
 
 namespace engine {
 
-// The number of digits of a set of bits 0..9 (candidate sets, 9-bit masks of unit positions), by
-// table: the searches count tens of thousands of times per run, and the portable x86-64 target has
-// no population-count instruction (std::popcount becomes a library call there).
-inline constexpr std::array<std::uint8_t, 1024> kDigitCountTable = [] {
-    std::array<std::uint8_t, 1024> table{};
-    for (unsigned set = 0; set < table.size(); ++set)
-        table[set] = std::uint8_t(std::popcount(set));
-    return table;
-}();
-
+// The number of set bits of a candidate set or a 9-bit mask of unit positions.
 constexpr int DigitCount(unsigned set) {
-    return kDigitCountTable[set & 0x3FFu];
-}
-
-// A text that ends with the unit: head, middle, the label of the unit's kind, then the unit's
-// number (the cell's row, its column, or its region).
-struct UnitLabels {
-    std::string_view row;
-    std::string_view column;
-    std::string_view region;
-};
-
-inline std::string UnitText(const CellState& cell, UnitKind kind, std::string_view head,
-                            std::string_view middle, const UnitLabels& labels) {
-    switch (kind) {
-    case UnitKind::Row:
-        return JoinText(head, middle, labels.row, int(cell.Row));
-    case UnitKind::Column:
-        return JoinText(head, middle, labels.column, int(cell.Col));
-    case UnitKind::Region:
-        break;
-    }
-    return JoinText(head, middle, labels.region, RegionOf(cell.Row, cell.Col));
+    return kBitCountTable[set & 0x3FFu];
 }
 
 // For every digit at once, the 9-bit mask of the positions (0..8) whose candidate set holds it.
@@ -85,6 +52,8 @@ public:
         words_.high |= words.high << position;
     }
 
+    const spread::Words& words() const { return words_; }
+
     unsigned Of(int d) const {
         using namespace spread;
         const std::uint64_t word = d <= kLowDigits ? words_.low : words_.high;
@@ -96,43 +65,67 @@ private:
     spread::Words words_;
 };
 
-// One unit in grid order (row, column or region, cells ascending): the candidate sets, and the
-// cells for the finding lines; bits other than 1..9 are dropped. The loops over its nine cells are
-// unrolled: a run walks hundreds of units, and each loop's exit branch would mispredict.
+// One unit in grid order (row, column or region, cells ascending): the candidate sets, where each
+// digit stands, how many cells hold each digit, and the cells for the finding lines; bits other
+// than 1..9 are dropped. The loops over its nine cells are unrolled: a run walks hundreds of
+// units, and each loop's exit branch would mispredict.
 struct UnitSets {
-    const GridState& grid;
-    const UnitPositions& positions;
-    UnitKind kind;
-    int number;
-    std::array<CandidateSet, 9> sets;
+    const GridState* grid = nullptr;
+    const UnitPositions* positions = nullptr;
+    UnitKind kind = UnitKind::Row;
+    int number = 0;
+    std::array<CandidateSet, 9> sets{};
+    DigitPositions digits;
+    // Bit m set when position m holds exactly n candidates, for n = 0..9.
+    std::array<std::uint16_t, 10> cellsWithCount{};
+    // The digits held by exactly two, and by exactly three, cells of the unit.
+    CandidateSet inTwoCells = 0;
+    CandidateSet inThreeCells = 0;
 
-    UnitSets(const GridState& state, UnitKind unitKind, int u)
-        : grid(state), positions(state.Unit(unitKind, u)), kind(unitKind), number(u) {
+    // Reads unit u of the given kind; called once on a default-constructed UnitSets.
+    void Read(const GridState& state, UnitKind unitKind, int u) {
+        grid = &state;
+        positions = &state.Unit(unitKind, u);
+        kind = unitKind;
+        number = u;
+        // Bit d of (b3 b2 b1 b0) counts the cells holding d; b3 sticks once reached.
+        unsigned b0 = 0, b1 = 0, b2 = 0, b3 = 0;
 #pragma GCC unroll 9
-        for (int m = 0; m < 9; ++m)
-            sets[m] = grid.Cells[positions[m]].Candidates & kAllCandidates;
+        for (int m = 0; m < 9; ++m) {
+            const CandidateSet set = grid->Cells[(*positions)[m]].Candidates & kAllCandidates;
+            sets[m] = set;
+            digits.Add(set, m);
+            cellsWithCount[DigitCount(set)] |= std::uint16_t(1u << m);
+            const unsigned carry0 = b0 & set;
+            b0 ^= set;
+            const unsigned carry1 = b1 & carry0;
+            b1 ^= carry0;
+            b3 |= b2 & carry1;
+            b2 ^= carry1;
+        }
+        const unsigned twoOrThree = b1 & ~b2 & ~b3;
+        inTwoCells = CandidateSet(twoOrThree & ~b0);
+        inThreeCells = CandidateSet(twoOrThree & b0);
     }
 
     const CellState& Cell(int m) const {
-        return grid.Cells[positions[m]];
+        return grid->Cells[(*positions)[m]];
+    }
+};
+
+// The 27 units of a position, read once for all the searches of a run.
+class UnitTable {
+public:
+    explicit UnitTable(const GridState& grid) {
+        for (UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Region})
+            for (int u = 1; u <= 9; ++u)
+                units_[UnitIndex(kind, u)].Read(grid, kind, u);
     }
 
-    DigitPositions PositionsOfDigits() const {
-        DigitPositions digits;
-#pragma GCC unroll 9
-        for (int m = 0; m < 9; ++m)
-            digits.Add(sets[m], m);
-        return digits;
-    }
+    const UnitSets& Unit(UnitKind kind, int u) const { return units_[UnitIndex(kind, u)]; }
 
-    // Bit m set for each unit position m whose candidate set satisfies keep.
-    template <typename Keep> unsigned Positions(Keep&& keep) const {
-        unsigned mask = 0;
-#pragma GCC unroll 9
-        for (int m = 0; m < 9; ++m)
-            mask |= unsigned(keep(sets[m])) << m;
-        return mask;
-    }
+private:
+    std::array<UnitSets, 27> units_;
 };
 
 // The unit positions after position i, as a mask.

@@ -85,8 +85,7 @@ QString TechniqueName(const Deduction& deduction) {
         "un chiffre qui n'a plus qu'une place dans une ligne, une colonne ou une région",
         "des jumeaux ou triplés : un chiffre d'une région enfermé dans une ligne ou une colonne",
         "une interaction : un chiffre d'une ligne ou d'une colonne enfermé dans une région",
-        "une configuration franche : des cases qui se partagent autant de candidats qu'elles "
-        "sont",
+        "une configuration franche : des cases qui ont ensemble autant de candidats que de cases",
         "une configuration exclusive : des chiffres qui n'ont pour place que les mêmes cases",
     };
     const int family = std::clamp(deduction.Family, 0, 5);
