@@ -65,8 +65,13 @@ void GameSession::TellHint(const QString& text) {
 }
 
 int GameSession::Hint() {
-    if (mode_ != Mode::Play)
+    if (mode_ != Mode::Play) {
+        // The techniques read a position being played; a grid still being typed in has none.
+        TellHint(
+            MessageText(160, QStringLiteral("Indice : les indices viennent pendant la partie ; "
+                                            "cliquez d'abord sur « Jouer ! ».")));
         return -1;
+    }
     const std::vector<engine::Deduction> deductions = Deductions();
     if (deductions.empty()) {
         TellHint(NothingToHint());

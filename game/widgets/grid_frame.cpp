@@ -488,8 +488,7 @@ void GridFrame::Verify() {
 
 void GridFrame::Hint() {
     // The hint speaks where explanations are read.
-    if (session_.CurrentMode() == Mode::Play)
-        pages_->setCurrentWidget(analysis_);
+    pages_->setCurrentWidget(analysis_);
     if (const int family = session_.Hint(); family >= 0)
         ApplyListedFindingPause(family);
 }
