@@ -144,6 +144,12 @@ void AnalysisPage::ShowResults() {
     ShowSelectedFinding();
 }
 
+void AnalysisPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ShowSelectedFinding();
+}
+
 bool AnalysisPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched != StringGrid->viewport())
         return QWidget::eventFilter(watched, event);

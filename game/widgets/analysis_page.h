@@ -43,6 +43,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new language: the selected row is explained again in it.
+    void changeEvent(QEvent* event) override;
 
 private:
     // The grid's selected row handed to the session; its explanation and legend shown.

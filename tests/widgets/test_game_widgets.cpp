@@ -1,5 +1,6 @@
 // The frame on the offscreen platform: clicks, the board and the questions (rules: the model's).
 
+#include "game/model/model_messages.h"
 #include "game/widgets/analysis_page.h"
 #include "game/widgets/board_geometry.h"
 #include "game/widgets/cell_widget.h"
@@ -444,6 +445,15 @@ private slots:
         QTest::mouseRelease(grid, Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(frame.Case(2, 7)->State().BackgroundColour, kWhite);
         QCOMPARE(marks(), drawn);
+        QStringList messages(139); // another language: units, and the twins' template
+        messages[123] = QStringLiteral("row %1");
+        messages[125] = QStringLiteral("region %1");
+        messages[135] = QStringLiteral("%1, %2, %3");
+        game::SetMessages(messages);
+        QEvent languageChange(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(page, &languageChange);
+        game::SetMessages({});
+        QCOMPARE(page->LabelExplication->text(), QStringLiteral("region 1, 1, row 2"));
         frame.Session().ApplyCellChoice(9, 1, Operation::RemoveCandidate, 1);
         QCOMPARE(marks(), QList<engine::CandidateSet>(10, 0));
         QCOMPARE(page->LabelExplication->text(), QString());
