@@ -110,14 +110,22 @@ void CellWidget::SetOverlay(const CellOverlay& overlay) {
 
 void CellWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // A picture of the board (QWidget::render into an image of its own) leaves out the cursor
-    // and the chosen digit: only the window's own painting shows them.
+    // A picture of the board (QWidget::render into an image of its own) leaves out the cursor,
+    // the chosen digit and the drawing of a selected deduction: only the window's own painting
+    // shows them.
     QBackingStore* store = window()->backingStore();
     const bool onScreen =
         store != nullptr && painter.paintEngine()->paintDevice() == store->paintDevice();
     // Drawn at its designed size, grown with the board: the fonts stay sharp.
     painter.scale(width() / double(kSize), height() / double(kSize));
-    PaintCell(painter, state_, onScreen ? overlay_ : CellOverlay{});
+    if (onScreen) {
+        PaintCell(painter, state_, overlay_);
+        return;
+    }
+    BoardCell pictured = state_;
+    pictured.DeductionPattern = 0;
+    pictured.DeductionEffect = 0;
+    PaintCell(painter, pictured, {});
 }
 
 void CellWidget::mouseReleaseEvent(QMouseEvent* event) {

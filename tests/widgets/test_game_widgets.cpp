@@ -436,8 +436,14 @@ private slots:
         const engine::CandidateSet one = engine::DigitBit(1);
         const QList<engine::CandidateSet> drawn{one, 0, one, 0, 0, one, 0, one, 0, 0};
         QCOMPARE(marks(), drawn);
-        const QImage picture = frame.Case(2, 7)->grab().toImage();
-        QVERIFY(picture.pixelColor(5, 7) == kDeductionEffectColour);
+        QImage painted(CellWidget::kSize, CellWidget::kSize, QImage::Format_RGB32);
+        QPainter painter(&painted);
+        PaintCell(painter, frame.Case(2, 7)->State(), {});
+        painter.end();
+        QVERIFY(painted.pixelColor(5, 7) == kDeductionEffectColour);
+        // A picture of the board shows the grid, not the lesson.
+        const QPoint disc = CellRect(2, 7).topLeft() + QPoint(5, 7);
+        QVERIFY(frame.BoardImage().pixelColor(disc) != kDeductionEffectColour);
         QWidget* grid = page->StringGrid->viewport();
         QTest::mousePress(grid, Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(frame.Case(2, 7)->State().BackgroundColour, services_.settings.ActingColour);
