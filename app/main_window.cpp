@@ -186,61 +186,39 @@ void MainWindow::BuildActions() {
     const auto on = [this](const char* name, auto handler) {
         connect(Action(QLatin1String(name)), &QAction::triggered, this, handler);
     };
+    // A command of the grid shown, none without a tab.
+    const auto onGrid = [this, &on](const char* name, auto command) {
+        on(name, [this, command] {
+            if (auto* grid = ActiveGrid())
+                command(*grid);
+        });
+    };
     on("ActionNouveau", [this] { NewGrid(); });
     on("ActionOuvrir", [this] { Open(); });
     on("ActionEnregistrer", [this] { Save(); });
     on("ActionEnregSous", [this] { SaveAs(); });
-    on("ActionImprime", [this] {
-        if (auto* grid = ActiveGrid())
-            emit printRequested(grid);
-    });
+    onGrid("ActionImprime", [this](game::GridFrame& grid) { emit printRequested(&grid); });
     on("ActionFermer", [this] {
         if (tabs_->count() > 0)
             CloseTab(tabs_->currentIndex());
     });
     on("ActionQuitter", [this] { close(); });
-    on("ActionAnnuler", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->Session().Undo();
-    });
-    on("ActionRefaire", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->Session().Redo();
-    });
-    on("ActionPause", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->Session().SetPaused(!grid->Session().Paused());
-    });
+    onGrid("ActionAnnuler", [](game::GridFrame& grid) { grid.Session().Undo(); });
+    onGrid("ActionRefaire", [](game::GridFrame& grid) { grid.Session().Redo(); });
+    onGrid("ActionPause",
+           [](game::GridFrame& grid) { grid.Session().SetPaused(!grid.Session().Paused()); });
     on("ActionConfig", [this] { emit configRequested(); });
-    on("EditCopier", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->CopyGrid();
-    });
-    on("EditColler", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->PasteGrid();
-    });
+    onGrid("EditCopier", [](game::GridFrame& grid) { grid.CopyGrid(); });
+    onGrid("EditColler", [](game::GridFrame& grid) { grid.PasteGrid(); });
     on("ActionAide", [this] { ShowHelp(); });
     on("ActionAPropos", [this] { emit aboutRequested(); });
     on("ActionAstuce", [this] { emit tipsRequested(); });
     on("BrowseURL1", [this] { services_.OpenUrl(SiteAddress()); });
     on("ActionDupliquer", [this] { Duplicate(); });
-    on("ActionVerifier", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->Verify();
-    });
-    on("ActionIndice", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->Hint();
-    });
-    on("ActionAvantErreur", [this] {
-        if (auto* grid = ActiveGrid())
-            grid->BackToFirstMistake();
-    });
-    on("ActionGrilleToJPG", [this] {
-        if (auto* grid = ActiveGrid())
-            emit exportRequested(grid);
-    });
+    onGrid("ActionVerifier", [](game::GridFrame& grid) { grid.Verify(); });
+    onGrid("ActionIndice", [](game::GridFrame& grid) { grid.Hint(); });
+    onGrid("ActionAvantErreur", [](game::GridFrame& grid) { grid.BackToFirstMistake(); });
+    onGrid("ActionGrilleToJPG", [this](game::GridFrame& grid) { emit exportRequested(&grid); });
 }
 
 void MainWindow::BuildMenus() {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -30,22 +31,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString command = args.takeFirst();
-    if (command == QLatin1String("generate"))
-        return RunGenerateCommand(args);
-    if (command == QLatin1String("analyse"))
-        return RunAnalyseCommand(args);
-    if (command == QLatin1String("solve"))
-        return RunSolveCommand(args);
-    if (command == QLatin1String("rate"))
-        return RunRateCommand(args);
-    if (command == QLatin1String("check"))
-        return RunCheckCommand(args);
-    if (command == QLatin1String("hint"))
-        return RunHintCommand(args);
-    if (command == QLatin1String("review"))
-        return RunReviewCommand(args);
-    if (command == QLatin1String("explain"))
-        return RunExplainCommand(args);
+    static constexpr std::pair<const char*, int (*)(const QStringList&)> kCommands[] = {
+        {"generate", RunGenerateCommand}, {"analyse", RunAnalyseCommand},
+        {"solve", RunSolveCommand},       {"rate", RunRateCommand},
+        {"check", RunCheckCommand},       {"hint", RunHintCommand},
+        {"review", RunReviewCommand},     {"explain", RunExplainCommand},
+    };
+    for (const auto& [name, run] : kCommands)
+        if (command == QLatin1String(name))
+            return run(args);
     std::fprintf(stderr, "tessarine-cli: unknown command %s\n%s", qUtf8Printable(command), kUsage);
     return 2;
 }
