@@ -3,6 +3,7 @@
 // in the panel would. Any change of the history starts the ladder again.
 #include "game/model/game_session.h"
 
+#include "engine/grid_layout.h"
 #include "engine/solver.h"
 #include "game/model/deduction_explanation.h"
 #include "game/model/model_messages.h"
@@ -13,17 +14,8 @@ namespace {
 
 std::vector<engine::CellDigit> UnitCells(engine::UnitKind kind, int number) {
     std::vector<engine::CellDigit> cells;
-    for (int i = 0; i < 9; ++i) {
-        const int row = kind == engine::UnitKind::Row ? number
-                        : kind == engine::UnitKind::Column
-                            ? i + 1
-                            : engine::FirstRowOfRegion(number) + i / 3;
-        const int col = kind == engine::UnitKind::Row ? i + 1
-                        : kind == engine::UnitKind::Column
-                            ? number
-                            : engine::FirstColOfRegion(number) + i % 3;
-        cells.push_back({row, col, 0});
-    }
+    for (std::uint8_t p : engine::kGridLayout.units[engine::UnitIndex(kind, number)])
+        cells.push_back({p / 9 + 1, p % 9 + 1, 0});
     return cells;
 }
 
